@@ -1,0 +1,25 @@
+# A thin wrapper over CMake. `make test` is all a fresh Debian machine needs.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps configure build test bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+bench: build
+	@$(BUILD)/bench/vesk_bench
+
+clean:
+	@rm -rf $(BUILD)
