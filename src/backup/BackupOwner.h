@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace vesk {
+
+// What a backup needs from the program to be restored: loading a notes file
+// in place of the current notes. The main frame implements it.
+class BackupOwner {
+public:
+    virtual bool LoadNotes(const std::u16string& path) = 0;
+
+protected:
+    ~BackupOwner() = default;
+};
+
+}  // namespace vesk

@@ -1,0 +1,286 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "backup/AutoSaveData.h"
+#include "backup/BackupData.h"
+#include "backup/BackupList.h"
+#include "backup/FileCreationTime.h"
+#include "xml/XMLElement.h"
+
+using namespace vesk;
+using vesk::test::ReadBytes;
+using vesk::test::TempDir;
+using vesk::test::WriteBytes;
+namespace fs = std::filesystem;
+
+namespace {
+
+class RecordingOwner : public BackupOwner {
+public:
+    bool LoadNotes(const std::u16string& path) override {
+        paths.push_back(path);
+        return result;
+    }
+    std::vector<std::u16string> paths;
+    bool result = true;
+};
+
+class BackupDataTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        notes_ = folder_ / "notes.xml";
+        WriteBytes(notes_, "notes v1");
+        fs::create_directory(folder_ / "backup");
+        backups_.SetFolder(PathToWide(folder_ / "backup"));
+        // Every backup made gets the next second, so the index order is known.
+        backups_.SetFileTimeReader([this](const fs::path&) { return clock_++; });
+    }
+
+    bool Backup() { return backups_.CreateBackup(PathToWide(notes_)); }
+    bool OnDisk(const std::string& name) const { return fs::exists(folder_ / "backup" / name); }
+    std::vector<std::u16string> IndexedNames() const {
+        std::vector<std::u16string> names;
+        for (const auto& [time, name] : backups_.GetBackups()) names.push_back(name);
+        return names;
+    }
+
+    TempDir folder_;
+    fs::path notes_;
+    BackupData backups_;
+    TimeValue clock_ = 1000;
+};
+
+TEST_F(BackupDataTest, SetFolderAppendsOneSeparator) {
+    BackupData data;
+    data.SetFolder(u"/a/b");
+    EXPECT_EQ(data.GetFolder(), u"/a/b/");
+    data.SetFolder(u"/a/b/");
+    EXPECT_EQ(data.GetFolder(), u"/a/b/");
+    data.SetFolder(u"");
+    EXPECT_EQ(data.GetFolder(), u"");
+}
+
+TEST_F(BackupDataTest, BackupIsAByteCopyUnderTheFirstName) {
+    ASSERT_TRUE(Backup());
+    EXPECT_EQ(ReadBytes(folder_ / "backup" / "backup1.xml"), "notes v1");
+    EXPECT_EQ(backups_.GetCount(), 1);
+    EXPECT_EQ(backups_.FindBackup(1000), u"backup1.xml");
+    EXPECT_EQ(backups_.FindBackup(999), u"");
+}
+
+TEST_F(BackupDataTest, RotationDeletesTheOldestAndReusesItsName) {
+    for (int i = 0; i < 5; ++i) ASSERT_TRUE(Backup());
+    EXPECT_EQ(backups_.GetCount(), 5);
+
+    ASSERT_TRUE(Backup());
+    EXPECT_TRUE(OnDisk("backup6.xml"));
+    EXPECT_FALSE(OnDisk("backup1.xml"));
+    EXPECT_EQ(backups_.GetCount(), 5);
+
+    WriteBytes(notes_, "notes v2");
+    ASSERT_TRUE(Backup());
+    EXPECT_EQ(ReadBytes(folder_ / "backup" / "backup1.xml"), "notes v2");
+    EXPECT_FALSE(OnDisk("backup2.xml"));
+    EXPECT_EQ(IndexedNames(),
+              (std::vector<std::u16string>{u"backup3.xml", u"backup4.xml", u"backup5.xml",
+                                           u"backup6.xml", u"backup1.xml"}));
+}
+
+TEST_F(BackupDataTest, MaxKeepBelowOneKeepsEverything) {
+    for (const int maxKeep : {0, -1}) {
+        TempDir other;
+        BackupData data;
+        data.SetFolder(PathToWide(other.Path()));
+        data.SetMaxKeep(maxKeep);
+        data.SetFileTimeReader([this](const fs::path&) { return clock_++; });
+        for (int i = 0; i < 8; ++i) ASSERT_TRUE(data.CreateBackup(PathToWide(notes_)));
+        EXPECT_EQ(data.GetCount(), 8) << maxKeep;
+        EXPECT_TRUE(fs::exists(other / "backup1.xml")) << maxKeep;
+        EXPECT_TRUE(fs::exists(other / "backup8.xml")) << maxKeep;
+    }
+}
+
+TEST_F(BackupDataTest, NothingToCopyMakesNoBackup) {
+    fs::remove(notes_);
+    EXPECT_FALSE(Backup());
+    EXPECT_EQ(backups_.GetCount(), 0);
+    EXPECT_TRUE(fs::is_empty(folder_ / "backup"));
+
+    BackupData unset;
+    WriteBytes(notes_, "notes");
+    EXPECT_FALSE(unset.CreateBackup(PathToWide(notes_)));
+
+    BackupData missingFolder;
+    missingFolder.SetFolder(PathToWide(folder_ / "nowhere"));
+    EXPECT_FALSE(missingFolder.CreateBackup(PathToWide(notes_)));
+}
+
+TEST_F(BackupDataTest, SameSecondBackupsShareOneEntryButCountTwice) {
+    backups_.SetFileTimeReader([](const fs::path&) { return TimeValue{5000}; });
+    ASSERT_TRUE(Backup());
+    ASSERT_TRUE(Backup());
+    EXPECT_TRUE(OnDisk("backup1.xml"));
+    EXPECT_TRUE(OnDisk("backup2.xml"));
+    EXPECT_EQ(backups_.GetCount(), 2);
+    EXPECT_EQ(IndexedNames(), std::vector<std::u16string>{u"backup2.xml"});
+}
+
+TEST_F(BackupDataTest, ScanIndexesOnlyBackupFilesAndPrunes) {
+    for (const char* name : {"backup1.xml", "backup7.xml", "backup12.xml", "backupX.xml",
+                             "notes.xml", "backup3.txt", "Backup4.xml"}) {
+        WriteBytes(folder_ / "backup" / name, name);
+    }
+    fs::create_directory(folder_ / "backup" / "backup9.xml");
+    const std::map<std::string, TimeValue> times = {
+        {"backup1.xml", 40}, {"backup7.xml", 10}, {"backup12.xml", 30}, {"backupX.xml", 20}};
+    backups_.SetFileTimeReader([&times](const fs::path& path) -> std::optional<TimeValue> {
+        const auto it = times.find(path.filename().string());
+        if (it == times.end()) return std::nullopt;
+        return it->second;
+    });
+    backups_.SetMaxKeep(3);
+    backups_.ScanBackups();
+
+    EXPECT_EQ(backups_.GetCount(), 3);
+    EXPECT_EQ(IndexedNames(),
+              (std::vector<std::u16string>{u"backupX.xml", u"backup12.xml", u"backup1.xml"}));
+    EXPECT_FALSE(OnDisk("backup7.xml"));
+    EXPECT_TRUE(OnDisk("notes.xml"));
+    EXPECT_TRUE(OnDisk("Backup4.xml"));
+    EXPECT_TRUE(OnDisk("backup9.xml"));
+}
+
+TEST_F(BackupDataTest, ScanCountsFilesOfTheSameSecondAndForgetsTheOldIndex) {
+    ASSERT_TRUE(Backup());
+    WriteBytes(folder_ / "backup" / "backup5.xml", "x");
+    WriteBytes(folder_ / "backup" / "backup6.xml", "y");
+    fs::remove(folder_ / "backup" / "backup1.xml");
+    backups_.SetFileTimeReader([](const fs::path&) { return TimeValue{77}; });
+    backups_.ScanBackups();
+    EXPECT_EQ(backups_.GetCount(), 2);
+    EXPECT_EQ(backups_.GetBackups().size(), 1u);
+    EXPECT_EQ(backups_.FindBackup(1000), u"");
+}
+
+TEST_F(BackupDataTest, RestoreLoadsTheIndexedFileThroughTheOwner) {
+    RecordingOwner owner;
+    ASSERT_TRUE(Backup());
+    EXPECT_FALSE(backups_.RestoreBackup(1000));  // no owner yet
+
+    backups_.SetOwner(&owner);
+    EXPECT_TRUE(backups_.RestoreBackup(1000));
+    EXPECT_FALSE(backups_.RestoreBackup(1001));
+    owner.result = false;
+    EXPECT_FALSE(backups_.RestoreBackup(1000));
+    ASSERT_EQ(owner.paths.size(), 2u);
+    EXPECT_EQ(owner.paths[0], backups_.GetFolder() + u"backup1.xml");
+}
+
+TEST_F(BackupDataTest, RealCreationTimeIndexesTheNewFile) {
+    BackupData data;
+    data.SetFolder(PathToWide(folder_ / "backup"));
+    ASSERT_TRUE(data.CreateBackup(PathToWide(notes_)));
+    ASSERT_EQ(data.GetBackups().size(), 1u);
+    const TimeValue created = data.GetBackups().begin()->first;
+    EXPECT_EQ(data.FindBackup(created), u"backup1.xml");
+    EXPECT_EQ(FileCreationTime(folder_ / "backup" / "backup1.xml"), created);
+    EXPECT_EQ(FileCreationTime(folder_ / "missing.xml"), std::nullopt);
+}
+
+TEST(BackupElementsTest, WriteTheirValuesOnlyWhileOn) {
+    XMLElement parent(u"settings");
+    AutoSaveData autoSave;
+    autoSave.SetInterval(2500);
+    autoSave.SaveToElement(parent);
+    BackupData backup;
+    backup.SetEnabled(false);
+    backup.SetMaxKeep(9);
+    backup.SaveToElement(parent);
+
+    const XMLElement* autoSaveElement = parent.FindChild(u"autosave");
+    ASSERT_NE(autoSaveElement, nullptr);
+    EXPECT_EQ(autoSaveElement->GetAttribute(u"enabled"), u"true");
+    ASSERT_NE(autoSaveElement->FindChild(u"interval"), nullptr);
+    EXPECT_EQ(autoSaveElement->FindChild(u"interval")->GetText(), u"2500");
+    const XMLElement* backupElement = parent.FindChild(u"backup");
+    ASSERT_NE(backupElement, nullptr);
+    EXPECT_EQ(backupElement->GetAttribute(u"enabled"), u"false");
+    EXPECT_EQ(backupElement->FindChild(u"maxkeep"), nullptr);
+}
+
+TEST(BackupElementsTest, ReadValuesOnlyWhenExactlyTrue) {
+    XMLElement on(u"autosave");
+    on.SetAttribute(u"enabled", u"true");
+    on.AddChild(u"interval").SetText(u"30000");
+    XMLElement shouting(u"autosave");
+    shouting.SetAttribute(u"enabled", u"TRUE");
+    shouting.AddChild(u"interval").SetText(u"1");
+
+    AutoSaveData autoSave;
+    autoSave.LoadFromElement(on);
+    EXPECT_TRUE(autoSave.IsEnabled());
+    EXPECT_EQ(autoSave.GetInterval(), 30000);
+    autoSave.LoadFromElement(shouting);
+    EXPECT_FALSE(autoSave.IsEnabled());
+    EXPECT_EQ(autoSave.GetInterval(), 30000);
+
+    XMLElement keep(u"backup");
+    keep.SetAttribute(u"enabled", u"true");
+    keep.AddChild(u"maxkeep").SetText(u"-1");
+    BackupData backup;
+    backup.LoadFromElement(keep);
+    EXPECT_TRUE(backup.IsEnabled());
+    EXPECT_EQ(backup.GetMaxKeep(), -1);
+    XMLElement bare(u"backup");
+    backup.LoadFromElement(bare);
+    EXPECT_FALSE(backup.IsEnabled());
+    EXPECT_EQ(backup.GetMaxKeep(), -1);
+}
+
+TEST(BackupElementsTest, ReadingForgetsTheIndex) {
+    TempDir folder;
+    WriteBytes(folder / "notes.xml", "n");
+    BackupData backup;
+    backup.SetFolder(PathToWide(folder.Path()));
+    ASSERT_TRUE(backup.CreateBackup(PathToWide(folder / "notes.xml")));
+    XMLElement element(u"backup");
+    element.SetAttribute(u"enabled", u"true");
+    backup.LoadFromElement(element);
+    EXPECT_TRUE(backup.GetBackups().empty());
+    EXPECT_EQ(backup.GetCount(), 0);
+}
+
+class BackupListTest : public ::testing::Test {
+protected:
+    vesk::test::ScopedTimeZone utc_{"UTC"};
+};
+
+TEST_F(BackupListTest, ListsTimesOldestFirstOrSaysThereAreNone) {
+    BackupData backup;
+    EXPECT_EQ(BackupListTexts(backup), std::vector<std::u16string>{u"No backups found"});
+
+    TempDir folder;
+    WriteBytes(folder / "notes.xml", "n");
+    backup.SetFolder(PathToWide(folder.Path()));
+    TimeValue next = 1173895509;  // 2007-03-14 18:05:09 UTC
+    backup.SetFileTimeReader([&next](const fs::path&) { return next--; });
+    ASSERT_TRUE(backup.CreateBackup(PathToWide(folder / "notes.xml")));
+    ASSERT_TRUE(backup.CreateBackup(PathToWide(folder / "notes.xml")));
+    EXPECT_EQ(BackupListTexts(backup),
+              (std::vector<std::u16string>{u"2007-03-14 18:05:08", u"2007-03-14 18:05:09"}));
+}
+
+TEST_F(BackupListTest, ParsedLinesFindTheirBackup) {
+    EXPECT_EQ(ParseBackupTime(FormatBackupTime(1173895509)), 1173895509);
+    EXPECT_EQ(ParseBackupTime(u"2007-03-14"), 0);
+    EXPECT_EQ(ParseBackupTime(kNoBackupsFound), 0);
+    BackupData empty;
+    EXPECT_EQ(empty.FindBackup(ParseBackupTime(kNoBackupsFound)), u"");
+}
+
+}  // namespace
