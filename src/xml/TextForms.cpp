@@ -1,5 +1,6 @@
 #include "xml/TextForms.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <climits>
@@ -156,8 +157,11 @@ std::u16string Utf8ToWide(std::string_view text) {
     while (p < end) {
         const unsigned c = *p;
         if (c < 0x80) {
-            out.push_back(static_cast<char16_t>(c));
-            ++p;
+            const auto* ascii = p;
+            while (p < end && *p < 0x80) ++p;
+            const std::size_t start = out.size();
+            out.resize(start + static_cast<std::size_t>(p - ascii));
+            std::copy(ascii, p, out.begin() + static_cast<std::ptrdiff_t>(start));
             continue;
         }
         int extra = 0;

@@ -1,25 +1,14 @@
 #include "xml/XMLElement.h"
 
-#include <vector>
-
 namespace vesk {
 
 XMLElement::XMLElement(std::u16string name, bool selfClosing, bool cdata)
-    : name_(std::move(name)), selfClosing_(selfClosing), cdata_(cdata) {}
+    : ownName_(std::move(name)), name_(&ownName_), selfClosing_(selfClosing), cdata_(cdata) {}
 
-// Frees the subtree without recursion, so a hostile file nested a million
-// levels deep cannot exhaust the stack.
-XMLElement::~XMLElement() {
-    std::vector<std::unique_ptr<XMLElement>> pending;
-    for (auto& entry : children_) pending.push_back(std::move(entry.second));
-    children_.clear();
-    while (!pending.empty()) {
-        std::unique_ptr<XMLElement> element = std::move(pending.back());
-        pending.pop_back();
-        for (auto& entry : element->children_) pending.push_back(std::move(entry.second));
-        element->children_.clear();
-    }
-}
+XMLElement::XMLElement(ChildTag, const std::u16string& key, bool selfClosing, bool cdata)
+    : name_(&key), selfClosing_(selfClosing), cdata_(cdata) {}
+
+XMLElement::~XMLElement() = default;
 
 const std::u16string& XMLElement::GetAttribute(const std::u16string& name) const {
     static const std::u16string kEmpty;
@@ -27,16 +16,15 @@ const std::u16string& XMLElement::GetAttribute(const std::u16string& name) const
     return found == attributes_.end() ? kEmpty : found->second;
 }
 
-void XMLElement::SetAttribute(const std::u16string& name, std::u16string value) {
-    attributes_.insert_or_assign(name, std::move(value));
+void XMLElement::SetAttribute(std::u16string name, std::u16string value) {
+    attributes_.insert_or_assign(std::move(name), std::move(value));
 }
 
 XMLElement& XMLElement::AddChild(std::u16string name, bool selfClosing, bool cdata) {
-    auto child = std::make_unique<XMLElement>(name, selfClosing, cdata);
-    XMLElement& added = *child;
     // A multimap inserts an equal key after the existing ones.
-    children_.emplace(std::move(name), std::move(child));
-    return added;
+    const auto slot = children_.emplace(std::move(name), nullptr);
+    slot->second.reset(new XMLElement(ChildTag{}, slot->first, selfClosing, cdata));
+    return *slot->second;
 }
 
 XMLElement::ChildRange XMLElement::FindChildren(const std::u16string& name) const {

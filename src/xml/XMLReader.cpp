@@ -10,25 +10,20 @@
 namespace vesk {
 namespace {
 
-// Names and attribute values longer than this are cut, as they always were.
 constexpr std::size_t kNameLimit = 10027;
+// The system's files nest six levels deep. Far deeper trees come only from
+// hostile files, and freeing or writing them would exhaust the stack.
+constexpr std::size_t kDepthLimit = 1000;
 // expat takes an int length: feed big files in slices.
 constexpr std::size_t kSlice = 1 << 20;
 
-std::u16string LocalName(const XML_Char* qualified) {
-    const XML_Char* local = qualified;
-    for (const XML_Char* p = qualified; *p; ++p) {
-        if (*p == ':') local = p + 1;
-    }
-    std::u16string name = Utf8ToWide(local);
-    if (name.size() > kNameLimit) name.resize(kNameLimit);
-    return name;
-}
-
-std::u16string LimitedValue(const XML_Char* value) {
-    std::u16string text = Utf8ToWide(value);
-    if (text.size() > kNameLimit) text.resize(kNameLimit);
-    return text;
+// Names and attribute values are cut to the old limit. Names are taken whole,
+// prefix included: the system's files carry no namespaces, and cutting at a
+// prefix could leave a name (such as "1" from "a:1") that cannot be written.
+std::u16string Limited(const XML_Char* text) {
+    std::u16string wide = Utf8ToWide(text);
+    if (wide.size() > kNameLimit) wide.resize(kNameLimit);
+    return wide;
 }
 
 // Turns parser events into elements. expat hands one run of text or CDATA
@@ -53,8 +48,12 @@ public:
 private:
     void StartElement(const XML_Char* qualified, const XML_Char** attributes) {
         FlushText();
-        std::u16string name = LocalName(qualified);
+        std::u16string name = Limited(qualified);
         XMLElement* element;
+        if (open_.size() >= kDepthLimit) {
+            Fail();
+            return;
+        }
         if (!open_.empty()) {
             element = &open_.back()->AddChild(std::move(name));
         } else if (root_) {
@@ -66,13 +65,13 @@ private:
         }
         open_.push_back(element);
         for (const XML_Char** a = attributes; a[0] && a[1]; a += 2) {
-            element->SetAttribute(LocalName(a[0]), LimitedValue(a[1]));
+            element->SetAttribute(Limited(a[0]), Limited(a[1]));
         }
     }
 
     void EndElement(const XML_Char* qualified) {
         FlushText();
-        if (open_.empty() || open_.back()->GetName() != LocalName(qualified)) {
+        if (open_.empty() || open_.back()->GetName() != Limited(qualified)) {
             Fail();
             return;
         }

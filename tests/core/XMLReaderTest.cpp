@@ -82,6 +82,18 @@ TEST(XMLReader, MalformedInputFails) {
     }
 }
 
+TEST(XMLReader, AbsurdNestingIsRefusedRatherThanOverflowingTheStack) {
+    std::u16string deep;
+    for (int i = 0; i < 100000; ++i) deep += u"<d>";
+    XMLDocument document;
+    EXPECT_FALSE(document.LoadFromBytes(Utf16File(u"<r>" + deep)));
+
+    std::u16string fine;
+    for (int i = 0; i < 900; ++i) fine += u"<d>";
+    for (int i = 0; i < 900; ++i) fine += u"</d>";
+    EXPECT_TRUE(document.LoadFromBytes(Utf16File(u"<r>" + fine + u"</r>")));
+}
+
 TEST(XMLReader, LoadReplacesAnEarlierTree) {
     XMLDocument document;
     document.CreateRoot(u"old").AddChild(u"child");
