@@ -1,0 +1,50 @@
+#include "notes/PictureNoteData.h"
+
+#include <utility>
+
+#include "notes/ImageDecoder.h"
+#include "xml/XMLElement.h"
+
+namespace vesk {
+
+PictureNoteData::PictureNoteData() : NoteData(kPicture, Rect{}, StyleData{}, kLoadingAlpha) {}
+
+bool PictureNoteData::SaveContent(XMLElement& content) const {
+    XMLElement& image = content.AddChild(u"image");
+    if (maintainRatio_) {
+        image.SetAttribute(u"maintainratio", u"true");
+    }
+    image.AddChild(u"source", false, true).SetText(source_);
+    return true;
+}
+
+bool PictureNoteData::LoadContent(const XMLElement& content) {
+    SetSource({});
+    for (auto [it, end] = content.FindChildren(u"image"); it != end; ++it) {
+        picture_.reset();
+        const XMLElement& image = *it->second;
+        maintainRatio_ = image.GetAttribute(u"maintainratio") == u"true";
+        for (auto [source, sourceEnd] = image.FindChildren(u"source"); source != sourceEnd;
+             ++source) {
+            SetSource(source->second->GetText());
+        }
+    }
+    return true;
+}
+
+std::u16string PictureNoteData::GetTypeName() const { return u"picture"; }
+
+void PictureNoteData::SetSource(std::u16string source) {
+    source_ = std::move(source);
+    picture_.reset();
+    ImageDecoder* decoder = GetImageDecoder();
+    if (source_.empty() || decoder == nullptr) {
+        return;
+    }
+    picture_ = decoder->Decode(WideToPath(source_));
+    if (picture_ && picture_->GetWidth() == 0) {
+        picture_.reset();
+    }
+}
+
+}  // namespace vesk

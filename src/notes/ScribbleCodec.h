@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "notes/Bitmap.h"
+#include "xml/TextForms.h"
+
+namespace vesk {
+
+// The stored text of a drawing: runs of equal pixels over the whole image, row
+// after row, each written as a space, the run length in hexadecimal when it is
+// above 1, and the run's alpha as two hexadecimal digits. Only coverage is
+// kept; the ink colour comes from the note's style when the text is read.
+std::u16string EncodeAlphaRuns(const Bitmap& image);
+
+// Paints the runs of the text into the image in the given ink colour, from the
+// top-left pixel on. A one-character token ends the text; runs past the last
+// row are dropped; pixels the text does not reach are left as they were.
+void DecodeAlphaRuns(std::u16string_view text, COLORREF ink, Bitmap& image);
+
+}  // namespace vesk
