@@ -24,7 +24,7 @@ void BackupData::SetFolder(std::u16string folder) {
     folder_ = std::move(folder);
 }
 
-bool BackupData::CreateBackup(const std::u16string& source) {
+bool BackupData::CreateBackup(const std::filesystem::path& source) {
     // Without a folder the copy would land in the current directory.
     if (folder_.empty()) return false;
     std::error_code error;
@@ -35,7 +35,7 @@ bool BackupData::CreateBackup(const std::u16string& source) {
         target = WideToPath(folder_ + name);
         if (!std::filesystem::exists(target, error)) break;
     }
-    if (!std::filesystem::copy_file(WideToPath(source), target,
+    if (!std::filesystem::copy_file(source, target,
                                     std::filesystem::copy_options::overwrite_existing, error)) {
         // The name was free, so anything there now is a partial copy.
         std::filesystem::remove(target, error);
@@ -74,7 +74,7 @@ std::u16string BackupData::FindBackup(TimeValue time) const {
 bool BackupData::RestoreBackup(TimeValue time) const {
     const std::u16string name = FindBackup(time);
     if (name.empty() || owner_ == nullptr) return false;
-    return owner_->LoadNotes(folder_ + name);
+    return owner_->LoadNotes(WideToPath(folder_ + name));
 }
 
 void BackupData::Prune() {

@@ -43,7 +43,7 @@ public:
     // Copies the source under the first free name and prunes. False when the
     // copy fails (the source does not exist yet, the folder is unset or
     // unwritable); nothing changes then.
-    bool CreateBackup(const std::u16string& source);
+    bool CreateBackup(const std::filesystem::path& source);
     // Rebuilds the index from the folder, then prunes.
     void ScanBackups();
     // The file name indexed under that second, or empty.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include <filesystem>
 
 namespace vesk {
 
@@ -8,7 +8,7 @@ namespace vesk {
 // in place of the current notes. The main frame implements it.
 class BackupOwner {
 public:
-    virtual bool LoadNotes(const std::u16string& path) = 0;
+    virtual bool LoadNotes(const std::filesystem::path& path) = 0;
 
 protected:
     ~BackupOwner() = default;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <map>
 #include <string>
 #include <string_view>
@@ -44,11 +45,11 @@ public:
     SettingsData();
 
     // Writes the settings file; false when it cannot be written.
-    bool Save(const std::u16string& path) const;
+    bool Save(const std::filesystem::path& path) const;
     // Reads a settings file into this object. False, with nothing changed,
     // when the file is not well-formed XML or its root is not "settings";
     // themes read are added to those already held.
-    bool Load(const std::u16string& path);
+    bool Load(const std::filesystem::path& path);
 
     // Themes. Ids come from a counter that never goes back while the program
     // runs; the selected id may name no theme.

@@ -52,7 +52,7 @@ SettingsData::Switch SettingsData::FindSwitch(std::u16string_view name) {
     return index < 0 ? nullptr : kFields[static_cast<std::size_t>(index)];
 }
 
-bool SettingsData::Save(const std::u16string& path) const {
+bool SettingsData::Save(const std::filesystem::path& path) const {
     XMLDocument document;
     XMLElement& root = document.CreateRoot(u"settings");
     root.SetAttribute(u"version", RealToText(4.0));
@@ -84,7 +84,7 @@ bool SettingsData::Save(const std::u16string& path) const {
         setting.SetAttribute(u"id", std::u16string(name));
         setting.SetAttribute(u"status", BoolToText(this->*FindSwitch(name)));
     }
-    return document.Save(WideToPath(path));
+    return document.Save(path);
 }
 
 void SettingsData::SaveDefaults(XMLElement& root) const {
@@ -98,9 +98,9 @@ void SettingsData::SaveDefaults(XMLElement& root) const {
     defaults.AddChild(u"alpha").SetText(IntToText(alpha_));
 }
 
-bool SettingsData::Load(const std::u16string& path) {
+bool SettingsData::Load(const std::filesystem::path& path) {
     XMLDocument document;
-    if (!document.Load(WideToPath(path))) {
+    if (!document.Load(path)) {
         return false;
     }
     const XMLElement* root = document.GetRoot();

@@ -22,11 +22,11 @@ namespace {
 
 class RecordingOwner : public BackupOwner {
 public:
-    bool LoadNotes(const std::u16string& path) override {
+    bool LoadNotes(const fs::path& path) override {
         paths.push_back(path);
         return result;
     }
-    std::vector<std::u16string> paths;
+    std::vector<fs::path> paths;
     bool result = true;
 };
 
@@ -41,7 +41,7 @@ protected:
         backups_.SetFileTimeReader([this](const fs::path&) { return clock_++; });
     }
 
-    bool Backup() { return backups_.CreateBackup(PathToWide(notes_)); }
+    bool Backup() { return backups_.CreateBackup(notes_); }
     bool OnDisk(const std::string& name) const { return fs::exists(folder_ / "backup" / name); }
     std::vector<std::u16string> IndexedNames() const {
         std::vector<std::u16string> names;
@@ -98,7 +98,7 @@ TEST_F(BackupDataTest, MaxKeepBelowOneKeepsEverything) {
         data.SetFolder(PathToWide(other.Path()));
         data.SetMaxKeep(maxKeep);
         data.SetFileTimeReader([this](const fs::path&) { return clock_++; });
-        for (int i = 0; i < 8; ++i) ASSERT_TRUE(data.CreateBackup(PathToWide(notes_)));
+        for (int i = 0; i < 8; ++i) ASSERT_TRUE(data.CreateBackup(notes_));
         EXPECT_EQ(data.GetCount(), 8) << maxKeep;
         EXPECT_TRUE(fs::exists(other / "backup1.xml")) << maxKeep;
         EXPECT_TRUE(fs::exists(other / "backup8.xml")) << maxKeep;
@@ -113,11 +113,11 @@ TEST_F(BackupDataTest, NothingToCopyMakesNoBackup) {
 
     BackupData unset;
     WriteBytes(notes_, "notes");
-    EXPECT_FALSE(unset.CreateBackup(PathToWide(notes_)));
+    EXPECT_FALSE(unset.CreateBackup(notes_));
 
     BackupData missingFolder;
     missingFolder.SetFolder(PathToWide(folder_ / "nowhere"));
-    EXPECT_FALSE(missingFolder.CreateBackup(PathToWide(notes_)));
+    EXPECT_FALSE(missingFolder.CreateBackup(notes_));
 }
 
 TEST_F(BackupDataTest, SameSecondBackupsShareOneEntryButCountTwice) {
@@ -178,13 +178,13 @@ TEST_F(BackupDataTest, RestoreLoadsTheIndexedFileThroughTheOwner) {
     owner.result = false;
     EXPECT_FALSE(backups_.RestoreBackup(1000));
     ASSERT_EQ(owner.paths.size(), 2u);
-    EXPECT_EQ(owner.paths[0], backups_.GetFolder() + u"backup1.xml");
+    EXPECT_EQ(owner.paths[0], folder_ / "backup" / "backup1.xml");
 }
 
 TEST_F(BackupDataTest, RealCreationTimeIndexesTheNewFile) {
     BackupData data;
     data.SetFolder(PathToWide(folder_ / "backup"));
-    ASSERT_TRUE(data.CreateBackup(PathToWide(notes_)));
+    ASSERT_TRUE(data.CreateBackup(notes_));
     ASSERT_EQ(data.GetBackups().size(), 1u);
     const TimeValue created = data.GetBackups().begin()->first;
     EXPECT_EQ(data.FindBackup(created), u"backup1.xml");
@@ -247,7 +247,7 @@ TEST(BackupElementsTest, ReadingForgetsTheIndex) {
     WriteBytes(folder / "notes.xml", "n");
     BackupData backup;
     backup.SetFolder(PathToWide(folder.Path()));
-    ASSERT_TRUE(backup.CreateBackup(PathToWide(folder / "notes.xml")));
+    ASSERT_TRUE(backup.CreateBackup(folder / "notes.xml"));
     XMLElement element(u"backup");
     element.SetAttribute(u"enabled", u"true");
     backup.LoadFromElement(element);
@@ -269,8 +269,8 @@ TEST_F(BackupListTest, ListsTimesOldestFirstOrSaysThereAreNone) {
     backup.SetFolder(PathToWide(folder.Path()));
     TimeValue next = 1173895509;  // 2007-03-14 18:05:09 UTC
     backup.SetFileTimeReader([&next](const fs::path&) { return next--; });
-    ASSERT_TRUE(backup.CreateBackup(PathToWide(folder / "notes.xml")));
-    ASSERT_TRUE(backup.CreateBackup(PathToWide(folder / "notes.xml")));
+    ASSERT_TRUE(backup.CreateBackup(folder / "notes.xml"));
+    ASSERT_TRUE(backup.CreateBackup(folder / "notes.xml"));
     EXPECT_EQ(BackupListTexts(backup),
               (std::vector<std::u16string>{u"2007-03-14 18:05:08", u"2007-03-14 18:05:09"}));
 }

@@ -26,8 +26,8 @@ protected:
         WriteBytes(dir_ / "settings.xml", FileBytes(body));
         return settings_.Load(Path());
     }
-    std::u16string Path(const std::string& name = "settings.xml") const {
-        return PathToWide(dir_ / name);
+    std::filesystem::path Path(const std::string& name = "settings.xml") const {
+        return dir_ / name;
     }
 
     TempDir dir_;
