@@ -13,6 +13,25 @@ packages=(
     libbenchmark-dev
     clang
     libclang-rt-dev
+    # Qt 6 for the user interface and the platform layer
+    qt6-base-dev
+    qt6-svg-dev
+    qt6-multimedia-dev
+    libgl-dev
+    # Qt Multimedia plays files through GStreamer: decoders and the sound server's sink
+    gstreamer1.0-plugins-base
+    gstreamer1.0-plugins-good
+    gstreamer1.0-pulseaudio
+    # global hot keys grab keys on the X server directly
+    libxcb1-dev
+    libxcb-keysyms1-dev
+    x11proto-dev
+    # end-to-end runs: a virtual display, a window manager, a tray and a scripted user
+    xvfb
+    xauth
+    openbox
+    trayer
+    xdotool
 )
 
 missing=()

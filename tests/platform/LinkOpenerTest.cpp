@@ -1,0 +1,73 @@
+#include <QDesktopServices>
+#include <QDir>
+#include <QTest>
+#include <QUrl>
+
+#include "TestRegistry.h"
+#include "platform/DesktopLinkOpener.h"
+
+namespace vesk::platform::test {
+
+// Stands in for the desktop's programs: QDesktopServices hands every URL of
+// the registered schemes here instead of launching anything.
+class LinkOpenerTest : public QObject {
+    Q_OBJECT
+
+public slots:
+    void Record(const QUrl& url) { opened_.push_back(url); }
+
+private slots:
+    void initTestCase() {
+        for (const char* scheme : kSchemes) {
+            QDesktopServices::setUrlHandler(scheme, this, "Record");
+        }
+    }
+    void cleanupTestCase() {
+        for (const char* scheme : kSchemes) {
+            QDesktopServices::unsetUrlHandler(scheme);
+        }
+    }
+    void init() { opened_.clear(); }
+
+    void linksOpenAsTyped() {
+        DesktopLinkOpener opener;
+        QVERIFY(opener.OpenLink("http://www.example.com/a page?q=1"));
+        QVERIFY(opener.OpenLink("https://example.com/100%/x#top"));
+        QVERIFY(opener.OpenLink("mailto:someone@example.com"));
+        QCOMPARE(opened_.size(), 3);
+        QCOMPARE(opened_[0].scheme(), "http");
+        QCOMPARE(opened_[0].host(), "www.example.com");
+        QCOMPARE(opened_[0].path(), "/a page");
+        QCOMPARE(opened_[0].query(), "q=1");
+        QCOMPARE(opened_[1].path(), "/100%/x");
+        QCOMPARE(opened_[1].fragment(), "top");
+        QCOMPARE(opened_[2].scheme(), "mailto");
+        QCOMPARE(opened_[2].path(), "someone@example.com");
+    }
+
+    void brokenLinkOpensNothing() {
+        DesktopLinkOpener opener;
+        QVERIFY(!opener.OpenLink("http://exa mple.com/"));
+        QVERIFY(opened_.empty());
+    }
+
+    void filesOpenByTheirWholeName() {
+        DesktopLinkOpener opener;
+        QVERIFY(opener.OpenFile("/opt/vesk notes/help #2/how?to use.html"));
+        QVERIFY(opener.OpenFile("help/howtouse.html"));
+        QCOMPARE(opened_.size(), 2);
+        QVERIFY(opened_[0].isLocalFile());
+        QCOMPARE(opened_[0].toLocalFile(), "/opt/vesk notes/help #2/how?to use.html");
+        QCOMPARE(opened_[1].toLocalFile(), QDir::current().absoluteFilePath("help/howtouse.html"));
+    }
+
+private:
+    static constexpr const char* kSchemes[] = {"http", "https", "mailto", "file"};
+    std::vector<QUrl> opened_;
+};
+
+static RegisterTest<LinkOpenerTest> registration;
+
+}  // namespace vesk::platform::test
+
+#include "LinkOpenerTest.moc"

@@ -1,0 +1,88 @@
+#include <xcb/xproto.h>
+
+#define XK_MISCELLANY
+#define XK_LATIN1
+#include <X11/keysymdef.h>
+
+#include <QSignalSpy>
+#include <QTest>
+#include <utility>
+
+#include "TestRegistry.h"
+#include "platform/X11Keys.h"
+#include "platform/XcbHotKeys.h"
+
+namespace vesk::platform::test {
+
+class X11KeysTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void virtualKeysMapToKeysyms() {
+        // Letters by their unshifted symbol; the keypad by its keypad symbols.
+        const std::pair<unsigned, unsigned> bound[] = {
+            {'A', XK_a},           {'S', XK_s},
+            {'Z', XK_z},           {'0', XK_0},
+            {'9', XK_9},           {0x70, XK_F1},
+            {0x7B, XK_F12},        {0x7C, XK_F13},
+            {0x87, XK_F24},        {0x60, XK_KP_0},
+            {0x69, XK_KP_9},       {0x6A, XK_KP_Multiply},
+            {0x6F, XK_KP_Divide},  {0x08, XK_BackSpace},
+            {0x09, XK_Tab},        {0x0D, XK_Return},
+            {0x1B, XK_Escape},     {0x20, XK_space},
+            {0x21, XK_Prior},      {0x22, XK_Next},
+            {0x23, XK_End},        {0x24, XK_Home},
+            {0x25, XK_Left},       {0x26, XK_Up},
+            {0x27, XK_Right},      {0x28, XK_Down},
+            {0x2D, XK_Insert},     {0x2E, XK_Delete},
+            {0xBA, XK_semicolon},  {0xBB, XK_equal},
+            {0xBC, XK_comma},      {0xBD, XK_minus},
+            {0xBE, XK_period},     {0xBF, XK_slash},
+            {0xC0, XK_grave},      {0xDB, XK_bracketleft},
+            {0xDC, XK_backslash},  {0xDD, XK_bracketright},
+            {0xDE, XK_apostrophe}, {0xE2, XK_less},
+        };
+        for (const auto& [virtualKey, keysym] : bound) {
+            QVERIFY2(KeysymForVirtualKey(virtualKey) == keysym,
+                     qPrintable(QString::number(virtualKey, 16)));
+        }
+        // Mouse buttons, modifiers, lock keys and unassigned codes cannot be
+        // hot keys.
+        for (const unsigned virtualKey :
+             {0x00, 0x01, 0x10, 0x11, 0x12, 0x14, 0x3A, 0x40, 0x5B, 0x88, 0x90, 0x141}) {
+            QVERIFY2(KeysymForVirtualKey(virtualKey) == 0,
+                     qPrintable(QString::number(virtualKey, 16)));
+        }
+    }
+
+    void modifierBitsMapToTheServersMasks() {
+        const X11ModifierMasks usual;
+        QCOMPARE(X11Modifiers(0, usual), 0);
+        QCOMPARE(X11Modifiers(1, usual), XCB_MOD_MASK_SHIFT);
+        QCOMPARE(X11Modifiers(2, usual), XCB_MOD_MASK_CONTROL);
+        QCOMPARE(X11Modifiers(4, usual), XCB_MOD_MASK_1);
+        QCOMPARE(X11Modifiers(32, usual), XCB_MOD_MASK_4);
+        QCOMPARE(X11Modifiers(1 | 2 | 4 | 32, usual),
+                 XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1 | XCB_MOD_MASK_4);
+        // 8 is the hot-key control's extended-key flag, 16 is unused.
+        QCOMPARE(X11Modifiers(2 | 8 | 16, usual), XCB_MOD_MASK_CONTROL);
+
+        const X11ModifierMasks unusual{XCB_MOD_MASK_3, XCB_MOD_MASK_2, XCB_MOD_MASK_5};
+        QCOMPARE(X11Modifiers(4 | 32, unusual), XCB_MOD_MASK_3 | XCB_MOD_MASK_5);
+    }
+
+    void withoutX11NoHotKeyRegisters() {
+        QCOMPARE(QGuiApplication::platformName(), "offscreen");
+        XcbHotKeys hotKeys;
+        QSignalSpy pressed(&hotKeys, &HotKeys::HotKeyPressed);
+        QVERIFY(!hotKeys.RegisterHotKey(200, kModWindows, 'S'));
+        QVERIFY(!hotKeys.UnregisterHotKey(200));
+        QVERIFY(pressed.isEmpty());
+    }
+};
+
+static RegisterTest<X11KeysTest> registration;
+
+}  // namespace vesk::platform::test
+
+#include "X11KeysTest.moc"
