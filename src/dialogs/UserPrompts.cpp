@@ -1,0 +1,97 @@
+#include "dialogs/UserPrompts.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace vesk {
+namespace {
+
+class QtUserPrompts final : public UserPrompts {
+public:
+    Answer ShowMessage(QWidget* parent, const QString& text, const QString& caption,
+                       Buttons buttons, Icon icon) override {
+        QMessageBox box(ToQtIcon(icon), caption, text, ToQtButtons(buttons), parent);
+        switch (box.exec()) {
+            case QMessageBox::Yes:
+                return Answer::Yes;
+            case QMessageBox::No:
+                return Answer::No;
+            case QMessageBox::Cancel:
+                return Answer::Cancel;
+            default:
+                return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+        }
+    }
+
+    QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& folder,
+                            const QString& filter) override {
+        return QFileDialog::getOpenFileName(parent, caption, folder, QtFileFilter(filter));
+    }
+
+    QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& path,
+                            const QString& filter) override {
+        return QFileDialog::getSaveFileName(parent, caption, path, QtFileFilter(filter));
+    }
+
+    int RunDialog(QDialog& dialog) override { return dialog.exec(); }
+
+private:
+    static QMessageBox::Icon ToQtIcon(Icon icon) {
+        switch (icon) {
+            case Icon::Information:
+                return QMessageBox::Information;
+            case Icon::Warning:
+                return QMessageBox::Warning;
+            case Icon::Critical:
+                return QMessageBox::Critical;
+            case Icon::Question:
+                return QMessageBox::Question;
+            case Icon::None:
+                break;
+        }
+        return QMessageBox::NoIcon;
+    }
+
+    static QMessageBox::StandardButtons ToQtButtons(Buttons buttons) {
+        switch (buttons) {
+            case Buttons::OkCancel:
+                return QMessageBox::Ok | QMessageBox::Cancel;
+            case Buttons::YesNo:
+                return QMessageBox::Yes | QMessageBox::No;
+            case Buttons::YesNoCancel:
+                return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+            case Buttons::Ok:
+                break;
+        }
+        return QMessageBox::Ok;
+    }
+};
+
+UserPrompts* installed = nullptr;
+
+}  // namespace
+
+UserPrompts& UserPrompts::Current() {
+    static QtUserPrompts real;
+    return installed ? *installed : real;
+}
+
+void UserPrompts::SetCurrent(UserPrompts* prompts) { installed = prompts; }
+
+QString QtFileFilter(const QString& windowsFilter) {
+    const QStringList parts = windowsFilter.split(u'|', Qt::SkipEmptyParts);
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(u';', u' ').replace(QStringLiteral("*.*"), QStringLiteral("*"));
+        QString name = parts[i];
+        const qsizetype open = name.indexOf(u'(');
+        if (open > 0) name = name.left(open).trimmed();
+        filters << QStringLiteral("%1 (%2)").arg(name, patterns);
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+}  // namespace vesk

@@ -1,0 +1,41 @@
+#include "ScriptedPrompts.h"
+
+namespace vesk::test {
+
+UserPrompts::Answer ScriptedPrompts::ShowMessage(QWidget*, const QString& text,
+                                                 const QString& caption, Buttons buttons,
+                                                 Icon icon) {
+    messages.append({text, caption, buttons, icon});
+    if (answers.empty()) return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+    const Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+QString ScriptedPrompts::GetOpenFileName(QWidget*, const QString& caption, const QString&,
+                                         const QString&) {
+    return NextFileName(caption);
+}
+
+QString ScriptedPrompts::GetSaveFileName(QWidget*, const QString& caption, const QString&,
+                                         const QString&) {
+    return NextFileName(caption);
+}
+
+int ScriptedPrompts::RunDialog(QDialog& dialog) {
+    dialogTitles.append(dialog.windowTitle());
+    if (dialogs.empty()) return QDialog::Rejected;
+    const auto act = std::move(dialogs.front());
+    dialogs.pop_front();
+    return act(dialog);
+}
+
+QString ScriptedPrompts::NextFileName(const QString& caption) {
+    fileCaptions.append(caption);
+    if (fileNames.empty()) return {};
+    QString name = fileNames.front();
+    fileNames.pop_front();
+    return name;
+}
+
+}  // namespace vesk::test

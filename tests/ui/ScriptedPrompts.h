@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+
+#include "dialogs/UserPrompts.h"
+
+namespace vesk::test {
+
+// Answers prompts from a script and records what was asked, so no test waits
+// for a person. Installed for its lifetime.
+class ScriptedPrompts : public UserPrompts {
+public:
+    struct Message {
+        QString text;
+        QString caption;
+        Buttons buttons;
+        Icon icon;
+    };
+
+    ScriptedPrompts() { UserPrompts::SetCurrent(this); }
+    ~ScriptedPrompts() override { UserPrompts::SetCurrent(nullptr); }
+    ScriptedPrompts(const ScriptedPrompts&) = delete;
+    ScriptedPrompts& operator=(const ScriptedPrompts&) = delete;
+
+    // Queued answers; when none is left a message gets Ok (No for Yes/No),
+    // a file chooser is cancelled and a dialog is rejected.
+    std::deque<Answer> answers;
+    std::deque<QString> fileNames;
+    // Acts in the dialog's place (fills its fields) and returns its result.
+    std::deque<std::function<int(QDialog&)>> dialogs;
+
+    QList<Message> messages;
+    QStringList fileCaptions;
+    QStringList dialogTitles;
+
+    Answer ShowMessage(QWidget* parent, const QString& text, const QString& caption,
+                       Buttons buttons, Icon icon) override;
+    QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& folder,
+                            const QString& filter) override;
+    QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& path,
+                            const QString& filter) override;
+    int RunDialog(QDialog& dialog) override;
+
+private:
+    QString NextFileName(const QString& caption);
+};
+
+}  // namespace vesk::test
