@@ -54,7 +54,9 @@ void BackupData::ScanBackups() {
     std::error_code error;
     std::filesystem::directory_iterator it(WideToPath(folder_), error);
     for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
-        if (!it->is_regular_file(error)) continue;
+        // An entry that cannot be examined is skipped, not the rest of the scan.
+        std::error_code entryError;
+        if (!it->is_regular_file(entryError)) continue;
         const std::u16string name = PathToWide(it->path().filename());
         if (!IsBackupName(name)) continue;
         // A file deleted while the folder is read is simply not there.

@@ -55,26 +55,9 @@ protected:
     TimeValue clock_ = 1000;
 };
 
-TEST_F(BackupDataTest, SetFolderAppendsOneSeparator) {
-    BackupData data;
-    data.SetFolder(u"/a/b");
-    EXPECT_EQ(data.GetFolder(), u"/a/b/");
-    data.SetFolder(u"/a/b/");
-    EXPECT_EQ(data.GetFolder(), u"/a/b/");
-    data.SetFolder(u"");
-    EXPECT_EQ(data.GetFolder(), u"");
-}
-
-TEST_F(BackupDataTest, BackupIsAByteCopyUnderTheFirstName) {
-    ASSERT_TRUE(Backup());
-    EXPECT_EQ(ReadBytes(folder_ / "backup" / "backup1.xml"), "notes v1");
-    EXPECT_EQ(backups_.GetCount(), 1);
-    EXPECT_EQ(backups_.FindBackup(1000), u"backup1.xml");
-    EXPECT_EQ(backups_.FindBackup(999), u"");
-}
-
 TEST_F(BackupDataTest, RotationDeletesTheOldestAndReusesItsName) {
     for (int i = 0; i < 5; ++i) ASSERT_TRUE(Backup());
+    EXPECT_EQ(ReadBytes(folder_ / "backup" / "backup1.xml"), "notes v1");
     EXPECT_EQ(backups_.GetCount(), 5);
 
     ASSERT_TRUE(Backup());
@@ -155,18 +138,6 @@ TEST_F(BackupDataTest, ScanIndexesOnlyBackupFilesAndPrunes) {
     EXPECT_TRUE(OnDisk("backup9.xml"));
 }
 
-TEST_F(BackupDataTest, ScanCountsFilesOfTheSameSecondAndForgetsTheOldIndex) {
-    ASSERT_TRUE(Backup());
-    WriteBytes(folder_ / "backup" / "backup5.xml", "x");
-    WriteBytes(folder_ / "backup" / "backup6.xml", "y");
-    fs::remove(folder_ / "backup" / "backup1.xml");
-    backups_.SetFileTimeReader([](const fs::path&) { return TimeValue{77}; });
-    backups_.ScanBackups();
-    EXPECT_EQ(backups_.GetCount(), 2);
-    EXPECT_EQ(backups_.GetBackups().size(), 1u);
-    EXPECT_EQ(backups_.FindBackup(1000), u"");
-}
-
 TEST_F(BackupDataTest, RestoreLoadsTheIndexedFileThroughTheOwner) {
     RecordingOwner owner;
     ASSERT_TRUE(Backup());
@@ -192,67 +163,25 @@ TEST_F(BackupDataTest, RealCreationTimeIndexesTheNewFile) {
     EXPECT_EQ(FileCreationTime(folder_ / "missing.xml"), std::nullopt);
 }
 
-TEST(BackupElementsTest, WriteTheirValuesOnlyWhileOn) {
+TEST(BackupElementsTest, ValuesAreStoredOnlyWhileOn) {
     XMLElement parent(u"settings");
     AutoSaveData autoSave;
-    autoSave.SetInterval(2500);
+    autoSave.SetEnabled(false);
     autoSave.SaveToElement(parent);
     BackupData backup;
     backup.SetEnabled(false);
-    backup.SetMaxKeep(9);
     backup.SaveToElement(parent);
+    EXPECT_EQ(parent.FindChild(u"autosave")->FindChild(u"interval"), nullptr);
+    EXPECT_EQ(parent.FindChild(u"backup")->FindChild(u"maxkeep"), nullptr);
 
-    const XMLElement* autoSaveElement = parent.FindChild(u"autosave");
-    ASSERT_NE(autoSaveElement, nullptr);
-    EXPECT_EQ(autoSaveElement->GetAttribute(u"enabled"), u"true");
-    ASSERT_NE(autoSaveElement->FindChild(u"interval"), nullptr);
-    EXPECT_EQ(autoSaveElement->FindChild(u"interval")->GetText(), u"2500");
-    const XMLElement* backupElement = parent.FindChild(u"backup");
-    ASSERT_NE(backupElement, nullptr);
-    EXPECT_EQ(backupElement->GetAttribute(u"enabled"), u"false");
-    EXPECT_EQ(backupElement->FindChild(u"maxkeep"), nullptr);
-}
-
-TEST(BackupElementsTest, ReadValuesOnlyWhenExactlyTrue) {
-    XMLElement on(u"autosave");
-    on.SetAttribute(u"enabled", u"true");
-    on.AddChild(u"interval").SetText(u"30000");
-    XMLElement shouting(u"autosave");
+    // Only the exact "true" is on, and an element that is off leaves the value.
+    XMLElement shouting(u"backup");
     shouting.SetAttribute(u"enabled", u"TRUE");
-    shouting.AddChild(u"interval").SetText(u"1");
-
-    AutoSaveData autoSave;
-    autoSave.LoadFromElement(on);
-    EXPECT_TRUE(autoSave.IsEnabled());
-    EXPECT_EQ(autoSave.GetInterval(), 30000);
-    autoSave.LoadFromElement(shouting);
-    EXPECT_FALSE(autoSave.IsEnabled());
-    EXPECT_EQ(autoSave.GetInterval(), 30000);
-
-    XMLElement keep(u"backup");
-    keep.SetAttribute(u"enabled", u"true");
-    keep.AddChild(u"maxkeep").SetText(u"-1");
-    BackupData backup;
-    backup.LoadFromElement(keep);
-    EXPECT_TRUE(backup.IsEnabled());
-    EXPECT_EQ(backup.GetMaxKeep(), -1);
-    XMLElement bare(u"backup");
-    backup.LoadFromElement(bare);
-    EXPECT_FALSE(backup.IsEnabled());
-    EXPECT_EQ(backup.GetMaxKeep(), -1);
-}
-
-TEST(BackupElementsTest, ReadingForgetsTheIndex) {
-    TempDir folder;
-    WriteBytes(folder / "notes.xml", "n");
-    BackupData backup;
-    backup.SetFolder(PathToWide(folder.Path()));
-    ASSERT_TRUE(backup.CreateBackup(folder / "notes.xml"));
-    XMLElement element(u"backup");
-    element.SetAttribute(u"enabled", u"true");
-    backup.LoadFromElement(element);
-    EXPECT_TRUE(backup.GetBackups().empty());
-    EXPECT_EQ(backup.GetCount(), 0);
+    shouting.AddChild(u"maxkeep").SetText(u"1");
+    BackupData read;
+    read.LoadFromElement(shouting);
+    EXPECT_FALSE(read.IsEnabled());
+    EXPECT_EQ(read.GetMaxKeep(), 5);
 }
 
 class BackupListTest : public ::testing::Test {
@@ -271,16 +200,10 @@ TEST_F(BackupListTest, ListsTimesOldestFirstOrSaysThereAreNone) {
     backup.SetFileTimeReader([&next](const fs::path&) { return next--; });
     ASSERT_TRUE(backup.CreateBackup(folder / "notes.xml"));
     ASSERT_TRUE(backup.CreateBackup(folder / "notes.xml"));
-    EXPECT_EQ(BackupListTexts(backup),
-              (std::vector<std::u16string>{u"2007-03-14 18:05:08", u"2007-03-14 18:05:09"}));
-}
-
-TEST_F(BackupListTest, ParsedLinesFindTheirBackup) {
-    EXPECT_EQ(ParseBackupTime(FormatBackupTime(1173895509)), 1173895509);
-    EXPECT_EQ(ParseBackupTime(u"2007-03-14"), 0);
-    EXPECT_EQ(ParseBackupTime(kNoBackupsFound), 0);
-    BackupData empty;
-    EXPECT_EQ(empty.FindBackup(ParseBackupTime(kNoBackupsFound)), u"");
+    const std::vector<std::u16string> texts = BackupListTexts(backup);
+    EXPECT_EQ(texts, (std::vector<std::u16string>{u"2007-03-14 18:05:08", u"2007-03-14 18:05:09"}));
+    EXPECT_EQ(backup.FindBackup(ParseBackupTime(texts[0])), u"backup2.xml");
+    EXPECT_EQ(backup.FindBackup(ParseBackupTime(kNoBackupsFound)), u"");
 }
 
 }  // namespace

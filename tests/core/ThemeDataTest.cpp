@@ -91,16 +91,5 @@ TEST(ThemeDataTest, ElementRenumbersStylesInTheirOrder) {
     EXPECT_EQ(read.AddStyle(0, 0, 0, 0), 2);
 }
 
-TEST(ThemeDataTest, ElementWithoutStylesGivesAnEmptyTheme) {
-    XMLElement element(u"theme");
-    element.SetAttribute(u"name", u"Bare");
-    element.AddChild(u"colour");
-    ThemeData theme(0);
-    theme.AddStyle(1, 1, 1, 1);
-    theme.LoadFromElement(element);
-    EXPECT_TRUE(theme.GetStyles().empty());
-    EXPECT_EQ(theme.GetName(), u"Bare");
-}
-
 }  // namespace
 }  // namespace vesk
