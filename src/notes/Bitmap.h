@@ -39,8 +39,6 @@ public:
     // outside is cut off, what the source does not cover is left as it was.
     void CopyAtOrigin(const Bitmap& source);
 
-    bool operator==(const Bitmap& other) const = default;
-
 private:
     std::size_t Index(int x, int y) const {
         return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +

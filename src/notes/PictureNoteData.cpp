@@ -19,16 +19,16 @@ bool PictureNoteData::SaveContent(XMLElement& content) const {
 }
 
 bool PictureNoteData::LoadContent(const XMLElement& content) {
-    SetSource({});
+    // The last source wins; it is decoded once, however many there are.
+    std::u16string source;
     for (auto [it, end] = content.FindChildren(u"image"); it != end; ++it) {
-        picture_.reset();
         const XMLElement& image = *it->second;
         maintainRatio_ = image.GetAttribute(u"maintainratio") == u"true";
-        for (auto [source, sourceEnd] = image.FindChildren(u"source"); source != sourceEnd;
-             ++source) {
-            SetSource(source->second->GetText());
+        for (auto [child, childEnd] = image.FindChildren(u"source"); child != childEnd; ++child) {
+            source = child->second->GetText();
         }
     }
+    SetSource(std::move(source));
     return true;
 }
 

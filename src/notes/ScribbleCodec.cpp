@@ -31,6 +31,21 @@ void AppendRun(std::u16string& text, std::size_t length, std::uint8_t alpha) {
 
 bool IsBlank(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
 
+// The colour rule's digit values, looked up per character while decoding.
+class DigitTable {
+public:
+    DigitTable() {
+        for (char16_t c = 0; c < kSize; ++c) {
+            values_[c] = static_cast<std::uint8_t>(HexDigitValue(c));
+        }
+    }
+    unsigned operator()(char16_t c) const { return c < kSize ? values_[c] : 0; }
+
+private:
+    static constexpr char16_t kSize = 128;
+    std::uint8_t values_[kSize];
+};
+
 }  // namespace
 
 std::u16string EncodeAlphaRuns(const Bitmap& image) {
@@ -48,36 +63,35 @@ std::u16string EncodeAlphaRuns(const Bitmap& image) {
 }
 
 void DecodeAlphaRuns(std::u16string_view text, COLORREF ink, Bitmap& image) {
-    std::uint32_t* const pixels = image.GetPixels();
-    const std::size_t total = image.GetPixelCount();
-    std::size_t position = 0;
-    std::size_t cursor = 0;
-    while (position < total) {
-        while (cursor < text.size() && IsBlank(text[cursor])) {
-            ++cursor;
+    static const DigitTable digit;
+    const std::uint32_t colour = ArgbFromColor(ink, 0);
+    std::uint32_t* pixel = image.GetPixels();
+    std::uint32_t* const end = pixel + image.GetPixelCount();
+    const char16_t* next = text.data();
+    const char16_t* const last = next + text.size();
+    while (pixel != end) {
+        while (next != last && IsBlank(*next)) {
+            ++next;
         }
-        const std::size_t start = cursor;
-        while (cursor < text.size() && !IsBlank(text[cursor])) {
-            ++cursor;
+        const char16_t* const start = next;
+        while (next != last && !IsBlank(*next)) {
+            ++next;
         }
-        const std::size_t size = cursor - start;
-        if (size < 2) {
+        if (next - start < 2) {
             return;
         }
-        const std::size_t remaining = total - position;
-        std::size_t length = 1;
-        if (size > 2) {
-            // Saturating at what is left keeps any number of digits harmless.
-            length = 0;
-            for (std::size_t i = start; i < cursor - 2; ++i) {
-                length = std::min(length * 16 + HexDigitValue(text[i]), remaining);
-            }
+        const std::uint32_t value = colour | digit(next[-2]) << 28 | digit(next[-1]) << 24;
+        if (next - start == 2) {
+            *pixel++ = value;
+            continue;
         }
-        const auto alpha = static_cast<std::uint8_t>(HexDigitValue(text[cursor - 2]) * 16 +
-                                                     HexDigitValue(text[cursor - 1]));
-        length = std::min(length, remaining);
-        std::fill_n(pixels + position, length, ArgbFromColor(ink, alpha));
-        position += length;
+        // Saturating at what is left keeps any number of digits harmless.
+        const auto remaining = static_cast<std::size_t>(end - pixel);
+        std::size_t length = 0;
+        for (const char16_t* c = start; c != next - 2; ++c) {
+            length = std::min(length * 16 + digit(*c), remaining);
+        }
+        pixel = std::fill_n(pixel, length, value);
     }
 }
 

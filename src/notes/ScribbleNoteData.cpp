@@ -18,18 +18,29 @@ bool ScribbleNoteData::SaveContent(XMLElement& content) const {
 
 bool ScribbleNoteData::LoadContent(const XMLElement& content) {
     image_.reset();
+    // Every image child replaces the drawing, and so does every imagedata
+    // child within it, unless a size of 0 ends the read without one. Only the
+    // last of each is decoded, so repeated children cost no extra drawings.
+    const XMLElement* last = nullptr;
     for (auto [it, end] = content.FindChildren(u"image"); it != end; ++it) {
-        image_.reset();
         const XMLElement& image = *it->second;
-        const std::int32_t width = TextToInt(image.GetAttribute(u"width"));
-        const std::int32_t height = TextToInt(image.GetAttribute(u"height"));
-        if (width == 0 || height == 0) {
+        if (TextToInt(image.GetAttribute(u"width")) == 0 ||
+            TextToInt(image.GetAttribute(u"height")) == 0) {
             return true;
         }
-        for (auto [data, dataEnd] = image.FindChildren(u"imagedata"); data != dataEnd; ++data) {
-            SetImage(nullptr, width, height);
-            DecodeImage(data->second->GetText());
-        }
+        last = &image;
+    }
+    if (last == nullptr) {
+        return true;
+    }
+    const XMLElement* data = nullptr;
+    for (auto [it, end] = last->FindChildren(u"imagedata"); it != end; ++it) {
+        data = it->second.get();
+    }
+    if (data != nullptr) {
+        SetImage(nullptr, TextToInt(last->GetAttribute(u"width")),
+                 TextToInt(last->GetAttribute(u"height")));
+        DecodeImage(data->GetText());
     }
     return true;
 }

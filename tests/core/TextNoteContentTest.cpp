@@ -7,71 +7,45 @@
 namespace vesk {
 namespace {
 
-TEST(MessageNoteTest, SetTextKeepsUpTo65536Characters) {
+TEST(MessageNoteTest, TextLimitAndEditForm) {
     MessageNoteData note;
     note.SetText(std::u16string(65536, u'x'));
     EXPECT_EQ(note.GetText().size(), 65536u);
     note.SetText(std::u16string(70000, u'y'));
     EXPECT_EQ(note.GetText(), std::u16string(65535, u'y'));
 
-    // The content reader applies no limit.
-    XMLElement content(u"content");
-    content.AddChild(u"message", false, true).SetText(std::u16string(70000, u'z'));
-    note.LoadContent(content);
-    EXPECT_EQ(note.GetText().size(), 70000u);
-}
-
-TEST(MessageNoteTest, EditFormAddsAndRemovesCarriageReturns) {
-    MessageNoteData note;
-    note.SetText(u"a\nb\n\nc\n");
-    EXPECT_EQ(note.GetTextForEdit(), u"a\r\nb\r\n\r\nc\r\n");
+    note.SetText(u"a\nb\n\nc");
+    EXPECT_EQ(note.GetTextForEdit(), u"a\r\nb\r\n\r\nc");
     note.SetText(note.GetTextForEdit() + u"\rd");
     note.RemoveCarriageReturns();
-    EXPECT_EQ(note.GetText(), u"a\nb\n\nc\nd");
-}
+    EXPECT_EQ(note.GetText(), u"a\nb\n\ncd");
 
-TEST(MessageNoteTest, ContentReading) {
-    MessageNoteData note;
-    note.SetText(u"kept");
-    XMLElement empty(u"content");
-    empty.AddChild(u"checklist");
-    note.LoadContent(empty);
-    EXPECT_EQ(note.GetText(), u"kept");
-
-    XMLElement twice(u"content");
-    XMLElement& first = twice.AddChild(u"message", false, true);
+    // The last message child wins; none leaves the text alone.
+    XMLElement content(u"content");
+    XMLElement& first = content.AddChild(u"message", false, true);
     first.SetText(u"first");
     first.SetAttribute(u"align", u"center");
-    twice.AddChild(u"message", false, true).SetText(u"second");
-    note.LoadContent(twice);
+    content.AddChild(u"message", false, true).SetText(u"second");
+    note.LoadContent(content);
     EXPECT_EQ(note.GetText(), u"second");
     EXPECT_EQ(note.GetAlignment(), NoteData::kAlignLeft);
+    note.LoadContent(XMLElement(u"content"));
+    EXPECT_EQ(note.GetText(), u"second");
 }
 
-TEST(ChecklistNoteTest, ItemsPlainTextAndToggle) {
+TEST(ChecklistNoteTest, ItemsPlainTextToggleAndContent) {
     ChecklistNoteData note;
+    XMLElement empty(u"content");
+    note.SaveContent(empty);
+    EXPECT_TRUE(empty.FindChild(u"checklist")->Children().empty());
+
     note.AddItem(u"Milk", true);
     note.AddItem(u"Bread", false);
     EXPECT_EQ(note.GetPlainText(), u"*Milk\n-Bread\n");
     note.ToggleItem(1);
-    note.ToggleItem(0);
     note.ToggleItem(2);
-    EXPECT_EQ(note.GetPlainText(), u"-Milk\n*Bread\n");
-    note.ClearItems();
-    EXPECT_TRUE(note.GetItems().empty());
-    EXPECT_TRUE(note.GetPlainText().empty());
-}
-
-TEST(ChecklistNoteTest, ContentForm) {
-    ChecklistNoteData note;
-    XMLElement content(u"content");
-    note.SaveContent(content);
-    const XMLElement* list = content.FindChild(u"checklist");
-    ASSERT_NE(list, nullptr);
-    EXPECT_TRUE(list->Children().empty());
-
-    note.AddItem(u"stale", false);
-    note.LoadContent(content);
+    EXPECT_EQ(note.GetPlainText(), u"*Milk\n*Bread\n");
+    note.LoadContent(empty);
     EXPECT_TRUE(note.GetItems().empty());
 
     // Only item children count, in the order they were written.
@@ -82,12 +56,10 @@ TEST(ChecklistNoteTest, ContentForm) {
     XMLElement& checked = items.AddChild(u"item", false, true);
     checked.SetText(u"a");
     checked.SetAttribute(u"checked", u"true");
+    items.AddChild(u"item", false, true).SetAttribute(u"checked", u"TRUE");
     note.LoadContent(mixed);
-    EXPECT_EQ(note.GetItems(), (std::vector<ChecklistItem>{{false, u"b"}, {true, u"a"}}));
-
-    // No checklist element: no items.
-    note.LoadContent(XMLElement(u"content"));
-    EXPECT_TRUE(note.GetItems().empty());
+    EXPECT_EQ(note.GetItems(),
+              (std::vector<ChecklistItem>{{false, u"b"}, {true, u"a"}, {false, u""}}));
 }
 
 }  // namespace
