@@ -1,6 +1,7 @@
 #include "notes/NoteCollection.h"
 
 #include <utility>
+#include <vector>
 
 #include "notes/NoteArchive.h"
 #include "notes/NoteCommands.h"

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <map>
 #include <memory>
-#include <vector>
 
 #include "notes/NoteWindow.h"
 #include "notes/NoteWindowFactory.h"

@@ -7,7 +7,6 @@
 #include "NoteTestSupport.h"
 #include "PreviousVersionText.h"
 #include "TestSupport.h"
-#include "notes/NoteCollection.h"
 #include "xml/XMLDocument.h"
 
 namespace vesk {
@@ -20,15 +19,9 @@ const std::string kBom = "\xff\xfe";
 
 class CollectionFileTest : public testing::Test {
 protected:
-    std::filesystem::path WriteXml(std::u16string_view xml) {
-        const auto path = folder_ / "notes.xml";
-        test::WriteBytes(path, kBom + test::Utf16Bytes(xml));
-        return path;
-    }
-    std::filesystem::path WriteText(const std::string& text) {
-        const auto path = folder_ / "notes.dat";
-        test::WriteBytes(path, text);
-        return path;
+    std::filesystem::path Write(const std::string& bytes) {
+        test::WriteBytes(path_, bytes);
+        return path_;
     }
     std::vector<std::u16string> Titles() const {
         std::vector<std::u16string> titles;
@@ -37,149 +30,134 @@ protected:
         }
         return titles;
     }
+    std::vector<int> Attentions() const {
+        std::vector<int> attentions;
+        for (const auto& [id, note] : collection_.GetNotes()) {
+            attentions.push_back(Fake(note.get()).attentions);
+        }
+        return attentions;
+    }
 
     test::TempDir folder_;
+    std::filesystem::path path_ = folder_ / "notes";
     test::FakeWindowFactory factory_;
     NoteCollection collection_{factory_};
 };
 
-TEST_F(CollectionFileTest, EmptyCollectionWritesBothSections) {
-    const auto path = folder_ / "notes.xml";
-    ASSERT_TRUE(collection_.SaveCollection(path));
+TEST_F(CollectionFileTest, EmptyCollectionWritesBothSectionsAndReadsBackEmpty) {
+    ASSERT_TRUE(collection_.SaveCollection(path_));
     XMLDocument document;
-    ASSERT_TRUE(document.Load(path));
+    ASSERT_TRUE(document.Load(path_));
     const XMLElement& root = *document.GetRoot();
     EXPECT_EQ(root.GetName(), u"notecollection");
     EXPECT_EQ(root.GetAttribute(u"version"), u"4.00");
     ASSERT_EQ(root.Children().size(), 2u);
-    ASSERT_NE(root.FindChild(u"active"), nullptr);
-    ASSERT_NE(root.FindChild(u"wastebasket"), nullptr);
     EXPECT_TRUE(root.FindChild(u"active")->Children().empty());
     EXPECT_TRUE(root.FindChild(u"wastebasket")->Children().empty());
 
     AddFakeNote(collection_, factory_, NoteData::kStateShown);
-    EXPECT_TRUE(collection_.LoadCollection(path));
+    EXPECT_TRUE(collection_.LoadCollection(path_));
     EXPECT_TRUE(collection_.GetNotes().empty());
-    EXPECT_TRUE(factory_.desktop.alive.empty());
+    EXPECT_TRUE(factory_.desktop.empty());
 }
 
 TEST_F(CollectionFileTest, HiddenAndCrumpledNotesComeBackOutOfSight) {
-    auto& shown = AddFakeNote(collection_, factory_, NoteData::kStateShown, true, 1);
-    auto& hidden =
-        AddFakeNote(collection_, factory_, NoteData::kStateHidden, false, 0, NoteData::kChecklist);
-    auto& crumpled = AddFakeNote(collection_, factory_, NoteData::kStateWastebasket, false, 0,
-                                 NoteData::kScribble);
-    dynamic_cast<ChecklistNoteData&>(hidden.GetNoteData()).AddItem(u"Milk", true);
-    const auto path = folder_ / "notes.xml";
-    ASSERT_TRUE(collection_.SaveCollection(path));
+    test::FakeWindowFactory savingFactory;
+    NoteCollection saving(savingFactory);
+    const NoteData* originals[] = {
+        &AddFakeNote(saving, savingFactory, NoteData::kStateShown, true, 1).GetNoteData(),
+        &AddFakeNote(saving, savingFactory, NoteData::kStateHidden, false, 0, NoteData::kChecklist)
+             .GetNoteData(),
+        &AddFakeNote(saving, savingFactory, NoteData::kStateWastebasket, false, 0,
+                     NoteData::kScribble)
+             .GetNoteData()};
+    ASSERT_TRUE(saving.SaveCollection(path_));
 
     XMLDocument document;
-    ASSERT_TRUE(document.Load(path));
-    const XMLElement* active = document.GetRoot()->FindChild(u"active");
-    const XMLElement* wastebasket = document.GetRoot()->FindChild(u"wastebasket");
-    ASSERT_EQ(active->Children().size(), 2u);
-    ASSERT_EQ(wastebasket->Children().size(), 1u);
-    auto hiddenElement = std::next(active->FindChildren(u"vesknote").first);
-    EXPECT_EQ(hiddenElement->second->FindChild(u"appearence")->GetAttribute(u"hidden"), u"true");
-    const XMLElement* crumpledElement = wastebasket->FindChild(u"vesknote");
-    EXPECT_EQ(crumpledElement->FindChild(u"appearence")->GetAttribute(u"hidden"), u"");
+    ASSERT_TRUE(document.Load(path_));
+    const auto active = document.GetRoot()->FindChild(u"active")->FindChildren(u"vesknote");
+    ASSERT_EQ(std::distance(active.first, active.second), 2);
+    const XMLElement& hidden = *std::next(active.first)->second;
+    EXPECT_EQ(hidden.FindChild(u"appearence")->GetAttribute(u"hidden"), u"true");
+    const XMLElement* crumpled =
+        document.GetRoot()->FindChild(u"wastebasket")->FindChild(u"vesknote");
+    ASSERT_NE(crumpled, nullptr);
+    EXPECT_EQ(crumpled->FindChild(u"appearence")->GetAttribute(u"hidden"), u"");
 
-    test::FakeWindowFactory otherFactory;
-    NoteCollection loaded(otherFactory);
-    ASSERT_TRUE(loaded.LoadCollection(path));
-    ASSERT_EQ(loaded.GetNotes().size(), 3u);
-    const test::FakeNoteWindow* originals[] = {&shown, &hidden, &crumpled};
-    const int attentions[] = {1, 0, 0};
-    NoteId id = 0;
-    for (const auto& [loadedId, window] : loaded.GetNotes()) {
-        EXPECT_EQ(loadedId, id);
-        test::ExpectSameNote(originals[id]->GetNoteData(), window->GetNoteData());
-        EXPECT_TRUE(Fake(window.get()).created);
-        EXPECT_EQ(Fake(window.get()).attentions, attentions[id]);
-        ++id;
+    ASSERT_TRUE(collection_.LoadCollection(path_));
+    ASSERT_EQ(collection_.GetNotes().size(), 3u);
+    for (NoteId id = 0; id < 3; ++id) {
+        test::ExpectSameNote(*originals[id], collection_.Find(id)->GetNoteData());
     }
+    EXPECT_EQ(factory_.desktop, (std::vector<NoteId>{0, 1, 2})) << "every window is created";
+    EXPECT_EQ(Attentions(), (std::vector{1, 0, 0}));
 }
 
 TEST_F(CollectionFileTest, UnknownTypesAndOtherSectionsAreSkipped) {
-    const auto path = WriteXml(
-        u"<notecollection><other><vesknote type=\"message\"><title>Lost</title></vesknote></other>"
-        u"<wastebasket><vesknote type=\"message\"><title>C</title>"
-        u"<appearence hidden=\"true\"/></vesknote></wastebasket>"
-        u"<active><vesknote type=\"message\"><title>A</title></vesknote>"
-        u"<vesknote type=\"memo\"><title>Memo</title></vesknote>"
-        u"<vesknote><title>Untyped</title></vesknote>"
-        u"<note type=\"checklist\"><title>B</title></note></active></notecollection>");
-    ASSERT_TRUE(collection_.LoadCollection(path));
-    // Sections in name order, notes within a section in name order.
+    Write(kBom +
+          test::Utf16Bytes(
+              u"<notecollection><other><vesknote type=\"message\"/></other>"
+              u"<wastebasket><vesknote type=\"message\"><title>C</title>"
+              u"<appearence hidden=\"true\"/></vesknote></wastebasket>"
+              u"<active><vesknote type=\"message\"><title>A</title></vesknote>"
+              u"<vesknote type=\"memo\"><title>Memo</title></vesknote>"
+              u"<vesknote><title>Untyped</title></vesknote>"
+              u"<note type=\"checklist\"><title>B</title></note></active></notecollection>"));
+    ASSERT_TRUE(collection_.LoadCollection(path_));
+    // Sections in name order, then the notes of each in name order.
     EXPECT_EQ(Titles(), (std::vector<std::u16string>{u"B", u"A", u"C"}));
-    EXPECT_EQ(collection_.Find(0)->GetNoteData().GetKind(), NoteData::kChecklist);
     EXPECT_EQ(collection_.Find(2)->GetNoteData().GetState(), NoteData::kStateWastebasket);
 }
 
 TEST_F(CollectionFileTest, AFileOfNeitherFormatLeavesTheCollectionEmpty) {
+    const std::string good = test::PreviousNoteRecord();
+    const std::string unknownKind = test::PreviousNoteRecord("Odd", "7");
+    std::string claimsTwo = test::PreviousNotesFile({good});
+    claimsTwo.replace(claimsTwo.find("\r\n1\r\n"), 5, "\r\n2\r\n");
     const std::vector<std::pair<std::string, std::string>> files = {
         {"settings root", kBom + test::Utf16Bytes(u"<settings><active/></settings>")},
         {"cut short", kBom + test::Utf16Bytes(u"<notecollection><active><vesknote type=\"m")},
-        {"first number 0", test::PreviousNotesFile({{}}, "0")},
+        {"first number 0", test::PreviousNotesFile({good}, "0")},
         {"no count", "-1\r\n3.00\r\n"},
         {"empty", ""},
     };
     for (const auto& [name, bytes] : files) {
         AddFakeNote(collection_, factory_, NoteData::kStateShown);
-        EXPECT_FALSE(collection_.LoadCollection(WriteText(bytes))) << name;
+        EXPECT_FALSE(collection_.LoadCollection(Write(bytes))) << name;
         EXPECT_TRUE(collection_.GetNotes().empty()) << name;
     }
     EXPECT_FALSE(collection_.LoadCollection(folder_ / "missing.xml"));
     EXPECT_FALSE(collection_.LoadCollection(folder_.Path()));
-}
 
-TEST_F(CollectionFileTest, PreviousVersionNotesFileBecomesNotes) {
-    test::PreviousNoteRecord message;
-    message.title = "Groceries";
-    message.lines = {"eggs", "milk"};
-    test::PreviousNoteRecord checklist;
-    checklist.title = "Chores";
-    checklist.kind = "2";
-    checklist.state = "1";
-    checklist.lines = {"*^Dishes", "Laundry."};
-    test::PreviousNoteRecord scribble;
-    scribble.title = "Doodle";
-    scribble.kind = "1";
-    scribble.state = "2";
-    scribble.drawing = "0 62500\n";
-
-    ASSERT_TRUE(collection_.LoadCollection(
-        WriteText(test::PreviousNotesFile({message, checklist, scribble}))));
-    EXPECT_EQ(Titles(), (std::vector<std::u16string>{u"Groceries", u"Chores", u"Doodle"}));
-    const auto& first = dynamic_cast<const MessageNoteData&>(collection_.Find(0)->GetNoteData());
-    EXPECT_EQ(first.GetText(), u"eggs\nmilk");
-    const auto& second = dynamic_cast<const ChecklistNoteData&>(collection_.Find(1)->GetNoteData());
-    EXPECT_EQ(second.GetItems().size(), 2u);
-    const auto& third = dynamic_cast<const ScribbleNoteData&>(collection_.Find(2)->GetNoteData());
-    ASSERT_NE(third.GetImage(), nullptr);
-    // The canvas of a 200 × 200 note under a 24 pixel title bar.
-    EXPECT_EQ(third.GetImage()->GetHeight(), 200 - 24 - 20);
-
-    const int attentions[] = {1, 0, 0};
-    for (const auto& [id, window] : collection_.GetNotes()) {
-        EXPECT_TRUE(Fake(window.get()).created);
-        EXPECT_EQ(Fake(window.get()).attentions, attentions[id]) << id;
+    // A broken note ends the read; those before it have been made.
+    for (const std::string& bytes :
+         {test::PreviousNotesFile({good, unknownKind, good}), claimsTwo}) {
+        EXPECT_FALSE(collection_.LoadCollection(Write(bytes)));
+        EXPECT_EQ(collection_.GetNotes().size(), 1u);
     }
 }
 
-TEST_F(CollectionFileTest, PreviousVersionNotesFileStopsAtABrokenNote) {
-    test::PreviousNoteRecord good;
-    test::PreviousNoteRecord unknownKind;
-    unknownKind.kind = "7";
-    EXPECT_FALSE(
-        collection_.LoadCollection(WriteText(test::PreviousNotesFile({good, unknownKind, good}))));
-    EXPECT_EQ(collection_.GetNotes().size(), 1u);
+TEST_F(CollectionFileTest, PreviousVersionNotesFileBecomesNotes) {
+    const std::string message = test::PreviousNoteRecord("Groceries", "0", "0", {"eggs", "milk"});
+    const std::string checklist =
+        test::PreviousNoteRecord("Chores", "2", "1", {"*^Dishes", "Laundry."});
+    const std::string scribble = test::PreviousNoteRecord("Doodle", "1", "2", {}, "0 62500\n");
 
-    // Claims more notes than it holds.
-    std::string shortFile = test::PreviousNotesFile({good});
-    shortFile.replace(shortFile.find("\r\n1\r\n"), 5, "\r\n2\r\n");
-    EXPECT_FALSE(collection_.LoadCollection(WriteText(shortFile)));
-    EXPECT_EQ(collection_.GetNotes().size(), 1u);
+    ASSERT_TRUE(
+        collection_.LoadCollection(Write(test::PreviousNotesFile({message, checklist, scribble}))));
+    EXPECT_EQ(Titles(), (std::vector<std::u16string>{u"Groceries", u"Chores", u"Doodle"}));
+    EXPECT_EQ(dynamic_cast<const MessageNoteData&>(collection_.Find(0)->GetNoteData()).GetText(),
+              u"eggs\nmilk");
+    EXPECT_EQ(dynamic_cast<const ChecklistNoteData&>(collection_.Find(1)->GetNoteData())
+                  .GetItems()
+                  .size(),
+              2u);
+    const auto& doodle = dynamic_cast<const ScribbleNoteData&>(collection_.Find(2)->GetNoteData());
+    ASSERT_NE(doodle.GetImage(), nullptr);
+    // The canvas of a 200 × 200 note under the windows' 24 pixel title bar.
+    EXPECT_EQ(doodle.GetImage()->GetHeight(), 200 - 24 - 20);
+    EXPECT_EQ(factory_.desktop.size(), 3u);
+    EXPECT_EQ(Attentions(), (std::vector{1, 0, 0}));
 }
 
 }  // namespace

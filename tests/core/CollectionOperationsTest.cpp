@@ -1,34 +1,35 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "FakeNoteWindow.h"
-#include "notes/NoteCollection.h"
 
 namespace vesk {
 namespace {
 
-using test::AddFakeNote;
 using test::FakeNoteWindow;
 using Commands = std::vector<std::uint32_t>;
+using States = std::vector<std::int32_t>;
 
-// A desktop of every kind of case: shown, shown and shaded, hidden, hidden
-// and shaded, crumpled and shaded, shown and staying on top.
+constexpr std::int32_t kShown = NoteData::kStateShown;
+constexpr std::int32_t kHidden = NoteData::kStateHidden;
+constexpr std::int32_t kCrumpled = NoteData::kStateWastebasket;
+
+// Shown, shown and shaded, hidden, hidden and shaded, crumpled and shaded,
+// shown and staying on top.
 class CollectionOperationsTest : public testing::Test {
 protected:
     void SetUp() override {
-        notes_ = {&Add(NoteData::kStateShown),
-                  &Add(NoteData::kStateShown, true),
-                  &Add(NoteData::kStateHidden),
-                  &Add(NoteData::kStateHidden, true),
-                  &Add(NoteData::kStateWastebasket, true),
-                  &Add(NoteData::kStateShown, false, 1)};
+        using Note = std::tuple<std::int32_t, bool, int>;
+        for (const auto& [state, shaded, onTop] :
+             {Note{kShown, false, 0}, Note{kShown, true, 0}, Note{kHidden, false, 0},
+              Note{kHidden, true, 0}, Note{kCrumpled, true, 0}, Note{kShown, false, 1}}) {
+            notes_.push_back(&test::AddFakeNote(collection_, factory_, state, shaded, onTop));
+        }
     }
-    FakeNoteWindow& Add(std::int32_t state, bool shaded = false, int stayOnTop = 0) {
-        return AddFakeNote(collection_, factory_, state, shaded, stayOnTop);
-    }
-    std::vector<std::int32_t> States() const {
-        std::vector<std::int32_t> states;
+    States StatesNow() const {
+        States states;
         for (const FakeNoteWindow* note : notes_) states.push_back(note->GetNoteData().GetState());
         return states;
     }
@@ -43,38 +44,32 @@ protected:
     std::vector<FakeNoteWindow*> notes_;
 };
 
-constexpr std::int32_t kShown = NoteData::kStateShown;
-constexpr std::int32_t kHidden = NoteData::kStateHidden;
-constexpr std::int32_t kCrumpled = NoteData::kStateWastebasket;
-
-TEST_F(CollectionOperationsTest, HideAndShowLeaveTheWastebasketAlone) {
+TEST_F(CollectionOperationsTest, HideShowAndToggleLeaveTheWastebasketAlone) {
+    const States allHidden{kHidden, kHidden, kHidden, kHidden, kCrumpled, kHidden};
+    const States allShown{kShown, kShown, kShown, kShown, kCrumpled, kShown};
     collection_.HideAll();
-    EXPECT_EQ(States(), (std::vector{kHidden, kHidden, kHidden, kHidden, kCrumpled, kHidden}));
+    EXPECT_EQ(StatesNow(), allHidden);
     collection_.ShowAll();
-    EXPECT_EQ(States(), (std::vector{kShown, kShown, kShown, kShown, kCrumpled, kShown}));
-    EXPECT_FALSE(notes_[4]->visible);
+    EXPECT_EQ(StatesNow(), allShown);
     EXPECT_EQ(notes_[4]->attentions, 0);
+
+    collection_.ToggleAll();
+    EXPECT_EQ(StatesNow(), allHidden);
+    collection_.ToggleAll();
+    EXPECT_EQ(StatesNow(), allShown);
+    // One shown note among hidden ones: hiding wins.
+    collection_.HideAll();
+    notes_[2]->SetVisible(true);
+    collection_.ToggleAll();
+    EXPECT_EQ(StatesNow(), allHidden);
 }
 
 TEST_F(CollectionOperationsTest, BringToFrontRaisesOnlyShownNotes) {
     collection_.BringAllToFront();
-    for (std::size_t i = 0; i < notes_.size(); ++i) {
-        EXPECT_EQ(notes_[i]->attentions, States()[i] == kShown ? 1 : 0) << i;
-    }
-    EXPECT_EQ(factory_.desktop.stack.back(), notes_[5]->Id());
-}
-
-TEST_F(CollectionOperationsTest, ToggleHidesTheShownOrShowsTheHidden) {
-    collection_.ToggleAll();
-    EXPECT_EQ(States(), (std::vector{kHidden, kHidden, kHidden, kHidden, kCrumpled, kHidden}));
-    collection_.ToggleAll();
-    EXPECT_EQ(States(), (std::vector{kShown, kShown, kShown, kShown, kCrumpled, kShown}));
-
-    // One shown among hidden ones: hiding wins.
-    collection_.HideAll();
-    notes_[2]->SetVisible(true);
-    collection_.ToggleAll();
-    EXPECT_EQ(States(), (std::vector{kHidden, kHidden, kHidden, kHidden, kCrumpled, kHidden}));
+    std::vector<int> attentions;
+    for (const FakeNoteWindow* note : notes_) attentions.push_back(note->attentions);
+    EXPECT_EQ(attentions, (std::vector{1, 1, 0, 0, 0, 1}));
+    EXPECT_EQ(factory_.desktop.back(), 5u);
 }
 
 TEST_F(CollectionOperationsTest, ShadeAndUnshadeReachEachNoteOnce) {
@@ -91,20 +86,6 @@ TEST_F(CollectionOperationsTest, ShadeAndUnshadeReachEachNoteOnce) {
                                                      {kUnshade},
                                                      {},
                                                      {kShade, kUnshade}}));
-    EXPECT_TRUE(notes_[4]->GetNoteData().IsShaded()) << "crumpled notes keep their shade";
-}
-
-TEST_F(CollectionOperationsTest, CrumpleAllSurvivesTheWastebasketEmptyingOnEachCrumple) {
-    for (FakeNoteWindow* note : notes_) {
-        note->onCrumple = [this] {
-            collection_.EmptyWastebasketAfterCrumple(EmptyWastePolicy::Always);
-        };
-    }
-    collection_.CrumpleAll();
-    EXPECT_TRUE(collection_.GetNotes().empty());
-    EXPECT_TRUE(factory_.desktop.alive.empty());
-
-    collection_.CrumpleAll();
 }
 
 TEST_F(CollectionOperationsTest, CrumpleAllSkipsTheWastebasket) {
@@ -112,14 +93,26 @@ TEST_F(CollectionOperationsTest, CrumpleAllSkipsTheWastebasket) {
     const Commands crumple{NoteCommand::kCrumple};
     EXPECT_EQ(SentCommands(),
               (std::vector<Commands>{crumple, crumple, crumple, crumple, {}, crumple}));
-    EXPECT_EQ(States(), std::vector<std::int32_t>(6, kCrumpled));
+    EXPECT_EQ(StatesNow(), States(6, kCrumpled));
+}
+
+TEST_F(CollectionOperationsTest, CrumpleAllSurvivesTheWastebasketEmptyingAfterEachCrumple) {
+    for (FakeNoteWindow* note : notes_) {
+        note->onCrumple = [this] {
+            collection_.EmptyWastebasketAfterCrumple(EmptyWastePolicy::Always);
+        };
+    }
+    collection_.CrumpleAll();
+    EXPECT_TRUE(collection_.GetNotes().empty());
+    EXPECT_TRUE(factory_.desktop.empty());
+    collection_.CrumpleAll();
 }
 
 TEST_F(CollectionOperationsTest, SendToBackLeavesNotesThatStayOnTop) {
     collection_.BringAllToFront();
     collection_.SendAllToBack();
-    // Each is lowered in turn, so the last one lowered ends at the bottom.
-    EXPECT_EQ(factory_.desktop.stack, (std::vector<NoteId>{4, 3, 2, 1, 0, 5}));
+    // Lowered one after the other, so the last one lowered is at the bottom.
+    EXPECT_EQ(factory_.desktop, (std::vector<NoteId>{4, 3, 2, 1, 0, 5}));
 }
 
 TEST_F(CollectionOperationsTest, SettingsReachEveryNoteButCrumpledOnesAreNotRepainted) {
