@@ -52,6 +52,12 @@ inline std::string Utf16Bytes(std::u16string_view text) {
     return bytes;
 }
 
+// A whole file as the writer makes it: byte-order mark, declaration, body.
+inline std::string Utf16XmlFile(std::u16string_view body) {
+    return std::string("\xFF\xFE", 2) +
+           Utf16Bytes(u"<?xml version=\"1.0\" encoding=\"UTF-16\" ?>\n") + Utf16Bytes(body);
+}
+
 // Sets the time zone for one test and puts the previous one back.
 class ScopedTimeZone {
 public:

@@ -7,16 +7,11 @@ namespace vesk {
 namespace {
 
 using test::TempDir;
-using test::Utf16Bytes;
-
-std::string Utf16File(std::u16string_view body) {
-    return std::string("\xFF\xFE", 2) +
-           Utf16Bytes(u"<?xml version=\"1.0\" encoding=\"UTF-16\" ?>\n") + Utf16Bytes(body);
-}
 
 TEST(XMLReader, RootWithAttributesOnly) {
     XMLDocument document;
-    ASSERT_TRUE(document.LoadFromBytes(Utf16File(u"<settings version=\"4.00\" a=\"x\"/>")));
+    ASSERT_TRUE(
+        document.LoadFromBytes(test::Utf16XmlFile(u"<settings version=\"4.00\" a=\"x\"/>")));
     const XMLElement* root = document.GetRoot();
     ASSERT_NE(root, nullptr);
     EXPECT_EQ(root->GetName(), u"settings");
@@ -28,22 +23,22 @@ TEST(XMLReader, RootWithAttributesOnly) {
 
 TEST(XMLReader, CdataKeepsItsLinesAndLoneLineFeedsAreDropped) {
     XMLDocument document;
-    ASSERT_TRUE(
-        document.LoadFromBytes(Utf16File(u"<a>\n\t<b><![CDATA[first\nsecond]]></b>\n</a>")));
+    ASSERT_TRUE(document.LoadFromBytes(
+        test::Utf16XmlFile(u"<a>\n\t<b><![CDATA[first\nsecond]]></b>\n</a>")));
     const XMLElement* b = document.GetRoot()->FindChild(u"b");
     ASSERT_NE(b, nullptr);
     EXPECT_EQ(b->GetText(), u"first\nsecond");
 
     // A line feed inside one run is text, even where expat splits the run.
-    ASSERT_TRUE(document.LoadFromBytes(Utf16File(u"<a><![CDATA[\n]]>x\n\ny</a>")));
+    ASSERT_TRUE(document.LoadFromBytes(test::Utf16XmlFile(u"<a><![CDATA[\n]]>x\n\ny</a>")));
     EXPECT_EQ(document.GetRoot()->GetText(), u"\nx\n\ny");
-    ASSERT_TRUE(document.LoadFromBytes(Utf16File(u"<a>one\r\ntwo</a>")));
+    ASSERT_TRUE(document.LoadFromBytes(test::Utf16XmlFile(u"<a>one\r\ntwo</a>")));
     EXPECT_EQ(document.GetRoot()->GetText(), u"one\ntwo");
 }
 
 TEST(XMLReader, TheLaterRunReplacesTheEarlier) {
     XMLDocument document;
-    ASSERT_TRUE(document.LoadFromBytes(Utf16File(u"<a>one<b/>two</a>")));
+    ASSERT_TRUE(document.LoadFromBytes(test::Utf16XmlFile(u"<a>one<b/>two</a>")));
     EXPECT_EQ(document.GetRoot()->GetText(), u"two");
 }
 
@@ -51,9 +46,9 @@ TEST(XMLReader, LongNamesAndValuesAreCutButTextIsWhole) {
     const std::u16string longValue(20000, u'v');
     std::u16string longName(20000, u'n');
     XMLDocument document;
-    ASSERT_TRUE(document.LoadFromBytes(Utf16File(u"<r a=\"" + longValue + u"\"><" + longName +
-                                                 u"><![CDATA[" + longValue + u"]]></" + longName +
-                                                 u"></r>")));
+    ASSERT_TRUE(document.LoadFromBytes(test::Utf16XmlFile(u"<r a=\"" + longValue + u"\"><" +
+                                                          longName + u"><![CDATA[" + longValue +
+                                                          u"]]></" + longName + u"></r>")));
     const XMLElement* root = document.GetRoot();
     EXPECT_EQ(root->GetAttribute(u"a"), longValue.substr(0, 10027));
     ASSERT_EQ(root->Children().size(), 1u);
@@ -65,16 +60,16 @@ TEST(XMLReader, MalformedInputFails) {
     const std::string cases[] = {
         "",
         std::string("\xFF\xFE", 2),
-        Utf16File(u""),
-        Utf16File(u"<a><b></b>"),      // truncated
-        Utf16File(u"<a></a><b></b>"),  // second root
-        Utf16File(u"<a></b>"),         // mismatched end tag
-        Utf16File(u"<a></a></a>"),     // extra end tag
-        Utf16File(u"text<a></a>"),     // text outside the root
-        Utf16File(u"<a></a>text"),
-        Utf16File(u"<a x=\"1\" x=\"2\"/>"),  // repeated attribute
-        "\x89PNG\r\n\x1a\n\x00\x00garbage",  // not UTF-16 and not XML
-        std::string("\xFF\xFE<\x00", 3),     // cut inside a character
+        test::Utf16XmlFile(u""),
+        test::Utf16XmlFile(u"<a><b></b>"),      // truncated
+        test::Utf16XmlFile(u"<a></a><b></b>"),  // second root
+        test::Utf16XmlFile(u"<a></b>"),         // mismatched end tag
+        test::Utf16XmlFile(u"<a></a></a>"),     // extra end tag
+        test::Utf16XmlFile(u"text<a></a>"),     // text outside the root
+        test::Utf16XmlFile(u"<a></a>text"),
+        test::Utf16XmlFile(u"<a x=\"1\" x=\"2\"/>"),  // repeated attribute
+        "\x89PNG\r\n\x1a\n\x00\x00garbage",           // not UTF-16 and not XML
+        std::string("\xFF\xFE<\x00", 3),              // cut inside a character
     };
     for (const std::string& bytes : cases) {
         XMLDocument document;
@@ -86,18 +81,18 @@ TEST(XMLReader, AbsurdNestingIsRefusedRatherThanOverflowingTheStack) {
     std::u16string deep;
     for (int i = 0; i < 100000; ++i) deep += u"<d>";
     XMLDocument document;
-    EXPECT_FALSE(document.LoadFromBytes(Utf16File(u"<r>" + deep)));
+    EXPECT_FALSE(document.LoadFromBytes(test::Utf16XmlFile(u"<r>" + deep)));
 
     std::u16string fine;
     for (int i = 0; i < 900; ++i) fine += u"<d>";
     for (int i = 0; i < 900; ++i) fine += u"</d>";
-    EXPECT_TRUE(document.LoadFromBytes(Utf16File(u"<r>" + fine + u"</r>")));
+    EXPECT_TRUE(document.LoadFromBytes(test::Utf16XmlFile(u"<r>" + fine + u"</r>")));
 }
 
 TEST(XMLReader, LoadReplacesAnEarlierTree) {
     XMLDocument document;
     document.CreateRoot(u"old").AddChild(u"child");
-    ASSERT_TRUE(document.LoadFromBytes(Utf16File(u"<new/>")));
+    ASSERT_TRUE(document.LoadFromBytes(test::Utf16XmlFile(u"<new/>")));
     EXPECT_EQ(document.GetRoot()->GetName(), u"new");
 }
 

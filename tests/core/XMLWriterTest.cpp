@@ -9,12 +9,6 @@ namespace {
 
 using test::ReadBytes;
 using test::TempDir;
-using test::Utf16Bytes;
-
-std::string FileBytes(std::u16string_view body) {
-    return std::string("\xFF\xFE", 2) +
-           Utf16Bytes(u"<?xml version=\"1.0\" encoding=\"UTF-16\" ?>\n") + Utf16Bytes(body);
-}
 
 TEST(XMLWriter, WritesTheExactLayout) {
     XMLDocument document;
@@ -31,13 +25,13 @@ TEST(XMLWriter, WritesTheExactLayout) {
     ASSERT_TRUE(document.Save(dir / "notes.xml"));
     const std::string bytes = ReadBytes(dir / "notes.xml");
     EXPECT_EQ(bytes.substr(0, 4), std::string("\xFF\xFE\x3C\x00", 4));
-    EXPECT_EQ(bytes, FileBytes(u"<notecollection version=\"4.00\">\n"
-                               u"\t<active></active>\n"
-                               u"\t<wastebasket>\n"
-                               u"\t\t<p x=\"1\" y=\"2\"/>\n"
-                               u"\t\t<t><![CDATA[hi]]></t>\n"
-                               u"\t</wastebasket>\n"
-                               u"</notecollection>"));
+    EXPECT_EQ(bytes, test::Utf16XmlFile(u"<notecollection version=\"4.00\">\n"
+                                        u"\t<active></active>\n"
+                                        u"\t<wastebasket>\n"
+                                        u"\t\t<p x=\"1\" y=\"2\"/>\n"
+                                        u"\t\t<t><![CDATA[hi]]></t>\n"
+                                        u"\t</wastebasket>\n"
+                                        u"</notecollection>"));
 }
 
 TEST(XMLWriter, SelfClosingDropsContentAndEmptyCdataStaysASection) {
@@ -48,8 +42,8 @@ TEST(XMLWriter, SelfClosingDropsContentAndEmptyCdataStaysASection) {
     closed.AddChild(u"lost");
     root.AddChild(u"b", false, true);
     root.AddChild(u"c", false, true).SetText(u"x\ny");
-    EXPECT_EQ(document.ToBytes(), FileBytes(u"<r>\n\t<a/>\n\t<b><![CDATA[]]></b>\n"
-                                            u"\t<c><![CDATA[x\ny]]></c>\n</r>"));
+    EXPECT_EQ(document.ToBytes(), test::Utf16XmlFile(u"<r>\n\t<a/>\n\t<b><![CDATA[]]></b>\n"
+                                                     u"\t<c><![CDATA[x\ny]]></c>\n</r>"));
 }
 
 TEST(XMLWriter, MarkupInValuesIsEscapedAndCdataIsSplit) {
@@ -58,9 +52,10 @@ TEST(XMLWriter, MarkupInValuesIsEscapedAndCdataIsSplit) {
     root.SetAttribute(u"a", u"<&\">\t\n");
     root.AddChild(u"p").SetText(u"1 < 2 & 3 > \"x\"");
     root.AddChild(u"q", false, true).SetText(u"a]]>b");
-    EXPECT_EQ(document.ToBytes(), FileBytes(u"<r a=\"&lt;&amp;&quot;&gt;&#9;&#10;\">\n"
-                                            u"\t<p>1 &lt; 2 &amp; 3 &gt; \"x\"</p>\n"
-                                            u"\t<q><![CDATA[a]]]]><![CDATA[>b]]></q>\n</r>"));
+    EXPECT_EQ(document.ToBytes(),
+              test::Utf16XmlFile(u"<r a=\"&lt;&amp;&quot;&gt;&#9;&#10;\">\n"
+                                 u"\t<p>1 &lt; 2 &amp; 3 &gt; \"x\"</p>\n"
+                                 u"\t<q><![CDATA[a]]]]><![CDATA[>b]]></q>\n</r>"));
 }
 
 TEST(XMLWriter, CharactersXmlCannotCarryBecomeReplacementCharacters) {
@@ -68,7 +63,8 @@ TEST(XMLWriter, CharactersXmlCannotCarryBecomeReplacementCharacters) {
     XMLElement& root = document.CreateRoot(u"r");
     const std::u16string odd = {u'a', 0x01, 0x1F, 0xFFFE, 0xFFFF, 0xD800, u'b', 0xDC00, u'c'};
     root.SetText(odd);
-    EXPECT_EQ(document.ToBytes(), FileBytes(u"<r>a\uFFFD\uFFFD\uFFFD\uFFFD\uFFFDb\uFFFDc</r>"));
+    EXPECT_EQ(document.ToBytes(),
+              test::Utf16XmlFile(u"<r>a\uFFFD\uFFFD\uFFFD\uFFFD\uFFFDb\uFFFDc</r>"));
 }
 
 TEST(XMLWriter, SaveWithoutRootFailsAndKeepsTheOldFile) {
@@ -111,7 +107,7 @@ TEST(XMLWriter, SaveReplacesAnExistingFile) {
     XMLDocument document;
     document.CreateRoot(u"r");
     ASSERT_TRUE(document.Save(dir / "notes.xml"));
-    EXPECT_EQ(ReadBytes(dir / "notes.xml"), FileBytes(u"<r></r>"));
+    EXPECT_EQ(ReadBytes(dir / "notes.xml"), test::Utf16XmlFile(u"<r></r>"));
 }
 
 }  // namespace
