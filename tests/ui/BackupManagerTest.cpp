@@ -1,0 +1,358 @@
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "ScriptedPrompts.h"
+#include "UiTestRegistry.h"
+#include "backup/BackupList.h"
+#include "backup/BackupManager.h"
+
+namespace vesk::test {
+namespace {
+
+using Answer = UserPrompts::Answer;
+
+constexpr TimeValue kFirstBackup = 1'200'000'000;
+
+class FakeOwner final : public BackupOwner {
+public:
+    bool LoadNotes(const std::filesystem::path& path) override {
+        loaded.push_back(path);
+        return loads;
+    }
+
+    bool loads = true;
+    std::vector<std::filesystem::path> loaded;
+};
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Runs with the local time of a zone that sets its clocks back.
+class BerlinTime {
+public:
+    BerlinTime() : had_(std::getenv("TZ") != nullptr), old_(had_ ? std::getenv("TZ") : "") {
+        setenv("TZ", "Europe/Berlin", 1);
+        tzset();
+    }
+    ~BerlinTime() {
+        if (had_) {
+            setenv("TZ", old_.c_str(), 1);
+        } else {
+            unsetenv("TZ");
+        }
+        tzset();
+    }
+    BerlinTime(const BerlinTime&) = delete;
+    BerlinTime& operator=(const BerlinTime&) = delete;
+
+private:
+    bool had_;
+    std::string old_;
+};
+
+// A data folder with a notes file and a backup folder, whose backups were
+// made an hour apart in the order of their numbers.
+class Desk {
+public:
+    Desk() {
+        QDir(dir.path()).mkdir(QStringLiteral("backup"));
+        WriteFile(NotesPath(), "current notes");
+        backups.SetFolder(BackupFolder().toStdU16String());
+        backups.SetOwner(&owner);
+        backups.SetFileTimeReader([](const std::filesystem::path& path) {
+            const std::string name = path.filename().string();
+            return std::optional<TimeValue>(kFirstBackup +
+                                            3600 * std::stoll(name.substr(6, name.size() - 10)));
+        });
+    }
+
+    QString NotesPath() const { return dir.filePath(QStringLiteral("notes.xml")); }
+    QString BackupFolder() const { return dir.filePath(QStringLiteral("backup")); }
+    QString BackupPath(int n) const {
+        return BackupFolder() + QStringLiteral("/backup%1.xml").arg(n);
+    }
+    void PutBackups(int last) {
+        for (int n = 1; n <= last; ++n) WriteFile(BackupPath(n), "backup " + QByteArray::number(n));
+        backups.ScanBackups();
+    }
+    std::unique_ptr<CBackupManager> Open() {
+        auto dialog =
+            std::make_unique<CBackupManager>(backups, owner, NotesPath().toStdU16String());
+        dialog->show();
+        return dialog;
+    }
+
+    QTemporaryDir dir;
+    BackupData backups;
+    FakeOwner owner;
+    ScriptedPrompts prompts;
+};
+
+QStringList ListTexts(CBackupManager& dialog) {
+    auto* list = dialog.findChild<QListWidget*>(QStringLiteral("backupList"));
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row) texts << list->item(row)->text();
+    return texts;
+}
+
+void Select(CBackupManager& dialog, int row) {
+    dialog.findChild<QListWidget*>(QStringLiteral("backupList"))->setCurrentRow(row);
+}
+
+void Click(CBackupManager& dialog, const char* name) {
+    dialog.findChild<QPushButton*>(QString::fromLatin1(name))->click();
+}
+
+QString Listed(int n) {
+    return QString::fromStdU16String(FormatBackupTime(kFirstBackup + 3600 * n));
+}
+
+QStringList Captions(const ScriptedPrompts& prompts) {
+    QStringList captions;
+    for (const auto& message : prompts.messages) captions << message.caption;
+    return captions;
+}
+
+class BackupManagerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void showsTheIndexOldestFirstWithItsControls() {
+        Desk desk;
+        desk.PutBackups(3);
+        const auto dialog = desk.Open();
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Backup Manager"));
+        QCOMPARE(ListTexts(*dialog), QStringList({Listed(1), Listed(2), Listed(3)}));
+        QStringList buttons;
+        for (const auto* button : dialog->findChildren<QPushButton*>()) buttons << button->text();
+        buttons.sort();
+        QCOMPARE(buttons, QStringList({"Create Backup", "Create Backup", "Done", "Refresh List",
+                                       "Restore ", "Restore Backup"}));
+        QVERIFY(dialog->findChild<QPushButton*>(QStringLiteral("restoreBackup"))->isDefault());
+    }
+
+    void anEmptyIndexSaysNoBackupsFoundEvenWithFilesOnDisk() {
+        Desk desk;
+        WriteFile(desk.BackupPath(1), "never scanned");
+        const auto dialog = desk.Open();
+        QCOMPARE(ListTexts(*dialog), QStringList({QStringLiteral("No backups found")}));
+    }
+
+    void restoringNeedsAnIndexedSelection() {
+        Desk desk;
+        const auto dialog = desk.Open();
+        Click(*dialog, "restoreBackup");
+        Select(*dialog, 0);  // "No backups found"
+        Click(*dialog, "restoreBackup");
+        QCOMPARE(desk.prompts.messages.size(), 2);
+        QCOMPARE(desk.prompts.messages[0].text,
+                 QStringLiteral("You need to select a backup first"));
+        QCOMPARE(desk.prompts.messages[0].caption, QStringLiteral("Do it"));
+        QCOMPARE(desk.prompts.messages[1].text,
+                 QStringLiteral("That backup was not found. The backup list may be out of sync "
+                                "with the backup folder. Click \"Refresh\" to update the list"));
+        QCOMPARE(desk.prompts.messages[1].caption, QStringLiteral("It's Not There"));
+        QVERIFY(desk.owner.loaded.empty());
+        QVERIFY(dialog->isVisible());
+    }
+
+    void restoreAsksFirstAndKeepsTheDialogOnNo() {
+        Desk desk;
+        desk.PutBackups(2);
+        const auto dialog = desk.Open();
+        Select(*dialog, 1);
+        desk.prompts.answers.push_back(Answer::No);
+        Click(*dialog, "restoreBackup");
+        QCOMPARE(desk.prompts.messages.size(), 1);
+        QCOMPARE(desk.prompts.messages[0].text,
+                 QStringLiteral("All of your current desktop notes will be lost when you restore "
+                                "to this backup point? You sure about that?"));
+        QCOMPARE(desk.prompts.messages[0].caption, QStringLiteral("Warning"));
+        QCOMPARE(desk.prompts.messages[0].buttons, UserPrompts::Buttons::YesNo);
+        QVERIFY(desk.owner.loaded.empty());
+        QVERIFY(dialog->isVisible());
+    }
+
+    void restoreLoadsTheSelectedBackupAndCloses_data() {
+        QTest::addColumn<bool>("loads");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("loaded") << true << "Backup restored successfully?"
+                                << "Gooood";
+        QTest::newRow("failed") << false << "Unable to load backup file"
+                                << "Not good";
+    }
+
+    void restoreLoadsTheSelectedBackupAndCloses() {
+        QFETCH(bool, loads);
+        QFETCH(QString, text);
+        QFETCH(QString, caption);
+        Desk desk;
+        desk.PutBackups(3);
+        desk.owner.loads = loads;
+        const auto dialog = desk.Open();
+        Select(*dialog, 1);
+        desk.prompts.answers.push_back(Answer::Yes);
+        Click(*dialog, "restoreBackup");
+        QCOMPARE(desk.owner.loaded,
+                 std::vector<std::filesystem::path>({desk.BackupPath(2).toStdU16String()}));
+        QCOMPARE(desk.prompts.messages.size(), 2);
+        QCOMPARE(desk.prompts.messages[1].text, text);
+        QCOMPARE(desk.prompts.messages[1].caption, caption);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+    }
+
+    void twoBackupsOfTheSameLocalTimeEachRestoreTheirOwn() {
+        const BerlinTime berlin;
+        Desk desk;
+        // 02:30 summer time, then 02:30 again an hour later after the clocks went back.
+        constexpr TimeValue kBeforeChange = 1'698'539'400;
+        desk.backups.SetFileTimeReader([](const std::filesystem::path& path) {
+            return std::optional<TimeValue>(kBeforeChange +
+                                            (path.filename() == "backup2.xml" ? 3600 : 0));
+        });
+        desk.PutBackups(2);
+        for (int row = 0; row < 2; ++row) {
+            const auto dialog = desk.Open();
+            QCOMPARE(ListTexts(*dialog), QStringList(2, QStringLiteral("2023-10-29 02:30:00")));
+            Select(*dialog, row);
+            desk.prompts.answers.push_back(Answer::Yes);
+            Click(*dialog, "restoreBackup");
+        }
+        std::vector<std::filesystem::path> restored = desk.owner.loaded;
+        std::sort(restored.begin(), restored.end());
+        QCOMPARE(restored,
+                 std::vector<std::filesystem::path>(
+                     {desk.BackupPath(1).toStdU16String(), desk.BackupPath(2).toStdU16String()}));
+    }
+
+    void refreshReadsTheIndexNotTheFolder() {
+        Desk desk;
+        desk.PutBackups(2);
+        const auto dialog = desk.Open();
+        desk.backups.SetMaxKeep(2);
+        QVERIFY(desk.backups.CreateBackup(desk.NotesPath().toStdU16String()));  // prunes 1
+        WriteFile(desk.BackupPath(9), "dropped in behind the program's back");
+        Select(*dialog, 0);
+        Click(*dialog, "restoreBackup");
+        QCOMPARE(Captions(desk.prompts), QStringList({QStringLiteral("It's Not There")}));
+        Click(*dialog, "refreshList");
+        QCOMPARE(ListTexts(*dialog), QStringList({Listed(2), Listed(3)}));
+    }
+
+    void createBackupCopiesTheNotesAndRefills() {
+        Desk desk;
+        desk.PutBackups(2);
+        const auto dialog = desk.Open();
+        Click(*dialog, "createBackup");
+        QCOMPARE(ReadFile(desk.BackupPath(3)), QByteArray("current notes"));
+        QCOMPARE(desk.prompts.messages.size(), 1);
+        QCOMPARE(desk.prompts.messages[0].text, QStringLiteral("Backup saved successfully"));
+        QCOMPARE(desk.prompts.messages[0].caption, QStringLiteral("Sweetness"));
+        QCOMPARE(ListTexts(*dialog), QStringList({Listed(1), Listed(2), Listed(3)}));
+        QVERIFY(dialog->isVisible());
+    }
+
+    void createBackupWithoutANotesFileSaysSo() {
+        Desk desk;
+        QVERIFY(QFile::remove(desk.NotesPath()));
+        const auto dialog = desk.Open();
+        Click(*dialog, "createBackup");
+        QCOMPARE(desk.prompts.messages.size(), 1);
+        QCOMPARE(desk.prompts.messages[0].text, QStringLiteral("Couldn't save backup"));
+        QCOMPARE(desk.prompts.messages[0].caption, QStringLiteral("Error"));
+        QCOMPARE(ListTexts(*dialog), QStringList({QStringLiteral("No backups found")}));
+        QVERIFY(!QFile::exists(desk.BackupPath(1)));
+    }
+
+    void manualCreateCopiesTheNotesWhereTheUserSays() {
+        Desk desk;
+        const auto dialog = desk.Open();
+        const QString kept = desk.dir.filePath(QStringLiteral("kept"));
+        const QString existing = desk.dir.filePath(QStringLiteral("old.xml"));
+        WriteFile(existing, "an older copy");
+        desk.prompts.fileNames = {kept, existing, QString()};
+        Click(*dialog, "manualCreate");
+        Click(*dialog, "manualCreate");
+        Click(*dialog, "manualCreate");  // cancelled
+        QCOMPARE(desk.prompts.fileCaptions.size(), 3);
+        QCOMPARE(ReadFile(kept + QStringLiteral(".xml")), QByteArray("current notes"));
+        QCOMPARE(ReadFile(existing), QByteArray("current notes"));
+        QVERIFY(desk.prompts.messages.isEmpty());
+        QVERIFY(desk.backups.GetBackups().empty());
+    }
+
+    void manualCreateThatCannotWriteSaysSo() {
+        Desk desk;
+        const auto dialog = desk.Open();
+        desk.prompts.fileNames = {desk.dir.filePath(QStringLiteral("missing/folder/copy.xml"))};
+        Click(*dialog, "manualCreate");
+        QCOMPARE(Captions(desk.prompts), QStringList({QStringLiteral("Error")}));
+    }
+
+    void manualRestoreLoadsTheChosenFileAndStaysOpen() {
+        Desk desk;
+        const auto dialog = desk.Open();
+        const QString chosen = desk.dir.filePath(QStringLiteral("elsewhere.xml"));
+        desk.prompts.fileNames = {QString(), chosen, chosen, chosen};
+        desk.prompts.answers = {Answer::No, Answer::Yes, Answer::Ok, Answer::Yes};
+        Click(*dialog, "manualRestore");  // cancelled: nothing asked
+        Click(*dialog, "manualRestore");  // No
+        Click(*dialog, "manualRestore");  // Yes, loads
+        desk.owner.loads = false;
+        Click(*dialog, "manualRestore");  // Yes, fails
+        QCOMPARE(desk.owner.loaded, std::vector<std::filesystem::path>(2, chosen.toStdU16String()));
+        QCOMPARE(Captions(desk.prompts),
+                 QStringList({"Warning", "Warning", "Gooood", "Warning", "Not good"}));
+        QVERIFY(dialog->isVisible());
+    }
+
+    void doneClosesWithoutRestoring() {
+        Desk desk;
+        desk.PutBackups(1);
+        const auto dialog = desk.Open();
+        Select(*dialog, 0);
+        Click(*dialog, "done");
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(dialog->result(), int(QDialog::Rejected));
+        QVERIFY(desk.owner.loaded.empty());
+        QVERIFY(desk.prompts.messages.isEmpty());
+    }
+
+    void commandsArriveByTheirIds() {
+        Desk desk;
+        desk.PutBackups(1);
+        const auto dialog = desk.Open();
+        dialog->OnCommand(CBackupManager::kCreateBackupId);
+        QCOMPARE(ListTexts(*dialog).size(), 2);
+        dialog->OnCommand(CBackupManager::kBackupListId);  // not a command
+        QVERIFY(dialog->isVisible());
+        dialog->OnCommand(CBackupManager::kDoneId);
+        QCOMPARE(dialog->result(), int(QDialog::Rejected));
+    }
+};
+
+const RegisterUiTest<BackupManagerTest> registered;
+
+}  // namespace
+}  // namespace vesk::test
+
+#include "BackupManagerTest.moc"
