@@ -4,8 +4,6 @@ namespace vesk {
 
 std::u16string FormatBackupTime(TimeValue time) { return TimeToText(time); }
 
-TimeValue ParseBackupTime(std::u16string_view text) { return TextToTime(text); }
-
 std::vector<std::u16string> BackupListTexts(const BackupData& backups) {
     std::vector<std::u16string> texts;
     for (const auto& [time, name] : backups.GetBackups()) texts.push_back(FormatBackupTime(time));

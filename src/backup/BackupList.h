@@ -13,9 +13,6 @@ inline constexpr std::u16string_view kNoBackupsFound = u"No backups found";
 
 // A backup's time as the Backup Manager lists it: local "%Y-%m-%d %H:%M:%S".
 std::u16string FormatBackupTime(TimeValue time);
-// The time a listed line stands for; 0 (which no backup carries) for a line
-// that is too short or names no valid local time.
-TimeValue ParseBackupTime(std::u16string_view text);
 // The Backup Manager's lines: every indexed time, oldest first, or the
 // single "No backups found" line.
 std::vector<std::u16string> BackupListTexts(const BackupData& backups);

@@ -7,15 +7,15 @@
 #include "NoteTestSupport.h"
 #include "PreviousVersionText.h"
 #include "TestSupport.h"
-#include "xml/XMLDocument.h"
 
 namespace vesk {
 namespace {
 
 using test::AddFakeNote;
 using test::Fake;
-
-const std::string kBom = "\xff\xfe";
+using test::PreviousRecord;
+using test::ReadBytes;
+using Titles = std::vector<std::u16string>;
 
 class CollectionFileTest : public testing::Test {
 protected:
@@ -23,7 +23,7 @@ protected:
         test::WriteBytes(path_, bytes);
         return path_;
     }
-    std::vector<std::u16string> Titles() const {
+    std::vector<std::u16string> LoadedTitles() const {
         std::vector<std::u16string> titles;
         for (const auto& [id, note] : collection_.GetNotes()) {
             titles.push_back(note->GetNoteData().GetTitle());
@@ -46,19 +46,31 @@ protected:
 
 TEST_F(CollectionFileTest, EmptyCollectionWritesBothSectionsAndReadsBackEmpty) {
     ASSERT_TRUE(collection_.SaveCollection(path_));
-    XMLDocument document;
-    ASSERT_TRUE(document.Load(path_));
-    const XMLElement& root = *document.GetRoot();
-    EXPECT_EQ(root.GetName(), u"notecollection");
-    EXPECT_EQ(root.GetAttribute(u"version"), u"4.00");
-    ASSERT_EQ(root.Children().size(), 2u);
-    EXPECT_TRUE(root.FindChild(u"active")->Children().empty());
-    EXPECT_TRUE(root.FindChild(u"wastebasket")->Children().empty());
-
+    EXPECT_EQ(ReadBytes(path_), test::Utf16XmlFile(u"<notecollection version=\"4.00\">\n"
+                                                   u"\t<active></active>\n"
+                                                   u"\t<wastebasket></wastebasket>\n"
+                                                   u"</notecollection>"));
     AddFakeNote(collection_, factory_, NoteData::kStateShown);
     EXPECT_TRUE(collection_.LoadCollection(path_));
     EXPECT_TRUE(collection_.GetNotes().empty());
     EXPECT_TRUE(factory_.desktop.empty());
+}
+
+TEST_F(CollectionFileTest, TheDefaultNotesHoldOneWelcomeNoteAndSaveToTheSameBytes) {
+    test::ScopedTimeZone utc("UTC");
+    const auto defaults =
+        std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "resources" /
+        "default" / "notes.xml";
+    ASSERT_TRUE(collection_.LoadCollection(defaults));
+    ASSERT_EQ(collection_.GetNotes().size(), 1u);
+    const auto& note = dynamic_cast<const MessageNoteData&>(collection_.Find(0)->GetNoteData());
+    EXPECT_EQ(note.GetState(), NoteData::kStateShown);
+    EXPECT_TRUE(note.GetFont().IsDefault());
+    for (const char* words : {"tray icon", "double-click it", "*Crumple*", "Ctrl+T"}) {
+        EXPECT_NE(WideToUtf8(note.GetText()).find(words), std::string::npos) << words;
+    }
+    ASSERT_TRUE(collection_.SaveCollection(path_));
+    EXPECT_EQ(ReadBytes(path_), ReadBytes(defaults));
 }
 
 TEST_F(CollectionFileTest, HiddenAndCrumpledNotesComeBackOutOfSight) {
@@ -73,17 +85,6 @@ TEST_F(CollectionFileTest, HiddenAndCrumpledNotesComeBackOutOfSight) {
              .GetNoteData()};
     ASSERT_TRUE(saving.SaveCollection(path_));
 
-    XMLDocument document;
-    ASSERT_TRUE(document.Load(path_));
-    const auto active = document.GetRoot()->FindChild(u"active")->FindChildren(u"vesknote");
-    ASSERT_EQ(std::distance(active.first, active.second), 2);
-    const XMLElement& hidden = *std::next(active.first)->second;
-    EXPECT_EQ(hidden.FindChild(u"appearence")->GetAttribute(u"hidden"), u"true");
-    const XMLElement* crumpled =
-        document.GetRoot()->FindChild(u"wastebasket")->FindChild(u"vesknote");
-    ASSERT_NE(crumpled, nullptr);
-    EXPECT_EQ(crumpled->FindChild(u"appearence")->GetAttribute(u"hidden"), u"");
-
     ASSERT_TRUE(collection_.LoadCollection(path_));
     ASSERT_EQ(collection_.GetNotes().size(), 3u);
     for (NoteId id = 0; id < 3; ++id) {
@@ -91,67 +92,72 @@ TEST_F(CollectionFileTest, HiddenAndCrumpledNotesComeBackOutOfSight) {
     }
     EXPECT_EQ(factory_.desktop, (std::vector<NoteId>{0, 1, 2})) << "every window is created";
     EXPECT_EQ(Attentions(), (std::vector{1, 0, 0}));
+
+    // The wastebasket is the section's business: its notes carry no hidden flag.
+    XMLDocument document;
+    ASSERT_TRUE(document.Load(path_));
+    const auto hidden = [](const XMLElement* note) {
+        return note->FindChild(u"appearence")->GetAttribute(u"hidden");
+    };
+    const XMLElement& root = *document.GetRoot();
+    EXPECT_EQ(hidden(std::next(root.FindChild(u"active")->Children().begin())->second.get()),
+              u"true");
+    EXPECT_EQ(hidden(root.FindChild(u"wastebasket")->FindChild(u"vesknote")), u"");
 }
 
 TEST_F(CollectionFileTest, UnknownTypesAndOtherSectionsAreSkipped) {
-    Write(kBom +
-          test::Utf16Bytes(
-              u"<notecollection><other><vesknote type=\"message\"/></other>"
-              u"<wastebasket><vesknote type=\"message\"><title>C</title>"
-              u"<appearence hidden=\"true\"/></vesknote></wastebasket>"
-              u"<active><vesknote type=\"message\"><title>A</title></vesknote>"
-              u"<vesknote type=\"memo\"><title>Memo</title></vesknote>"
-              u"<vesknote><title>Untyped</title></vesknote>"
-              u"<note type=\"checklist\"><title>B</title></note></active></notecollection>"));
+    Write(test::Utf16XmlFile(
+        u"<notecollection><other><vesknote type=\"message\"/></other>"
+        u"<wastebasket><vesknote type=\"message\"><title>C</title>"
+        u"<appearence hidden=\"true\"/></vesknote></wastebasket>"
+        u"<active><vesknote type=\"message\"><title>A</title></vesknote>"
+        u"<vesknote type=\"memo\"><title>Memo</title></vesknote>"
+        u"<vesknote><title>Untyped</title></vesknote>"
+        u"<note type=\"checklist\"><title>B</title></note></active></notecollection>"));
     ASSERT_TRUE(collection_.LoadCollection(path_));
     // Sections in name order, then the notes of each in name order.
-    EXPECT_EQ(Titles(), (std::vector<std::u16string>{u"B", u"A", u"C"}));
+    EXPECT_EQ(LoadedTitles(), (Titles{u"B", u"A", u"C"}));
     EXPECT_EQ(collection_.Find(2)->GetNoteData().GetState(), NoteData::kStateWastebasket);
 }
 
 TEST_F(CollectionFileTest, AFileOfNeitherFormatLeavesTheCollectionEmpty) {
-    const std::string good = test::PreviousNoteRecord();
-    const std::string unknownKind = test::PreviousNoteRecord("Odd", "7");
-    std::string claimsTwo = test::PreviousNotesFile({good});
+    std::string claimsTwo = test::PreviousNotesFile({{}});
     claimsTwo.replace(claimsTwo.find("\r\n1\r\n"), 5, "\r\n2\r\n");
-    const std::vector<std::pair<std::string, std::string>> files = {
-        {"settings root", kBom + test::Utf16Bytes(u"<settings><active/></settings>")},
-        {"cut short", kBom + test::Utf16Bytes(u"<notecollection><active><vesknote type=\"m")},
-        {"first number 0", test::PreviousNotesFile({good}, "0")},
-        {"no count", "-1\r\n3.00\r\n"},
-        {"empty", ""},
+    const std::string files[] = {
+        test::Utf16XmlFile(u"<settings><active/></settings>"),
+        test::Utf16XmlFile(u"<notecollection><active><vesknote type=\"m"),
+        test::PreviousNotesFile({{}}, "0"),
+        "-1\r\n3.00\r\n",
+        "",
     };
-    for (const auto& [name, bytes] : files) {
+    for (const std::string& bytes : files) {
         AddFakeNote(collection_, factory_, NoteData::kStateShown);
-        EXPECT_FALSE(collection_.LoadCollection(Write(bytes))) << name;
-        EXPECT_TRUE(collection_.GetNotes().empty()) << name;
+        EXPECT_FALSE(collection_.LoadCollection(Write(bytes))) << bytes.size();
+        EXPECT_TRUE(collection_.GetNotes().empty()) << bytes.size();
     }
     EXPECT_FALSE(collection_.LoadCollection(folder_ / "missing.xml"));
     EXPECT_FALSE(collection_.LoadCollection(folder_.Path()));
 
     // A broken note ends the read; those before it have been made.
     for (const std::string& bytes :
-         {test::PreviousNotesFile({good, unknownKind, good}), claimsTwo}) {
+         {test::PreviousNotesFile({{}, {.title = "Odd", .kind = "7"}, {}}), claimsTwo}) {
         EXPECT_FALSE(collection_.LoadCollection(Write(bytes)));
         EXPECT_EQ(collection_.GetNotes().size(), 1u);
     }
 }
 
 TEST_F(CollectionFileTest, PreviousVersionNotesFileBecomesNotes) {
-    const std::string message = test::PreviousNoteRecord("Groceries", "0", "0", {"eggs", "milk"});
-    const std::string checklist =
-        test::PreviousNoteRecord("Chores", "2", "1", {"*^Dishes", "Laundry."});
-    const std::string scribble = test::PreviousNoteRecord("Doodle", "1", "2", {}, "0 62500\n");
-
-    ASSERT_TRUE(
-        collection_.LoadCollection(Write(test::PreviousNotesFile({message, checklist, scribble}))));
-    EXPECT_EQ(Titles(), (std::vector<std::u16string>{u"Groceries", u"Chores", u"Doodle"}));
+    ASSERT_TRUE(collection_.LoadCollection(Write(test::PreviousNotesFile({
+        {.title = "Groceries", .lines = {"eggs", "milk"}},
+        {.title = "Chores", .kind = "2", .lines = {"*^Dishes", "Laundry."}, .flags = "1 0 0 0"},
+        {.title = "Doodle", .kind = "1", .lines = {}, .flags = "2 0 0 0", .drawing = "0 62500\n"},
+    }))));
+    EXPECT_EQ(LoadedTitles(), (Titles{u"Groceries", u"Chores", u"Doodle"}));
     EXPECT_EQ(dynamic_cast<const MessageNoteData&>(collection_.Find(0)->GetNoteData()).GetText(),
               u"eggs\nmilk");
-    EXPECT_EQ(dynamic_cast<const ChecklistNoteData&>(collection_.Find(1)->GetNoteData())
-                  .GetItems()
-                  .size(),
-              2u);
+    EXPECT_EQ(dynamic_cast<const ChecklistNoteData&>(collection_.Find(1)->GetNoteData()).GetItems(),
+              (std::vector<ChecklistItem>{{true, u"Dishes"}, {false, u"Laundry"}}))
+        << "the last character of the last line only ends it";
     const auto& doodle = dynamic_cast<const ScribbleNoteData&>(collection_.Find(2)->GetNoteData());
     ASSERT_NE(doodle.GetImage(), nullptr);
     // The canvas of a 200 × 200 note under the windows' 24 pixel title bar.

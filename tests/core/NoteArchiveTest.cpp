@@ -48,20 +48,18 @@ protected:
 };
 
 TEST_F(NoteArchiveTest, FileNamesComeFromTheTitleAndAreNumberedApart) {
-    EXPECT_EQ(NoteArchive::BaseName(std::u16string(40, u'a')), std::u16string(31, u'a'));
-    EXPECT_EQ(NoteArchive::BaseName(std::u16string(33, u'a')), std::u16string(31, u'a'));
-    EXPECT_EQ(NoteArchive::BaseName(std::u16string(32, u'a')), std::u16string(32, u'a'));
+    for (const auto& [length, kept] : {std::pair{40, 31}, {33, 31}, {32, 32}}) {
+        EXPECT_EQ(NoteArchive::BaseName(std::u16string(length, u'a')), std::u16string(kept, u'a'));
+    }
     EXPECT_EQ(NoteArchive::BaseName(u"a.b;c,d:e*f<g>h/i+j=k[l]m\\n"),
               u"a_b_c_d_e_f_g_h_i_j_k_l_m_n");
     EXPECT_EQ(NoteArchive::BaseName(u"Why?\"Me\"|\t\n\x7f! Caf\u00e9 & ~co'"),
               u"Why__Me_____! Caf\u00e9 & ~co'");
 
-    EXPECT_TRUE(Archive(u""));
-    EXPECT_TRUE(Archive(u""));
-    EXPECT_TRUE(Archive(u"Shopping: today"));
-    EXPECT_TRUE(Archive(u"Shopping: today"));
-    EXPECT_TRUE(Archive(u"Shopping; today"));
-    EXPECT_TRUE(Archive(u"What? \"Now\" | later"));
+    for (const char16_t* title : {u"", u"", u"Shopping: today", u"Shopping: today",
+                                  u"Shopping; today", u"What? \"Now\" | later"}) {
+        EXPECT_TRUE(Archive(title));
+    }
     EXPECT_EQ(FileNames(),
               (std::vector<std::string>{".vesknote", "1.vesknote", "Shopping_ today.vesknote",
                                         "Shopping_ today1.vesknote", "Shopping_ today2.vesknote",
@@ -72,12 +70,11 @@ TEST_F(NoteArchiveTest, FileNamesComeFromTheTitleAndAreNumberedApart) {
 TEST_F(NoteArchiveTest, AddFailsWithoutAFolderAndKeepsTheNoteShaded) {
     MessageNoteData note;
     note.SetShaded(true);
-    archive_.SetFolder(folder_ / "missing");
-    EXPECT_FALSE(archive_.Add(note));
-    EXPECT_TRUE(note.IsShaded());
-    archive_.SetFolder({});
-    EXPECT_FALSE(archive_.Add(note));
-
+    for (const std::filesystem::path& folder : {folder_ / "missing", std::filesystem::path()}) {
+        archive_.SetFolder(folder);
+        EXPECT_FALSE(archive_.Add(note));
+        EXPECT_TRUE(note.IsShaded());
+    }
     archive_.SetFolder(folder_.Path());
     ASSERT_TRUE(archive_.Add(note));
     EXPECT_FALSE(note.IsShaded());
@@ -90,21 +87,21 @@ TEST_F(NoteArchiveTest, RefreshListsOnlyReadableNotes) {
     PictureNoteData picture;
     picture.SetTitle(u"Holiday");
     ASSERT_TRUE(picture.SaveToFile(folder_ / "b picture.vesknote"));
-    const std::string old = test::PreviousNoteRecord("Old \xe9", "2");
-    test::WriteBytes(folder_ / "c old.VESKNOTE", test::PreviousNoteFile(old, "3.5"));
-    test::WriteBytes(folder_ / "a newer.vesknote", test::PreviousNoteFile(old, "4"));
-    test::WriteBytes(folder_ / "e too old.vesknote", test::PreviousNoteFile(old, "2.9"));
-    // The summary takes kinds below 5 only.
-    test::WriteBytes(folder_ / "d old picture.vesknote",
-                     test::PreviousNoteFile(test::PreviousNoteRecord("Old", "5")));
-    test::WriteBytes(folder_ / "f settings.vesknote",
-                     "\xff\xfe" + test::Utf16Bytes(u"<settings type=\"message\"/>"));
-    test::WriteBytes(folder_ / "g memo.vesknote",
-                     "\xff\xfe" + test::Utf16Bytes(u"<vesknote type=\"memo\"/>"));
-    test::WriteBytes(folder_ / "h junk.vesknote", "junk");
-    test::WriteBytes(folder_ / "i empty.vesknote", "");
-    std::filesystem::create_directory(folder_ / "j folder.vesknote");
     ASSERT_TRUE(picture.SaveToFile(folder_ / "k other.xml"));
+    const test::PreviousRecord old{.title = "Old \xe9", .kind = "2"};
+    const std::pair<const char*, std::string> files[] = {
+        {"c old.VESKNOTE", test::PreviousNoteFile(old, "3.5")},
+        {"a newer.vesknote", test::PreviousNoteFile(old, "4")},
+        {"e too old.vesknote", test::PreviousNoteFile(old, "2.9")},
+        // The summary takes kinds below 5 only.
+        {"d old picture.vesknote", test::PreviousNoteFile({.kind = "5"})},
+        {"f settings.vesknote", test::Utf16XmlFile(u"<settings type=\"message\"/>")},
+        {"g memo.vesknote", test::Utf16XmlFile(u"<vesknote type=\"memo\"/>")},
+        {"h junk.vesknote", "junk"},
+        {"i empty.vesknote", ""},
+    };
+    for (const auto& [name, bytes] : files) test::WriteBytes(folder_ / name, bytes);
+    std::filesystem::create_directory(folder_ / "j folder.vesknote");
 
     const auto before = std::chrono::system_clock::now();
     ASSERT_TRUE(archive_.Refresh());
@@ -125,9 +122,7 @@ TEST_F(NoteArchiveTest, RefreshListsOnlyReadableNotes) {
 }
 
 TEST_F(NoteArchiveTest, CacheKeepsTheFiveMostRecentlyUsed) {
-    for (char c = '1'; c <= '6'; ++c) {
-        ASSERT_TRUE(Archive(std::u16string(1, c)));
-    }
+    for (char c = '1'; c <= '6'; ++c) ASSERT_TRUE(Archive(std::u16string(1, c)));
     // Loading the sixth evicts the first.
     for (char c = '1'; c <= '6'; ++c) {
         EXPECT_EQ(TitleOf(std::string(1, c) + ".vesknote"), std::u16string(1, c));

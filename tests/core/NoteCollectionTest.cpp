@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -15,10 +14,16 @@
 namespace vesk {
 namespace {
 
-using test::AddFakeNote;
 using test::Fake;
 using test::FakeNoteWindow;
 using Ids = std::vector<NoteId>;
+using Commands = std::vector<std::uint32_t>;
+using States = std::vector<std::int32_t>;
+
+constexpr std::int32_t kShown = NoteData::kStateShown;
+constexpr std::int32_t kHidden = NoteData::kStateHidden;
+constexpr std::int32_t kCrumpled = NoteData::kStateWastebasket;
+constexpr Rect kScreen{0, 0, 1280, 1024};
 
 // Hands out the given numbers in turn.
 RandomSource Sequence(std::vector<int> values) {
@@ -31,7 +36,9 @@ protected:
                        std::int32_t kind = NoteData::kMessage) {
         return collection_.CreateNote(kind, style_, false, settings_, workArea, Sequence(random));
     }
-    FakeNoteWindow& Add(std::int32_t state) { return AddFakeNote(collection_, factory_, state); }
+    FakeNoteWindow& Add(std::int32_t state, bool shaded = false, int onTop = 0) {
+        return test::AddFakeNote(collection_, factory_, state, shaded, onTop);
+    }
 
     test::FakeWindowFactory factory_;
     NoteCollection collection_{factory_};
@@ -40,11 +47,11 @@ protected:
 };
 
 TEST_F(NoteCollectionTest, IdsAreNeverHandedOutTwice) {
-    for (NoteId i = 0; i < 3; ++i) EXPECT_EQ(Add(NoteData::kStateShown).Id(), i);
+    for (NoteId i = 0; i < 3; ++i) EXPECT_EQ(Add(kShown).Id(), i);
     EXPECT_TRUE(collection_.Remove(1));
     EXPECT_EQ(factory_.desktop, (Ids{0, 2})) << "removing destroys the window";
     EXPECT_FALSE(collection_.Remove(1));
-    EXPECT_EQ(Fake(Create({0, 0, 1280, 1024}, {0})).Id(), 3u);
+    EXPECT_EQ(Fake(Create(kScreen, {0})).Id(), 3u);
 
     // Not even the newest note's id comes back: a queued alarm may still name it.
     EXPECT_TRUE(collection_.Remove(3));
@@ -56,13 +63,13 @@ TEST_F(NoteCollectionTest, IdsAreNeverHandedOutTwice) {
     collection_.Clear();
     EXPECT_TRUE(collection_.GetNotes().empty());
     EXPECT_TRUE(factory_.desktop.empty());
-    EXPECT_EQ(Add(NoteData::kStateShown).Id(), 4u);
+    EXPECT_EQ(Add(kShown).Id(), 4u);
 }
 
 TEST_F(NoteCollectionTest, NewNoteIsPlacedAtRandomInsideTheWorkArea) {
     for (const auto& [randomX, randomY, x, y] : std::vector<std::tuple<int, int, int, int>>{
              {0, 0, 0, 0}, {1079, 748, 1079, 748}, {1080, 749, 0, 0}, {-1, -1, 615, 563}}) {
-        NoteWindow* note = Create({0, 0, 1280, 1024}, {randomX, randomY});
+        NoteWindow* note = Create(kScreen, {randomX, randomY});
         EXPECT_EQ(note->GetNoteData().GetRect(), (Rect{x, y, x + 200, y + 200})) << randomX;
     }
     EXPECT_EQ(Create({100, 50, 1380, 1074}, {5, 7})->GetNoteData().GetRect(),
@@ -77,53 +84,41 @@ TEST_F(NoteCollectionTest, NewNoteIsPlacedAtRandomInsideTheWorkArea) {
 TEST_F(NoteCollectionTest, NewNoteTakesStyleSettingsAndDateTitleAndOpensForEditing) {
     settings_.SetAlpha(150);
     settings_.SetDateFormat(u"%d.%m.%Y");
-    NoteWindow* note = Create({0, 0, 1280, 1024}, {0}, NoteData::kChecklist);
+    NoteWindow* note = Create(kScreen, {0}, NoteData::kChecklist);
     const NoteData& record = note->GetNoteData();
     EXPECT_EQ(record.GetKind(), NoteData::kChecklist);
     EXPECT_EQ(record.GetStyle(), style_);
     EXPECT_EQ(record.GetAlpha(), 150);
     EXPECT_FALSE(record.GetShowTitle());
     EXPECT_EQ(record.GetTitle(), FormatLocalTime(record.GetCreationTime(), u"%d.%m.%Y"));
-    EXPECT_EQ(record.GetState(), NoteData::kStateShown);
+    EXPECT_EQ(record.GetState(), kShown);
     EXPECT_EQ(Fake(note).attentions, 1);
-    EXPECT_EQ(Fake(note).commands, std::vector<std::uint32_t>{NoteCommand::kEdit});
+    EXPECT_EQ(Fake(note).commands, Commands{NoteCommand::kEdit});
 
-    EXPECT_EQ(Create({0, 0, 1280, 1024}, {0}, 4), nullptr) << "no window for that kind";
+    EXPECT_EQ(Create(kScreen, {0}, 4), nullptr) << "no window for that kind";
     EXPECT_EQ(collection_.GetNotes().size(), 1u);
 }
 
 TEST_F(NoteCollectionTest, ShowingAndAlertingBringTheNoteBackFromAnywhere) {
-    FakeNoteWindow& crumpled = Add(NoteData::kStateWastebasket);
-    FakeNoteWindow& hidden = Add(NoteData::kStateHidden);
+    FakeNoteWindow& crumpled = Add(kCrumpled);
+    FakeNoteWindow& hidden = Add(kHidden);
     collection_.ShowNoteById(crumpled.Id());
     collection_.ShowNoteById(77);
-    EXPECT_EQ(crumpled.GetNoteData().GetState(), NoteData::kStateShown);
+    EXPECT_EQ(crumpled.GetNoteData().GetState(), kShown);
     EXPECT_EQ(factory_.desktop.back(), crumpled.Id());
 
     EXPECT_TRUE(collection_.AlertNote(hidden.Id()));
     EXPECT_FALSE(collection_.AlertNote(77));
     EXPECT_EQ(hidden.shake, std::make_tuple(true, 100, 10));
     EXPECT_TRUE(hidden.ringing);
-    EXPECT_EQ(hidden.GetNoteData().GetState(), NoteData::kStateShown);
+    EXPECT_EQ(hidden.GetNoteData().GetState(), kShown);
     EXPECT_EQ(factory_.desktop.back(), hidden.Id());
-}
-
-TEST_F(NoteCollectionTest, EmptyingTheWastebasketDestroysOnlyCrumpledNotes) {
-    for (const auto state : {NoteData::kStateWastebasket, NoteData::kStateShown,
-                             NoteData::kStateWastebasket, NoteData::kStateHidden}) {
-        Add(state);
-    }
-    EXPECT_FALSE(collection_.EmptyWastebasketAfterCrumple(EmptyWastePolicy::OnExit));
-    EXPECT_FALSE(collection_.EmptyWastebasketAfterCrumple(EmptyWastePolicy::Never));
-    EXPECT_EQ(collection_.GetNotes().size(), 4u);
-    EXPECT_TRUE(collection_.EmptyWastebasketAfterCrumple(EmptyWastePolicy::Always));
-    EXPECT_EQ(factory_.desktop, (Ids{1, 3}));
 }
 
 TEST_F(NoteCollectionTest, ArchivingWritesTheNoteUnshadedAndKeepsItOnFailure) {
     test::TempDir folder;
     NoteArchive archive([] { return 24; });
-    FakeNoteWindow& note = AddFakeNote(collection_, factory_, NoteData::kStateShown, true);
+    FakeNoteWindow& note = Add(kShown, true);
     archive.SetFolder(folder / "missing");
     EXPECT_FALSE(collection_.ArchiveNote(note.Id(), archive));
     EXPECT_TRUE(note.GetNoteData().IsShaded()) << "a failed archive leaves the note as it was";
@@ -141,10 +136,9 @@ TEST_F(NoteCollectionTest, ImportedNotesAreAlwaysShown) {
     test::TempDir folder;
     MessageNoteData saved;
     saved.SetText(u"body");
-    saved.SetState(NoteData::kStateHidden);
+    saved.SetState(kHidden);
     ASSERT_TRUE(saved.SaveToFile(folder / "hidden.vesknote"));
-    test::WriteBytes(folder / "old.vesknote",
-                     test::PreviousNoteFile(test::PreviousNoteRecord("Old note", "0", "2")));
+    test::WriteBytes(folder / "old.vesknote", test::PreviousNoteFile({.flags = "2 0 0 0"}));
     test::WriteBytes(folder / "junk.vesknote", "not a note");
 
     ASSERT_TRUE(collection_.ImportNoteFile(folder / "hidden.vesknote"));
@@ -153,23 +147,111 @@ TEST_F(NoteCollectionTest, ImportedNotesAreAlwaysShown) {
     EXPECT_FALSE(collection_.ImportNoteFile(folder / "missing.vesknote"));
     EXPECT_EQ(factory_.desktop, (Ids{0, 1}));
     for (const auto& [id, window] : collection_.GetNotes()) {
-        EXPECT_EQ(window->GetNoteData().GetState(), NoteData::kStateShown);
+        EXPECT_EQ(window->GetNoteData().GetState(), kShown);
     }
     EXPECT_EQ(dynamic_cast<const MessageNoteData&>(collection_.Find(0)->GetNoteData()).GetText(),
               u"body");
     EXPECT_EQ(collection_.Find(1)->GetNoteData().GetTitle(), u"Old note");
 }
 
-TEST(LocalTimeFormatTest, FormatsLocalTimeWithinTheLimit) {
-    test::ScopedTimeZone timeZone("UTC");
-    const TimeValue time = 1170000000;  // 2007-01-28 16:00:00 UTC
-    EXPECT_EQ(FormatLocalTime(time, u"Fällig %m/%d/%Y %H:%M"), u"Fällig 01/28/2007 16:00");
-    EXPECT_EQ(FormatLocalTime(time, u""), u"");
-    EXPECT_EQ(FormatLocalTime(time, std::u16string(200, u'x')), std::u16string(128, u'x'));
-    std::u16string pairs = u"x";
-    for (int i = 0; i < 100; ++i) pairs += u"\U0001F600";
-    EXPECT_EQ(FormatLocalTime(time, pairs).size(), 127u) << "no half of a surrogate pair";
-    EXPECT_EQ(FormatLocalTime(std::numeric_limits<TimeValue>::max(), u"%Y"), u"");
+// Shown, shown and shaded, hidden, hidden and shaded, crumpled and shaded,
+// shown and staying on top.
+class CollectionActionsTest : public NoteCollectionTest {
+protected:
+    void SetUp() override {
+        using Note = std::tuple<std::int32_t, bool, int>;
+        for (const auto& [state, shaded, onTop] :
+             {Note{kShown, false, 0}, Note{kShown, true, 0}, Note{kHidden, false, 0},
+              Note{kHidden, true, 0}, Note{kCrumpled, true, 0}, Note{kShown, false, 1}}) {
+            notes_.push_back(&Add(state, shaded, onTop));
+        }
+    }
+    template <typename Value>
+    std::vector<Value> Each(Value FakeNoteWindow::*field) const {
+        std::vector<Value> values;
+        for (const FakeNoteWindow* note : notes_) values.push_back(note->*field);
+        return values;
+    }
+    States StatesNow() const {
+        States states;
+        for (const FakeNoteWindow* note : notes_) states.push_back(note->GetNoteData().GetState());
+        return states;
+    }
+
+    std::vector<FakeNoteWindow*> notes_;
+};
+
+TEST_F(CollectionActionsTest, HideShowAndToggleLeaveTheWastebasketAlone) {
+    const States allHidden{kHidden, kHidden, kHidden, kHidden, kCrumpled, kHidden};
+    const States allShown{kShown, kShown, kShown, kShown, kCrumpled, kShown};
+    collection_.HideAll();
+    EXPECT_EQ(StatesNow(), allHidden);
+    collection_.ShowAll();
+    EXPECT_EQ(StatesNow(), allShown);
+    EXPECT_EQ(notes_[4]->attentions, 0);
+
+    collection_.ToggleAll();
+    EXPECT_EQ(StatesNow(), allHidden);
+    collection_.ToggleAll();
+    EXPECT_EQ(StatesNow(), allShown);
+    // One shown note among hidden ones: hiding wins.
+    collection_.HideAll();
+    notes_[2]->SetVisible(true);
+    collection_.ToggleAll();
+    EXPECT_EQ(StatesNow(), allHidden);
+}
+
+TEST_F(CollectionActionsTest, FrontBackAndSettingsSkipWhatTheyShould) {
+    collection_.BringAllToFront();
+    EXPECT_EQ(Each(&FakeNoteWindow::attentions), (std::vector{1, 1, 0, 0, 0, 1}));
+    EXPECT_EQ(factory_.desktop.back(), 5u);
+    // Lowered one after the other, so the last one lowered is at the bottom;
+    // the note that stays on top stays.
+    collection_.SendAllToBack();
+    EXPECT_EQ(factory_.desktop, (Ids{4, 3, 2, 1, 0, 5}));
+
+    collection_.ApplySettingsToAll();
+    EXPECT_EQ(Each(&FakeNoteWindow::settingsApplied), std::vector(6, 1));
+    EXPECT_EQ(Each(&FakeNoteWindow::repaints), (std::vector{1, 1, 1, 1, 0, 1}))
+        << "crumpled notes are not repainted";
+}
+
+TEST_F(CollectionActionsTest, ShadeUnshadeAndCrumpleReachEachNoteOnce) {
+    const Commands shade{NoteCommand::kShade}, unshade{NoteCommand::kUnshade},
+        both{NoteCommand::kShade, NoteCommand::kUnshade}, crumple{NoteCommand::kCrumple};
+    collection_.ShadeAll();
+    collection_.ShadeAll();
+    EXPECT_EQ(Each(&FakeNoteWindow::commands),
+              (std::vector<Commands>{shade, {}, shade, {}, {}, shade}));
+    collection_.UnshadeAll();
+    collection_.UnshadeAll();
+    EXPECT_EQ(Each(&FakeNoteWindow::commands),
+              (std::vector<Commands>{both, unshade, both, unshade, {}, both}));
+    for (FakeNoteWindow* note : notes_) note->commands.clear();
+    collection_.CrumpleAll();
+    EXPECT_EQ(Each(&FakeNoteWindow::commands),
+              (std::vector<Commands>{crumple, crumple, crumple, crumple, {}, crumple}));
+    EXPECT_EQ(StatesNow(), States(6, kCrumpled));
+}
+
+TEST_F(CollectionActionsTest, EmptyingTheWastebasketDestroysOnlyCrumpledNotes) {
+    notes_[1]->GetNoteData().SetState(kCrumpled);
+    EXPECT_FALSE(collection_.EmptyWastebasketAfterCrumple(EmptyWastePolicy::OnExit));
+    EXPECT_FALSE(collection_.EmptyWastebasketAfterCrumple(EmptyWastePolicy::Never));
+    EXPECT_EQ(collection_.GetNotes().size(), 6u);
+    EXPECT_TRUE(collection_.EmptyWastebasketAfterCrumple(EmptyWastePolicy::Always));
+    EXPECT_EQ(factory_.desktop, (Ids{0, 2, 3, 5}));
+
+    // Crumpling everything survives the wastebasket emptying after each crumple.
+    for (NoteId id : factory_.desktop) {
+        Fake(collection_.Find(id)).onCrumple = [this] {
+            collection_.EmptyWastebasketAfterCrumple(EmptyWastePolicy::Always);
+        };
+    }
+    collection_.CrumpleAll();
+    EXPECT_TRUE(collection_.GetNotes().empty());
+    EXPECT_TRUE(factory_.desktop.empty());
+    collection_.CrumpleAll();
 }
 
 }  // namespace

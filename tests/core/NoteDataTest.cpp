@@ -3,35 +3,17 @@
 #include <memory>
 
 #include "NoteTestSupport.h"
+#include "PreviousVersionText.h"
 #include "TestSupport.h"
 #include "notes/NoteFactory.h"
 #include "notes/NoteFile.h"
-#include "settings/FontEngine.h"
-#include "xml/XMLElement.h"
 
 namespace vesk {
 namespace {
 
-// A note using every stored property away from its default.
-void Decorate(NoteData& note) {
-    note.SetTitle(u"Groceries <&> ]]> \u00e9\u4e2d");
-    note.SetRect(Rect{-120, 80, 180, 330});
-    note.SetAlpha(180);
-    note.SetState(NoteData::kStateHidden);
-    note.SetShaded(true);
-    note.SetShowTitle(false);
-    note.SetStayOnTop(1);
-    note.SetFont(FontData(u"Comic Sans MS", 14, true, true));
-    StyleData style;
-    style.name = u"Sunny";
-    style.SetColors(RGB(255, 242, 0), RGB(255, 255, 128), RGB(10, 20, 30), RGB(1, 2, 3));
-    note.SetStyle(style);
-    note.EnableAlarm(true);
-    *note.GetAlarm() = {TextToTime(u"2007-02-01 08:30:00"), 2, u"/home/me/ring.wav"};
-    note.SetCreationTime(TextToTime(u"2007-01-27 00:41:33"));
-    note.SetLastModified(TextToTime(u"2007-03-04 05:06:07"));
-}
+using test::Xml;
 
+// One note of each kind, using every stored property away from its default.
 std::vector<std::unique_ptr<NoteData>> MakeOneOfEachKind() {
     std::vector<std::unique_ptr<NoteData>> notes;
     auto message = std::make_unique<MessageNoteData>();
@@ -54,7 +36,20 @@ std::vector<std::unique_ptr<NoteData>> MakeOneOfEachKind() {
     picture->SetMaintainRatio(false);
     notes.push_back(std::move(picture));
     for (auto& note : notes) {
-        Decorate(*note);
+        note->SetTitle(u"Groceries <&> ]]> \u00e9\u4e2d");
+        note->SetRect(Rect{-120, 80, 180, 330});
+        note->SetAlpha(180);
+        note->SetState(NoteData::kStateHidden);
+        note->SetShaded(true);
+        note->SetShowTitle(false);
+        note->SetStayOnTop(1);
+        note->SetFont(FontData(u"Comic Sans MS", 14, true, true));
+        note->SetStyle(
+            {u"Sunny", 0, RGB(255, 242, 0), RGB(255, 255, 128), RGB(10, 20, 30), RGB(1, 2, 3)});
+        note->EnableAlarm(true);
+        *note->GetAlarm() = {TextToTime(u"2007-02-01 08:30:00"), 2, u"/home/me/ring.wav"};
+        note->SetCreationTime(TextToTime(u"2007-01-27 00:41:33"));
+        note->SetLastModified(TextToTime(u"2007-03-04 05:06:07"));
     }
     return notes;
 }
@@ -67,102 +62,65 @@ TEST(NoteDataTest, EveryKindRoundTripsThroughItsElementAndFile) {
         XMLElement section(u"active");
         ASSERT_TRUE(note->SaveToElement(section, false));
         const XMLElement& element = *section.FindChild(u"vesknote");
-        EXPECT_NE(element.FindChild(u"appearence"), nullptr);
         std::unique_ptr<NoteData> read = CreateNoteDataByType(element.GetAttribute(u"type"));
         ASSERT_NE(read, nullptr);
         EXPECT_TRUE(read->LoadFromElement(element));
         test::ExpectSameNote(*note, *read);
 
-        const auto path = folder / "note.vesknote";
-        ASSERT_TRUE(note->SaveToFile(path));
-        EXPECT_EQ(test::ReadBytes(path).substr(0, 2), "\xff\xfe");
-        std::unique_ptr<NoteData> loaded = LoadNoteFile(path, false, 24);
+        ASSERT_TRUE(note->SaveToFile(folder / "note.vesknote"));
+        std::unique_ptr<NoteData> loaded = LoadNoteFile(folder / "note.vesknote", false, 24);
         ASSERT_NE(loaded, nullptr);
         test::ExpectSameNote(*note, *loaded);
     }
 }
 
 TEST(NoteDataTest, EachReaderComparesWithItsOneLiteral) {
-    for (const char16_t* text : {u"TRUE", u"True", u"1", u"FALSE", u"Center", u""}) {
-        XMLElement element(u"vesknote");
-        XMLElement& appearance = element.AddChild(u"appearence");
-        for (const char16_t* name : {u"hidden", u"shaded", u"showtitle"}) {
-            appearance.SetAttribute(name, text);
-        }
-        element.AddChild(u"behavior").SetAttribute(u"stayontop", text);
-        element.AddChild(u"content").AddChild(u"message").SetAttribute(u"align", text);
+    for (const std::u16string text : {u"TRUE", u"True", u"1", u"FALSE", u"Center", u""}) {
+        const std::u16string is = u"=\"" + text + u"\"";
         MessageNoteData note;
         note.SetAlignment(NoteData::kAlignCenter);
         note.SetStayOnTop(1);
-        note.LoadFromElement(element);
+        note.LoadFromElement(Xml(u"<vesknote><appearence hidden" + is + u" shaded" + is +
+                                 u" showtitle" + is + u"/><behavior stayontop" + is +
+                                 u"/><content><message align" + is + u"/></content></vesknote>"));
         EXPECT_EQ(note.GetState(), NoteData::kStateShown);
         EXPECT_FALSE(note.IsShaded());
         EXPECT_TRUE(note.GetShowTitle());
         EXPECT_EQ(note.GetStayOnTop(), 0);
         EXPECT_EQ(note.GetAlignment(), NoteData::kAlignLeft);
     }
-
-    // The wastebasket is the section's business: no hidden attribute.
-    MessageNoteData note;
-    note.SetState(NoteData::kStateWastebasket);
-    XMLElement section(u"wastebasket");
-    note.SaveToElement(section, false);
-    EXPECT_TRUE(
-        section.FindChild(u"vesknote")->FindChild(u"appearence")->GetAttribute(u"hidden").empty());
 }
 
-TEST(NoteDataTest, DesktopDefaultsAndWrapping) {
-    auto load = [](const XMLElement& element) {
+TEST(NoteDataTest, DesktopAlphaAndMissingParts) {
+    const auto rect = [](std::u16string_view body) {
         MessageNoteData note;
-        note.LoadFromElement(element);
+        note.LoadFromElement(Xml(u"<vesknote>" + std::u16string(body) + u"</vesknote>"));
         return note.GetRect();
     };
-    XMLElement positionOnly(u"vesknote");
-    XMLElement& position = positionOnly.AddChild(u"desktop").AddChild(u"position", true);
-    position.SetAttribute(u"x", u"5");
-    position.SetAttribute(u"y", u"7");
-    EXPECT_EQ(load(positionOnly), (Rect{5, 7, 15, 17}));
-    EXPECT_EQ(load(XMLElement(u"vesknote")), Rect{});
-
-    // Repeated children are read again: the last one wins.
-    XMLElement repeated(u"vesknote");
-    XMLElement& desktop = repeated.AddChild(u"desktop");
-    desktop.AddChild(u"size", true).SetAttribute(u"width", u"300");
-    XMLElement& second = desktop.AddChild(u"size", true);
-    second.SetAttribute(u"width", u"40");
-    second.SetAttribute(u"height", u"60");
-    EXPECT_EQ(load(repeated), (Rect{0, 0, 40, 60}));
-
+    EXPECT_EQ(rect(u"<desktop><position x=\"5\" y=\"7\"/></desktop>"), (Rect{5, 7, 15, 17}));
+    EXPECT_EQ(rect(u""), Rect{});
+    EXPECT_EQ(rect(u"<desktop><size width=\"300\"/><size width=\"40\" height=\"60\"/></desktop>"),
+              (Rect{0, 0, 40, 60}))
+        << "the last of repeated children wins";
     // Far-out coordinates wrap as 32-bit values instead of overflowing.
-    XMLElement far(u"vesknote");
-    XMLElement& farDesktop = far.AddChild(u"desktop");
-    farDesktop.AddChild(u"position", true).SetAttribute(u"x", u"2147483647");
-    farDesktop.AddChild(u"size", true).SetAttribute(u"width", u"99999999999");
-    EXPECT_EQ(load(far).Width(), 2147483647);
-}
+    EXPECT_EQ(rect(u"<desktop><position x=\"2147483647\"/><size width=\"99999999999\"/></desktop>")
+                  .Width(),
+              2147483647);
 
-TEST(NoteDataTest, AlphaIsKeptToEightBitsAndRaisedToATenth) {
-    for (const auto& [text, alpha] : std::initializer_list<std::pair<const char16_t*, int>>{
+    // Alpha keeps eight bits and is raised to a tenth.
+    for (const auto& [text, alpha] : std::initializer_list<std::pair<std::u16string, int>>{
              {u"26", 26}, {u"25", 25}, {u"3", 25}, {u"256", 25}, {u"511", 255}, {u"", 25}}) {
-        XMLElement element(u"vesknote");
-        element.AddChild(u"appearence").SetAttribute(u"alpha", text);
         ScribbleNoteData note;
-        note.LoadFromElement(element);
+        note.LoadFromElement(Xml(u"<vesknote><appearence alpha=\"" + text + u"\"/></vesknote>"));
         EXPECT_EQ(note.GetAlpha(), alpha) << WideToUtf8(text);
     }
-}
 
-TEST(NoteDataTest, MissingPartsKeepTheirValues) {
     PictureNoteData note;
     note.SetCreationTime(1000);
     note.SetTitle(u"kept");
-    XMLElement element(u"vesknote");
-    element.SetAttribute(u"lastmodified", u"2007-01-27");
-    XMLElement& behavior = element.AddChild(u"behavior");
-    behavior.AddChild(u"alarm").SetAttribute(u"repeat", u"once");
-    behavior.AddChild(u"alarm").SetAttribute(u"repeat", u"loop");
-    element.AddChild(u"extra").AddChild(u"title").SetText(u"ignored");
-    note.LoadFromElement(element);
+    note.LoadFromElement(Xml(
+        u"<vesknote lastmodified=\"2007-01-27\"><behavior><alarm repeat=\"once\"/>"
+        u"<alarm repeat=\"loop\"/></behavior><extra><title>ignored</title></extra></vesknote>"));
     EXPECT_EQ(note.GetCreationTime(), 1000);
     EXPECT_EQ(note.GetLastModified(), 0);
     EXPECT_EQ(note.GetTitle(), u"kept");
@@ -172,23 +130,12 @@ TEST(NoteDataTest, MissingPartsKeepTheirValues) {
 }
 
 TEST(NoteDataTest, AFontThatCannotBeMadeFallsBackToArial12) {
-    class PickyEngine : public FontEngine {
-        struct Fonts : DrawingFonts {
-            int GetHeight() const override { return 15; }
-        };
-        std::unique_ptr<DrawingFonts> MakeFonts(const FontData& font, bool) override {
-            return font.GetFace() == u"Nowhere" ? nullptr : std::make_unique<Fonts>();
-        }
-        double GetScreenResolution() const override { return 96.0; }
-    } engine;
-    RegisterFontEngine(&engine);
-    XMLElement element(u"vesknote");
-    FontData(u"Nowhere", 30, true, false).SaveToElement(element.AddChild(u"appearence"));
+    test::FakeFontEngine engine;
     MessageNoteData note;
-    note.LoadFromElement(element);
+    note.LoadFromElement(
+        Xml(u"<vesknote><appearence><font face=\"Nowhere\" size=\"30\"/></appearence></vesknote>"));
     EXPECT_EQ(note.GetFont(), FontData::Fallback());
-    EXPECT_EQ(note.GetFont().GetHeight(), 15);
-    RegisterFontEngine(nullptr);
+    EXPECT_EQ(note.GetFont().GetHeight(), 14);
 }
 
 TEST(NoteDataTest, CopyFromPutsBackWhatAnEditChanges) {
@@ -198,16 +145,14 @@ TEST(NoteDataTest, CopyFromPutsBackWhatAnEditChanges) {
     target.SetTitle(u"mine");
     target.CopyFrom(source);
     EXPECT_EQ(target.GetText(), u"first line\nsecond line");
-    EXPECT_EQ(target.GetAlpha(), source.GetAlpha());
-    EXPECT_EQ(target.GetStyle(), source.GetStyle());
-    EXPECT_EQ(target.GetFont(), source.GetFont());
+    EXPECT_EQ(std::tuple(target.GetAlpha(), target.GetStyle(), target.GetFont()),
+              std::tuple(source.GetAlpha(), source.GetStyle(), source.GetFont()));
     EXPECT_EQ(target.GetAlignment(), NoteData::kAlignCenter);
     ASSERT_NE(target.GetAlarm(), nullptr);
     EXPECT_EQ(*target.GetAlarm(), *source.GetAlarm());
     EXPECT_EQ(target.GetTitle(), u"mine");
     EXPECT_EQ(target.GetRect(), Rect{});
     EXPECT_EQ(target.GetState(), NoteData::kStateShown);
-    EXPECT_TRUE(target.GetShowTitle());
 
     // From a note without an alarm, ours goes; another kind leaves the text.
     target.CopyFrom(ChecklistNoteData());
@@ -231,6 +176,111 @@ TEST(NoteDataTest, FactoriesByTypeNameAndKind) {
     for (std::int64_t kind : {-1LL, 3LL, 4LL, 4294967296LL}) {
         EXPECT_EQ(CreateNoteDataByKind(kind), nullptr);
     }
+}
+
+TEST(MessageNoteTest, TextLimitEditFormAndContent) {
+    MessageNoteData note;
+    note.SetText(std::u16string(65536, u'x'));
+    EXPECT_EQ(note.GetText().size(), 65536u);
+    note.SetText(std::u16string(70000, u'y'));
+    EXPECT_EQ(note.GetText(), std::u16string(65535, u'y'));
+
+    note.SetText(u"a\nb\n\nc");
+    EXPECT_EQ(note.GetTextForEdit(), u"a\r\nb\r\n\r\nc");
+    note.SetText(note.GetTextForEdit() + u"\rd");
+    note.RemoveCarriageReturns();
+    EXPECT_EQ(note.GetText(), u"a\nb\n\ncd");
+
+    // The last message child wins; none leaves the text alone.
+    note.LoadContent(
+        Xml(u"<content><message align=\"center\">first</message>"
+            u"<message>second</message></content>"));
+    EXPECT_EQ(note.GetText(), u"second");
+    EXPECT_EQ(note.GetAlignment(), NoteData::kAlignLeft);
+    note.LoadContent(Xml(u"<content/>"));
+    EXPECT_EQ(note.GetText(), u"second");
+}
+
+TEST(ChecklistNoteTest, ItemsPlainTextToggleAndContent) {
+    ChecklistNoteData note;
+    note.AddItem(u"Milk", true);
+    note.AddItem(u"Bread", false);
+    EXPECT_EQ(note.GetPlainText(), u"*Milk\n-Bread\n");
+    note.ToggleItem(1);
+    note.ToggleItem(2);
+    EXPECT_EQ(note.GetPlainText(), u"*Milk\n*Bread\n");
+    note.LoadContent(Xml(u"<content><checklist/></content>"));
+    EXPECT_TRUE(note.GetItems().empty());
+
+    // Only item children count, in the order they were written.
+    note.LoadContent(
+        Xml(u"<content><checklist><item>b</item><aside>skipped</aside>"
+            u"<item checked=\"true\">a</item><item checked=\"TRUE\"/>"
+            u"</checklist></content>"));
+    EXPECT_EQ(note.GetItems(),
+              (std::vector<ChecklistItem>{{false, u"b"}, {true, u"a"}, {false, u""}}));
+}
+
+class NoteFileTest : public testing::Test {
+protected:
+    std::unique_ptr<NoteData> Load(const std::string& bytes, bool skipXml = false) {
+        test::WriteBytes(folder_ / "note.vesknote", bytes);
+        return LoadNoteFile(folder_ / "note.vesknote", skipXml, 24);
+    }
+    std::unique_ptr<NoteData> LoadXml(std::u16string_view xml, bool skipXml = false) {
+        return Load(test::Utf16XmlFile(xml), skipXml);
+    }
+
+    test::TempDir folder_;
+};
+
+TEST_F(NoteFileTest, OnlyAVesknoteRootOfAKnownTypeLoads) {
+    auto note = LoadXml(
+        u"<vesknote type=\"message\"><content><message>hi</message></content>"
+        u"</vesknote>");
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(dynamic_cast<MessageNoteData&>(*note).GetText(), u"hi");
+
+    EXPECT_EQ(LoadXml(u"<note type=\"message\"/>"), nullptr);
+    EXPECT_EQ(LoadXml(u"<vesknote type=\"memo\"/>"), nullptr);
+    EXPECT_EQ(LoadXml(u"<vesknote/>"), nullptr);
+    EXPECT_EQ(LoadXml(u"<vesknote type=\"message\"/>", true), nullptr) << "not a previous note";
+    EXPECT_EQ(LoadNoteFile(folder_ / "missing.vesknote", false, 24), nullptr);
+    EXPECT_EQ(LoadNoteFile(folder_.Path(), false, 24), nullptr);
+}
+
+TEST_F(NoteFileTest, PreviousVersionFilesAreReadWhenTheXmlStepDoesNotApply) {
+    for (const char* version : {"3", "3.0", " 3.00"}) {
+        for (bool skipXml : {false, true}) {
+            auto note = Load(test::PreviousNoteFile({}, version), skipXml);
+            ASSERT_NE(note, nullptr) << version;
+            EXPECT_EQ(note->GetTitle(), u"Old note");
+            EXPECT_EQ(dynamic_cast<MessageNoteData&>(*note).GetText(), u"hello");
+        }
+    }
+    for (const char* version : {"4", "2.99", "-1", "x3", ""}) {
+        EXPECT_EQ(Load(test::PreviousNoteFile({}, version)), nullptr) << version;
+    }
+}
+
+TEST_F(NoteFileTest, CraftedFilesLoadSafely) {
+    // A drawing too large to hold in memory is dropped; the note stays.
+    auto note = LoadXml(
+        u"<vesknote type=\"scribble\"><content><image width=\"2147483647\" height=\"2147483647\">"
+        u"<imagedata><![CDATA[ 7fffffff00]]></imagedata></image></content>"
+        u"<title><![CDATA[big]]></title></vesknote>");
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(note->GetTitle(), u"big");
+    EXPECT_EQ(dynamic_cast<ScribbleNoteData&>(*note).GetImage(), nullptr);
+
+    // Broken XML that is not a previous-version file either.
+    EXPECT_EQ(LoadXml(u"<vesknote type=\"message\"><content>"), nullptr);
+    EXPECT_EQ(Load(std::string(1 << 16, '\0')), nullptr);
+    EXPECT_EQ(Load("3"), nullptr);
+    EXPECT_EQ(Load("3\n\n1\n0\n0 0\n4294967295\n"), nullptr);
+    EXPECT_EQ(Load("3\n\n1\n1\n0 0 65535 -1\n0\n0 0 300 300\n0 0 0 0 \x01\n"
+                   "0 0 0 0 0 0 0 0 0 0 0 0\nArial\n16 0 0\n\x01 5 5 5"),
+              nullptr);
 }
 
 }  // namespace

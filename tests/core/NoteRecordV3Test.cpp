@@ -2,11 +2,12 @@
 
 #include <chrono>
 #include <memory>
-#include <optional>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "PreviousVersionText.h"
 #include "TestSupport.h"
 #include "import/NarrowStream.h"
 #include "import/NoteRecordV3.h"
@@ -14,12 +15,74 @@
 #include "notes/MessageNoteData.h"
 #include "notes/PictureNoteData.h"
 #include "notes/ScribbleNoteData.h"
-#include "settings/FontEngine.h"
 
 namespace vesk {
 namespace {
 
-constexpr int kTitleBarHeight = 24;
+using test::PreviousRecord;
+
+TEST(NarrowStreamTest, NumbersWrapWhenUnsignedAndFailOutOfRange) {
+    std::istringstream text(" -1\n-1 -65535 +12abc -2147483648 7 4294967296 8");
+    NarrowStream in(text);
+    std::uint32_t u32 = 0;
+    std::uint16_t u16 = 0;
+    std::int32_t i32 = 0;
+    bool flag = false;
+    EXPECT_TRUE(in.ReadUInt32(u32) && u32 == 4294967295u);
+    EXPECT_TRUE(in.ReadUInt16(u16) && u16 == 65535);
+    EXPECT_TRUE(in.ReadUInt16(u16) && u16 == 1);
+    EXPECT_TRUE(in.ReadInt32(i32) && i32 == 12);
+    EXPECT_FALSE(in.ReadInt32(i32));
+    EXPECT_EQ(i32, 12);
+    EXPECT_TRUE(in.Failed()) << "a failed stream stays failed";
+    EXPECT_FALSE(in.ReadFlag(flag));
+
+    std::istringstream limits("-2147483648 7 2147483648");
+    NarrowStream edge(limits);
+    EXPECT_TRUE(edge.ReadInt32(i32) && i32 == -2147483647 - 1);
+    EXPECT_TRUE(edge.ReadFlag(flag) && flag);
+    EXPECT_FALSE(edge.ReadInt32(i32));
+
+    for (const char* bad : {"-", "+ 1", "", "1234567890123456789012345678901234567890"}) {
+        std::istringstream badText(bad);
+        EXPECT_FALSE(NarrowStream(badText).ReadUInt32(u32)) << bad;
+    }
+    std::istringstream reals("3 +3e0 0.3e1 -2.5\n");
+    NarrowStream realIn(reals);
+    double value = 0;
+    for (double expected : {3.0, 3.0, 3.0, -2.5}) {
+        ASSERT_TRUE(realIn.ReadReal(value));
+        EXPECT_EQ(value, expected);
+    }
+    for (const char* bad : {"\xff\xfe<", ".", "e3", "1e"}) {
+        std::istringstream badText(bad);
+        EXPECT_FALSE(NarrowStream(badText).ReadReal(value)) << bad;
+    }
+}
+
+TEST(NarrowStreamTest, BytesLinesAndCarriageReturns) {
+    std::istringstream text("12 \n\xc8\r\n line one\r\nline\rtwo\r\r\nlast");
+    NarrowStream in(text);
+    std::int32_t number = 0;
+    std::uint8_t byte = 0;
+    std::string line;
+    ASSERT_TRUE(in.ReadInt32(number));
+    EXPECT_TRUE(in.SkipRestOfLine());
+    ASSERT_TRUE(in.ReadByte(byte));
+    EXPECT_EQ(byte, 0xc8);
+    for (const char* expected : {"", " line one", "line\rtwo\r", "last"}) {
+        ASSERT_TRUE(in.ReadLine(line));
+        EXPECT_EQ(line, expected);
+    }
+    EXPECT_FALSE(in.ReadLine(line));
+
+    // A byte is taken as it stands, digits included.
+    std::istringstream digits("  7");
+    NarrowStream digitIn(digits);
+    ASSERT_TRUE(digitIn.ReadByte(byte));
+    EXPECT_EQ(byte, '7');
+    EXPECT_FALSE(digitIn.SkipRestOfLine());
+}
 
 // The two numbers of a Windows file time for a calendar date and time.
 std::string FileTime(int year, unsigned month, unsigned day, int secondOfDay) {
@@ -30,58 +93,33 @@ std::string FileTime(int year, unsigned month, unsigned day, int secondOfDay) {
     return std::to_string(ticks >> 32) + " " + std::to_string(ticks & 0xffffffff);
 }
 
-// A record in the previous version's text form, with Windows line ends.
-struct RecordText {
-    std::string kind = "0";
-    std::string alarm;
-    std::string created = FileTime(2007, 1, 27, 2493);
-    std::vector<std::string> lines;
-    std::optional<std::string> lineCount;
-    std::string rect = "10 20 210 220";
-    std::string flags = "0 0 0 0";
-    std::string alpha = "\xc8";
-    std::string font = "Arial\n16 0 0";
-    std::string drawing;
-
-    std::string Text() const {
-        std::string text = "3\nCaf\xe9 \x80\n" + kind + "\n";
-        text += (alarm.empty() ? "0\n" : "1\n" + alarm + "\n") + created + "\n";
-        text += lineCount.value_or(std::to_string(lines.size())) + "\n";
-        for (const std::string& line : lines) {
-            text += line + "\n";
-        }
-        text += rect + "\n" + flags + " " + alpha + "\n255 242 0 255 255 128 10 20 30 1 2 3\n" +
-                font + "\n" + drawing;
-        std::string windows;
-        for (char c : text) {
-            windows += c == '\n' ? "\r\n" : std::string(1, c);
-        }
-        return windows;
-    }
-};
-
-std::unique_ptr<NoteData> Read(const RecordText& record, int titleBarHeight = kTitleBarHeight) {
-    std::istringstream stream(record.Text());
+std::unique_ptr<NoteData> Read(const PreviousRecord& record, int titleBarHeight = 24) {
+    std::istringstream stream(test::PreviousNoteFile(record));
     NarrowStream in(stream);
     double version = 0;
     EXPECT_TRUE(in.ReadReal(version));
     return ReadNoteRecordV3(in, titleBarHeight);
 }
 
+// The record as its kind; a missing record or another kind fails the test.
+template <typename Kind>
+const Kind& As(const std::unique_ptr<NoteData>& note) {
+    if (note == nullptr) throw std::runtime_error("no record read");
+    return dynamic_cast<const Kind&>(*note);
+}
+
 TEST(NoteRecordV3Test, MessageWithEveryField) {
     test::ScopedTimeZone timeZone("EST5EDT,M3.2.0,M11.1.0");
-    RecordText record;
-    record.alarm = FileTime(2007, 7, 1, 30600) + " 2C:\\ring.wav";
-    record.lines = {"first\r", "second", "third\r"};
-    record.rect = "100 200 130 2000";
-    record.flags = "1 1 1 1";
-    record.alpha = "\x05";
-    record.font = "Times New Roman\n-32 1 1";
-
-    std::unique_ptr<NoteData> note = Read(record);
-    ASSERT_NE(note, nullptr);
+    std::unique_ptr<NoteData> note = Read({.title = "Caf\xe9 \x80",
+                                           .alarm = FileTime(2007, 7, 1, 30600) + " 2C:\\ring.wav",
+                                           .created = FileTime(2007, 1, 27, 2493),
+                                           .lines = {"first\r", "second", "third\r"},
+                                           .rect = "100 200 130 2000",
+                                           .flags = "1 1 1 1",
+                                           .alpha = "\x05",
+                                           .font = "Times New Roman\n-32 1 1"});
+    EXPECT_EQ(As<MessageNoteData>(note).GetText(), u"first\nsecond\nthird\r");
     EXPECT_EQ(note->GetTitle(), u"Caf\u00e9 \u20ac");
-    EXPECT_EQ(dynamic_cast<MessageNoteData&>(*note).GetText(), u"first\nsecond\nthird\r");
     EXPECT_EQ(*note->GetAlarm(),
               (AlarmData{TextToTime(u"2007-07-01 08:30:00"), 2, u"C:\\ring.wav"}));
     EXPECT_EQ(note->GetCreationTime(), TextToTime(u"2007-01-27 00:41:33"));
@@ -91,8 +129,8 @@ TEST(NoteRecordV3Test, MessageWithEveryField) {
     EXPECT_EQ(note->GetStayOnTop(), 1);
     EXPECT_TRUE(note->IsShaded());
     EXPECT_EQ(note->GetAlpha(), 10);
-    EXPECT_EQ(note->GetStyle().bg2color, RGB(255, 255, 128));
-    EXPECT_EQ(note->GetStyle().titlecolor, RGB(1, 2, 3));
+    EXPECT_EQ(note->GetStyle(), (StyleData{u"", 0, RGB(255, 242, 0), RGB(255, 255, 128),
+                                           RGB(10, 20, 30), RGB(1, 2, 3)}));
     EXPECT_EQ(note->GetFont(), FontData(u"Times New Roman", -24, true, true));
 }
 
@@ -100,8 +138,8 @@ TEST(NoteRecordV3Test, AlarmAndTimeForms) {
     test::ScopedTimeZone timeZone("UTC0");
     // A repeat value above 2 ends the alarm after its time; the next numbers
     // are the creation time.
-    RecordText record;
-    record.alarm = FileTime(2008, 2, 29, 86399) + " 7";
+    PreviousRecord record{.alarm = FileTime(2008, 2, 29, 86399) + " 7",
+                          .created = FileTime(2007, 1, 27, 2493)};
     std::unique_ptr<NoteData> note = Read(record);
     ASSERT_NE(note, nullptr);
     EXPECT_EQ(*note->GetAlarm(), (AlarmData{TextToTime(u"2008-02-29 23:59:59"), 0, u""}));
@@ -122,43 +160,33 @@ TEST(NoteRecordV3Test, AlarmAndTimeForms) {
 }
 
 TEST(NoteRecordV3Test, ChecklistItemsFromLines) {
-    RecordText record;
-    record.kind = "2";
-    record.lines = {"*^Milk\r", "Eggs\r"};
-    std::unique_ptr<NoteData> note = Read(record);
-    ASSERT_NE(note, nullptr);
-    EXPECT_EQ(dynamic_cast<ChecklistNoteData&>(*note).GetItems(),
-              (std::vector<ChecklistItem>{{true, u"Milk"}, {false, u"Eggs"}}));
-
     // Every line end closes an item, and the last character only closes one.
-    record.lines = {"a", "", "*^", "^*b", "cd"};
-    note = Read(record);
-    ASSERT_NE(note, nullptr);
-    EXPECT_EQ(dynamic_cast<ChecklistNoteData&>(*note).GetItems(),
+    EXPECT_EQ(
+        As<ChecklistNoteData>(Read({.kind = "2", .lines = {"*^Milk\r", "Eggs\r"}})).GetItems(),
+        (std::vector<ChecklistItem>{{true, u"Milk"}, {false, u"Eggs"}}));
+    EXPECT_EQ(As<ChecklistNoteData>(Read({.kind = "2", .lines = {"a", "", "*^", "^*b", "cd"}}))
+                  .GetItems(),
               (std::vector<ChecklistItem>{
                   {false, u"a"}, {false, u""}, {true, u""}, {false, u"^*b"}, {false, u"c"}}));
 }
 
 TEST(NoteRecordV3Test, ScribbleRunsAndCanvas) {
-    RecordText record;
-    record.kind = "1";
-    record.rect = "0 0 300 200";
     // Clear 10, ink 5, clear across two rows, ink 3 on the third row, clear.
-    record.drawing = std::string("\x00", 1) + " 10 5 485 3 61997";
+    PreviousRecord record{.kind = "1",
+                          .rect = "0 0 300 200",
+                          .drawing = std::string("\x00", 1) + " 10 5 485 3 61997"};
     std::unique_ptr<NoteData> note = Read(record);
-    ASSERT_NE(note, nullptr);
-    const Bitmap* image = dynamic_cast<ScribbleNoteData&>(*note).GetImage();
+    const Bitmap* image = As<ScribbleNoteData>(note).GetImage();
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->GetWidth(), 280);
-    EXPECT_EQ(image->GetHeight(), 200 - kTitleBarHeight - 20);
+    EXPECT_EQ(image->GetHeight(), 200 - 24 - 20);
     const std::uint32_t ink = ArgbFromColor(RGB(10, 20, 30), 0xff);
     std::vector<std::pair<int, int>> inked;
     for (int y = 0; y < image->GetHeight(); ++y) {
         for (int x = 0; x < image->GetWidth(); ++x) {
-            if (image->GetPixel(x, y) != 0) {
-                EXPECT_EQ(image->GetPixel(x, y), ink);
-                inked.emplace_back(x, y);
-            }
+            if (image->GetPixel(x, y) == 0) continue;
+            EXPECT_EQ(image->GetPixel(x, y), ink);
+            inked.emplace_back(x, y);
         }
     }
     EXPECT_EQ(inked, (std::vector<std::pair<int, int>>{
@@ -167,17 +195,14 @@ TEST(NoteRecordV3Test, ScribbleRunsAndCanvas) {
     // A run longer than what is left covers the rest.
     record.drawing = "\x01 4294967295";
     note = Read(record);
-    ASSERT_NE(note, nullptr);
-    image = dynamic_cast<ScribbleNoteData&>(*note).GetImage();
+    image = As<ScribbleNoteData>(note).GetImage();
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->GetPixel(249, 155), ink);
     EXPECT_EQ(image->GetPixel(250, 0), 0u);
-
     // A title bar that leaves no canvas keeps the note without a drawing.
-    note = Read(record, 180);
-    ASSERT_NE(note, nullptr);
-    EXPECT_EQ(dynamic_cast<ScribbleNoteData&>(*note).GetImage(), nullptr);
+    EXPECT_EQ(As<ScribbleNoteData>(Read(record, 180)).GetImage(), nullptr);
 
+    // A zero run, or runs past the canvas or broken, end the record.
     for (const char* runs : {"\x01 10 0 62490", "\x01 10 20 30", "\x01 10 x"}) {
         record.drawing = runs;
         EXPECT_EQ(Read(record), nullptr) << runs;
@@ -185,14 +210,10 @@ TEST(NoteRecordV3Test, ScribbleRunsAndCanvas) {
 }
 
 TEST(NoteRecordV3Test, KindsClampsAndEarlyEnds) {
-    RecordText record;
-    record.kind = "5";
-    record.lines = {"ignored"};
-    record.rect = "0 0 5000 10";
-    record.flags = "-1 7 2 0";
+    PreviousRecord record{
+        .kind = "5", .lines = {"ignored"}, .rect = "0 0 5000 10", .flags = "-1 7 2 0"};
     std::unique_ptr<NoteData> note = Read(record);
-    ASSERT_NE(note, nullptr);
-    EXPECT_TRUE(dynamic_cast<PictureNoteData&>(*note).GetSource().empty());
+    EXPECT_TRUE(As<PictureNoteData>(note).GetSource().empty());
     EXPECT_EQ(note->GetRect(), (Rect{0, 0, 1500, 50}));
     EXPECT_EQ(note->GetState(), -1);
     EXPECT_EQ(note->GetAlignment(), 7);
@@ -217,31 +238,17 @@ TEST(NoteRecordV3Test, KindsClampsAndEarlyEnds) {
     // Numbers missing after the content leave their defaults.
     std::istringstream cut("\r\nTitle\r\n0\r\n0\r\n0 0\r\n1\r\nonly\r\n");
     NarrowStream in(cut);
-    note = ReadNoteRecordV3(in, kTitleBarHeight);
-    ASSERT_NE(note, nullptr);
-    EXPECT_EQ(dynamic_cast<MessageNoteData&>(*note).GetText(), u"only");
+    note = ReadNoteRecordV3(in, 24);
+    EXPECT_EQ(As<MessageNoteData>(note).GetText(), u"only");
     EXPECT_EQ(note->GetRect(), (Rect{0, 0, 50, 50}));
     EXPECT_EQ(note->GetAlpha(), NoteData::kLoadingAlpha);
     EXPECT_TRUE(note->GetFont().IsDefault());
 }
 
 TEST(NoteRecordV3Test, FontSizeFollowsTheScreenResolution) {
-    class Engine : public FontEngine {
-        struct Fonts : DrawingFonts {
-            int GetHeight() const override { return 1; }
-        };
-        std::unique_ptr<DrawingFonts> MakeFonts(const FontData& font, bool) override {
-            return font.GetFace() == u"Nowhere" ? nullptr : std::make_unique<Fonts>();
-        }
-        double GetScreenResolution() const override { return 120.0; }
-    } engine;
-    RegisterFontEngine(&engine);
-    RecordText record;
-    record.font = "Verdana\n21 0 1";
-    EXPECT_EQ(Read(record)->GetFont(), FontData(u"Verdana", 13, false, true));
-    record.font = "Nowhere\n21 1 1";
-    EXPECT_EQ(Read(record)->GetFont(), FontData());
-    RegisterFontEngine(nullptr);
+    test::FakeFontEngine engine(120.0);
+    EXPECT_EQ(Read({.font = "Verdana\n21 0 1"})->GetFont(), FontData(u"Verdana", 13, false, true));
+    EXPECT_EQ(Read({.font = "Nowhere\n21 1 1"})->GetFont(), FontData());
 }
 
 }  // namespace

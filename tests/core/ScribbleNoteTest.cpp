@@ -3,14 +3,16 @@
 #include <memory>
 #include <string>
 
+#include "TestSupport.h"
 #include "notes/ImageDecoder.h"
 #include "notes/PictureNoteData.h"
 #include "notes/ScribbleCodec.h"
 #include "notes/ScribbleNoteData.h"
-#include "xml/XMLElement.h"
 
 namespace vesk {
 namespace {
+
+using test::Xml;
 
 constexpr COLORREF kInk = RGB(0x12, 0x34, 0x56);
 constexpr std::uint32_t kFullInk = ArgbFromColor(kInk, 0xff);
@@ -86,37 +88,23 @@ TEST(ScribbleNoteTest, ContentTakesTheStyleInkAndRefusesOddSizes) {
     read.LoadContent(blank);
     EXPECT_EQ(read.GetImage(), nullptr);
 
-    for (const auto& [width, height] :
-         std::initializer_list<std::pair<const char16_t*, const char16_t*>>{
-             {u"5", u""}, {u"-5", u"5"}, {u"8193", u"1"}, {u"1", u"99999999"}, {u"8192", u"1"}}) {
-        XMLElement odd(u"content");
-        XMLElement& oddImage = odd.AddChild(u"image");
-        oddImage.SetAttribute(u"width", width);
-        oddImage.SetAttribute(u"height", height);
-        oddImage.AddChild(u"imagedata", false, true).SetText(u" ff");
-        read.LoadContent(odd);
-        EXPECT_EQ(read.GetImage() != nullptr, std::u16string(width) == u"8192");
+    const auto load = [&read](std::u16string_view images) {
+        read.LoadContent(Xml(u"<content>" + std::u16string(images) + u"</content>"));
+        return read.GetImage() != nullptr;
+    };
+    for (const std::u16string size :
+         {u"width=\"5\"", u"width=\"-5\" height=\"5\"", u"width=\"8193\" height=\"1\"",
+          u"width=\"1\" height=\"99999999\""}) {
+        EXPECT_FALSE(load(u"<image " + size + u"><imagedata> ff</imagedata></image>"));
     }
-
+    EXPECT_TRUE(load(u"<image width=\"8192\" height=\"1\"><imagedata> ff</imagedata></image>"));
     // The last image and imagedata win, unless an image of size 0 comes first.
-    XMLElement repeated(u"content");
-    for (const char16_t* width : {u"3", u"2"}) {
-        XMLElement& image = repeated.AddChild(u"image");
-        image.SetAttribute(u"width", width);
-        image.SetAttribute(u"height", u"1");
-        image.AddChild(u"imagedata", false, true).SetText(u" 3ff");
-        image.AddChild(u"imagedata", false, true).SetText(u" 80");
-    }
-    read.LoadContent(repeated);
+    const std::u16string data = u"<imagedata> 3ff</imagedata><imagedata> 80</imagedata></image>";
+    EXPECT_TRUE(load(u"<image width=\"3\" height=\"1\">" + data +
+                     u"<image width=\"2\" height=\"1\">" + data));
     EXPECT_EQ(read.EncodeImage(), u" 80 00");
-    XMLElement zeroFirst(u"content");
-    zeroFirst.AddChild(u"image");
-    XMLElement& valid = zeroFirst.AddChild(u"image");
-    valid.SetAttribute(u"width", u"1");
-    valid.SetAttribute(u"height", u"1");
-    valid.AddChild(u"imagedata", false, true).SetText(u" ff");
-    read.LoadContent(zeroFirst);
-    EXPECT_EQ(read.GetImage(), nullptr);
+    EXPECT_FALSE(
+        load(u"<image/><image width=\"1\" height=\"1\"><imagedata> ff</imagedata></image>"));
 }
 
 TEST(ScribbleNoteTest, SetImageCopiesTheSourceUnscaled) {
@@ -137,6 +125,8 @@ TEST(ScribbleNoteTest, SetImageCopiesTheSourceUnscaled) {
 // Decodes every path to a 4 × 2 picture except "empty", which reads as 0 wide.
 class FakeDecoder : public ImageDecoder {
 public:
+    FakeDecoder() { RegisterImageDecoder(this); }
+    ~FakeDecoder() override { RegisterImageDecoder(nullptr); }
     std::unique_ptr<Bitmap> Decode(const std::filesystem::path& path) override {
         ++calls;
         return std::make_unique<Bitmap>(path.filename() == "empty" ? 0 : 4, 2);
@@ -145,10 +135,9 @@ public:
 };
 
 TEST(PictureNoteTest, PathIsKeptWhetherOrNotThePictureDecodes) {
-    XMLElement content(u"content");
-    XMLElement& image = content.AddChild(u"image");
-    image.AddChild(u"source", false, true).SetText(u"/pictures/dog.jpg");
-    image.AddChild(u"source", false, true).SetText(u"/pictures/cat.jpg");
+    const Xml content(
+        u"<content><image><source>/pictures/dog.jpg</source>"
+        u"<source>/pictures/cat.jpg</source></image></content>");
     PictureNoteData note;
     note.LoadContent(content);
     EXPECT_EQ(note.GetSource(), u"/pictures/cat.jpg");
@@ -156,15 +145,13 @@ TEST(PictureNoteTest, PathIsKeptWhetherOrNotThePictureDecodes) {
     EXPECT_EQ(note.GetPicture(), nullptr);
 
     FakeDecoder decoder;
-    RegisterImageDecoder(&decoder);
     note.LoadContent(content);
-    EXPECT_EQ(decoder.calls, 1);
+    EXPECT_EQ(decoder.calls, 1) << "repeated sources decode once";
     EXPECT_EQ(note.GetPictureWidth(), 4);
     EXPECT_EQ(note.GetPictureHeight(), 2);
     note.SetSource(u"/pictures/empty");
     EXPECT_EQ(note.GetPicture(), nullptr);
     EXPECT_EQ(note.GetSource(), u"/pictures/empty");
-    RegisterImageDecoder(nullptr);
 }
 
 }  // namespace

@@ -5,57 +5,59 @@
 
 #include "TestSupport.h"
 #include "settings/SettingsData.h"
-#include "xml/TextForms.h"
 
 namespace vesk {
 namespace {
 
+using test::ReadBytes;
 using test::TempDir;
-using test::Utf16Bytes;
-using test::WriteBytes;
 
-std::string FileBytes(std::u16string_view body) {
-    return "\xFF\xFE" + Utf16Bytes(u"<?xml version=\"1.0\" encoding=\"UTF-16\" ?>\n") +
-           Utf16Bytes(body);
+// Hands out the given draws in turn, then repeats the last.
+RandomSource Draws(std::vector<int> draws) {
+    return [draws, next = std::size_t{0}]() mutable {
+        const int draw = draws[next];
+        if (next + 1 < draws.size()) ++next;
+        return draw;
+    };
 }
 
-class SettingsFileTest : public ::testing::Test {
-protected:
-    // Writes a settings file with the given root content and loads it.
-    bool LoadBody(std::u16string_view body) {
-        WriteBytes(dir_ / "settings.xml", FileBytes(body));
-        return settings_.Load(Path());
-    }
-    std::filesystem::path Path(const std::string& name = "settings.xml") const {
-        return dir_ / name;
-    }
-
-    TempDir dir_;
-    SettingsData settings_;
-};
-
-TEST(SettingsDataTest, ThemeIdsComeFromACounterThatNeverGoesBack) {
+TEST(ThemeDataTest, ThemeAndStyleIdsComeFromCountersThatNeverGoBack) {
     SettingsData settings;
-    EXPECT_EQ(settings.AddTheme(), 0);
-    EXPECT_EQ(settings.AddTheme(), 1);
-    EXPECT_EQ(settings.AddTheme(), 2);
+    ThemeData theme(0);
+    for (std::int32_t id = 0; id < 3; ++id) {
+        EXPECT_EQ(settings.AddTheme(), id);
+        EXPECT_EQ(theme.AddStyle(id, 0, 0, id + 10), id);
+    }
     EXPECT_TRUE(settings.RemoveTheme(1));
     EXPECT_FALSE(settings.RemoveTheme(1));
+    EXPECT_TRUE(theme.RemoveStyle(1));
+    EXPECT_FALSE(theme.RemoveStyle(1));
     EXPECT_EQ(settings.AddTheme(), 3);
+    EXPECT_EQ(theme.AddStyle(3, 0, 0, 13), 3);
     EXPECT_EQ(settings.ThemeCount(), 3u);
-
+    EXPECT_EQ(theme.FindStyle(3), (StyleData{u"", 3, 3, 0, 0, 13}));
+    EXPECT_EQ(theme.FindStyle(1), StyleData());
     EXPECT_EQ(settings.GetTheme(1).GetId(), -1);
-    EXPECT_TRUE(settings.GetTheme(1).GetStyles().empty());
     EXPECT_EQ(settings.FindTheme(1), nullptr);
-    ASSERT_NE(settings.FindTheme(3), nullptr);
     EXPECT_EQ(settings.FindTheme(3)->GetId(), 3);
-
     settings.ClearThemes();
     EXPECT_EQ(settings.ThemeCount(), 0u);
     EXPECT_EQ(settings.AddTheme(), 4);
 }
 
-TEST(SettingsDataTest, NewNoteStyleDrawsFromTheSelectedTheme) {
+TEST(ThemeDataTest, RandomDrawsOnlyAmongExistingStylesInIdOrder) {
+    ThemeData theme(0);
+    for (COLORREF bg : {100, 101, 102}) theme.AddStyle(bg, 0, 0, 0);
+    theme.RemoveStyle(1);
+    const RandomSource random = Draws({0, 1, 2, 3, -1});
+    std::vector<std::int32_t> ids;
+    for (int i = 0; i < 5; ++i) ids.push_back(theme.RandomStyle(random).id);
+    // -1 as unsigned is odd, so it lands on the second style.
+    EXPECT_EQ(ids, (std::vector<std::int32_t>{0, 2, 0, 2, 2}));
+    EXPECT_EQ(theme.GetStyles().size(), 2u);
+}
+
+TEST(ThemeDataTest, NewNotesDrawFromTheSelectedThemeWhichGetsOneYellowStyleIfEmpty) {
     SettingsData settings;
     settings.SetSelectedThemeId(5);
     EXPECT_EQ(settings.NewNoteStyle(), StyleData::Fallback());
@@ -63,14 +65,49 @@ TEST(SettingsDataTest, NewNoteStyleDrawsFromTheSelectedTheme) {
 
     const std::int32_t id = settings.AddTheme();
     settings.SetSelectedThemeId(id);
-    ThemeData& theme = *settings.FindTheme(id);
-    // An empty selected theme gets its yellow style.
-    EXPECT_EQ(settings.NewNoteStyle().bgcolor, RGB(255, 242, 0));
-    EXPECT_EQ(theme.GetStyles().size(), 1u);
-
-    theme.AddStyle(RGB(1, 2, 3), 0, 0, 0);
-    EXPECT_EQ(settings.NewNoteStyle([] { return 1; }).bgcolor, RGB(1, 2, 3));
+    const StyleData yellow{u"", 0, RGB(255, 242, 0), RGB(255, 255, 128), 0, 0};
+    EXPECT_EQ(settings.NewNoteStyle(Draws({5})), yellow);
+    EXPECT_EQ(settings.NewNoteStyle(Draws({7})), yellow);
+    EXPECT_EQ(settings.FindTheme(id)->GetStyles().size(), 1u);
+    settings.FindTheme(id)->AddStyle(RGB(1, 2, 3), 0, 0, 0);
+    EXPECT_EQ(settings.NewNoteStyle(Draws({1})).bgcolor, RGB(1, 2, 3));
 }
+
+TEST(ThemeDataTest, ElementRenumbersStylesInTheirOrder) {
+    ThemeData theme(7);
+    theme.SetName(u"Sea");
+    for (int c : {1, 2, 3}) theme.AddStyle(RGB(c, c, c), 0, 0, 0);
+    theme.RemoveStyle(0);
+    XMLElement parent(u"themecollection");
+    theme.SaveToElement(parent, true);
+    theme.SaveToElement(parent, false);
+    const auto [first, last] = parent.FindChildren(u"theme");
+    ASSERT_EQ(std::distance(first, last), 2);
+    EXPECT_EQ(first->second->GetAttribute(u"selected"), u"true");
+    EXPECT_EQ(std::next(first)->second->Attributes().count(u"selected"), 0u);
+
+    ThemeData read(3);
+    for (int i = 0; i < 3; ++i) read.AddStyle(9, 9, 9, 9);
+    read.LoadFromElement(*first->second);
+    EXPECT_EQ(read.GetId(), 3);
+    EXPECT_EQ(read.GetName(), u"Sea");
+    ASSERT_EQ(read.GetStyles().size(), 2u);
+    EXPECT_EQ(read.FindStyle(0).bgcolor, RGB(2, 2, 2));
+    EXPECT_EQ(read.FindStyle(1), (StyleData{u"", 1, RGB(3, 3, 3), 0, 0, 0}));
+    EXPECT_EQ(read.AddStyle(0, 0, 0, 0), 2) << "the counter restarts with the styles read";
+}
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    // Writes a settings file with the given root content and loads it.
+    bool LoadBody(std::u16string_view body) {
+        test::WriteBytes(dir_ / "settings.xml", test::Utf16XmlFile(body));
+        return settings_.Load(dir_ / "settings.xml");
+    }
+
+    TempDir dir_;
+    SettingsData settings_;
+};
 
 // Every on/off switch, each on by default.
 const std::pair<void (SettingsData::*)(bool), bool (SettingsData::*)() const> kSwitches[] = {
@@ -86,8 +123,7 @@ const std::pair<void (SettingsData::*)(bool), bool (SettingsData::*)() const> kS
 };
 
 TEST_F(SettingsFileTest, EveryValueSurvivesSaveAndLoad) {
-    const std::int32_t first = settings_.AddTheme();
-    settings_.FindTheme(first)->SetName(u"First");
+    settings_.FindTheme(settings_.AddTheme())->SetName(u"First");
     const std::int32_t second = settings_.AddTheme();
     settings_.FindTheme(second)->SetName(u"Second");
     settings_.FindTheme(second)->AddStyle(RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9),
@@ -105,18 +141,18 @@ TEST_F(SettingsFileTest, EveryValueSurvivesSaveAndLoad) {
     settings_.GetNewNoteHotKey() = {0x70, HotKeyData::kShift, false, u"newnote"};
     settings_.GetAutoSaveData().SetInterval(60000);
     settings_.GetBackupData().SetMaxKeep(-1);
-    ASSERT_TRUE(settings_.Save(Path()));
+    ASSERT_TRUE(settings_.Save(dir_ / "saved.xml"));
 
     SettingsData read;
-    ASSERT_TRUE(read.Load(Path()));
+    ASSERT_TRUE(read.Load(dir_ / "saved.xml"));
     ASSERT_EQ(read.ThemeCount(), 2u);
     EXPECT_EQ(read.GetTheme(0).GetName(), u"First");
     EXPECT_EQ(read.GetTheme(1).GetName(), u"Second");
     EXPECT_EQ(read.GetTheme(1).FindStyle(0).bg2color, RGB(4, 5, 6));
     EXPECT_EQ(read.GetSelectedThemeId(), 1);
     EXPECT_EQ(read.GetAlpha(), 77);
-    EXPECT_EQ(read.GetContentFont(), FontData(u"Courier New", 11, true, true));
-    EXPECT_EQ(read.GetTitleFont(), FontData(u"Verdana", 9, false, true));
+    EXPECT_EQ(read.GetContentFont(), settings_.GetContentFont());
+    EXPECT_EQ(read.GetTitleFont(), settings_.GetTitleFont());
     EXPECT_EQ(read.GetDateFormat(), u"%d/%m/%Y");
     for (const auto& [set, get] : kSwitches) EXPECT_FALSE((read.*get)());
     EXPECT_EQ(read.GetTray(), TrayAction::ToggleShow);
@@ -127,7 +163,25 @@ TEST_F(SettingsFileTest, EveryValueSurvivesSaveAndLoad) {
     EXPECT_EQ(read.GetBackupData().GetMaxKeep(), -1);
 }
 
-TEST_F(SettingsFileTest, LoadingTwiceDoublesTheThemes) {
+TEST_F(SettingsFileTest, TheDefaultFileBindsBothHotKeysAndSavesToTheSameBytes) {
+    const auto defaults =
+        std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "resources" /
+        "default" / "settings.xml";
+    ASSERT_TRUE(settings_.Load(defaults));
+    ASSERT_EQ(settings_.ThemeCount(), 1u);
+    const ThemeData theme = settings_.GetTheme(settings_.GetSelectedThemeId());
+    EXPECT_EQ(theme.GetName(), u"Default");
+    ASSERT_EQ(theme.GetStyles().size(), 1u);
+    EXPECT_EQ(theme.FindStyle(0), StyleData::Fallback());
+    EXPECT_EQ(settings_.GetShowNotesHotKey(), (HotKeyData{'S', 32, true, u"shownotes"}));
+    EXPECT_EQ(settings_.GetNewNoteHotKey(), (HotKeyData{'N', 32, true, u"newnote"}));
+    EXPECT_TRUE(settings_.GetBackupData().IsEnabled());
+    EXPECT_TRUE(settings_.GetAutoSaveData().IsEnabled());
+    ASSERT_TRUE(settings_.Save(dir_ / "saved.xml"));
+    EXPECT_EQ(ReadBytes(dir_ / "saved.xml"), ReadBytes(defaults));
+}
+
+TEST_F(SettingsFileTest, ThemesAddToThoseLoadedBefore) {
     const std::u16string body =
         u"<settings><themecollection>"
         u"<theme name=\"a\"/><theme name=\"b\" selected=\"true\"/><theme name=\"c\"/>"
@@ -135,33 +189,26 @@ TEST_F(SettingsFileTest, LoadingTwiceDoublesTheThemes) {
     ASSERT_TRUE(LoadBody(body));
     EXPECT_EQ(settings_.ThemeCount(), 3u);
     EXPECT_EQ(settings_.GetSelectedThemeId(), 1);
-    EXPECT_EQ(settings_.GetTheme(2).GetName(), u"c");
-
     ASSERT_TRUE(LoadBody(body));
     EXPECT_EQ(settings_.ThemeCount(), 6u);
     EXPECT_EQ(settings_.GetSelectedThemeId(), 4);
-    EXPECT_EQ(settings_.GetTheme(3).GetName(), u"a");
     EXPECT_EQ(settings_.GetTheme(5).GetName(), u"c");
-}
 
-TEST_F(SettingsFileTest, NoSelectedThemeKeepsTheSelectedId) {
+    // Without a selected theme the selected id stays.
     ASSERT_TRUE(LoadBody(
         u"<settings><themecollection><theme name=\"a\" selected=\"TRUE\"/><theme name=\"b\"/>"
         u"<skin name=\"c\"/></themecollection></settings>"));
-    EXPECT_EQ(settings_.ThemeCount(), 2u);
-    EXPECT_EQ(settings_.GetSelectedThemeId(), 0);
+    EXPECT_EQ(settings_.ThemeCount(), 8u);
+    EXPECT_EQ(settings_.GetSelectedThemeId(), 4);
 }
 
-TEST_F(SettingsFileTest, AlphaKeepsItsLowByte) {
-    ASSERT_TRUE(LoadBody(u"<settings><default><alpha>300</alpha></default></settings>"));
-    EXPECT_EQ(settings_.GetAlpha(), 44);
-    ASSERT_TRUE(LoadBody(u"<settings><default><alpha>abc</alpha></default></settings>"));
-    EXPECT_EQ(settings_.GetAlpha(), 0);
-    ASSERT_TRUE(LoadBody(u"<settings><default><alpha>-1</alpha></default></settings>"));
-    EXPECT_EQ(settings_.GetAlpha(), 255);
-}
-
-TEST_F(SettingsFileTest, UnknownActionWordsLeaveTheirFields) {
+TEST_F(SettingsFileTest, ValuesFallBackByTheirOwnRules) {
+    for (const auto& [text, alpha] : {std::pair{u"300", 44}, {u"abc", 0}, {u"-1", 255}}) {
+        ASSERT_TRUE(LoadBody(u"<settings><default><alpha>" + std::u16string(text) +
+                             u"</alpha></default></settings>"));
+        EXPECT_EQ(settings_.GetAlpha(), alpha) << "the low byte";
+    }
+    // Unknown action words leave their fields.
     settings_.SetEmptyWaste(EmptyWastePolicy::Never);
     ASSERT_TRUE(LoadBody(
         u"<settings><actions emptywaste=\"sometimes\" tray=\"bringtofront\"/></settings>"));
@@ -169,62 +216,51 @@ TEST_F(SettingsFileTest, UnknownActionWordsLeaveTheirFields) {
     EXPECT_EQ(settings_.GetEmptyWaste(), EmptyWastePolicy::Never);
     ASSERT_TRUE(LoadBody(u"<settings><actions tray=\"Never\"/></settings>"));
     EXPECT_EQ(settings_.GetTray(), TrayAction::BringToFront);
-}
 
-TEST_F(SettingsFileTest, DefaultsReadOnlyTheirOffLiterals) {
+    // Defaults read only their off literals.
     settings_.SetShowTitle(false);
     settings_.SetRandomStyle(false);
     settings_.SetDateFormat(u"%d.%m.%Y");
     ASSERT_TRUE(
-        LoadBody(u"<settings><default><title><font face=\"Tahoma\" size=\"9\"/>"
-                 u"</title></default></settings>"));
+        LoadBody(u"<settings><default><title><font face=\"Tahoma\" size=\"9\"/></title></default>"
+                 u"</settings>"));
     EXPECT_TRUE(settings_.GetShowTitle());
     EXPECT_TRUE(settings_.GetRandomStyle());
     EXPECT_EQ(settings_.GetDateFormat(), u"%m/%d/%Y");
     EXPECT_EQ(settings_.GetTitleFont(), FontData(u"Tahoma", 9, false, false));
-
-    ASSERT_TRUE(
-        LoadBody(u"<settings><default showtitle=\"FALSE\" randomstyle=\"false\">"
-                 u"<content/></default></settings>"));
+    ASSERT_TRUE(LoadBody(
+        u"<settings><default showtitle=\"FALSE\" randomstyle=\"false\"><content/></default>"
+        u"</settings>"));
     EXPECT_TRUE(settings_.GetShowTitle());
     EXPECT_FALSE(settings_.GetRandomStyle());
     EXPECT_EQ(settings_.GetContentFont(), FontData(u"Arial", 16, false, false));
 }
 
-TEST_F(SettingsFileTest, SwitchesReadOnlyWhatTheFileNames) {
-    ASSERT_TRUE(
-        LoadBody(u"<settings><other>"
-                 u"<setting id=\"soundEnabled\" status=\"false\"/>"
-                 u"<setting id=\"showQAButtons\" status=\"yes\"/>"
-                 u"<setting id=\"unknown\" status=\"false\"/>"
-                 u"<setting status=\"false\"/>"
-                 u"</other></settings>"));
+TEST_F(SettingsFileTest, SwitchesAndHotKeysGoByIdAndTheLastWins) {
+    ASSERT_TRUE(LoadBody(
+        u"<settings><other><setting id=\"soundEnabled\" status=\"false\"/>"
+        u"<setting id=\"showQAButtons\" status=\"yes\"/><setting id=\"unknown\" status=\"false\"/>"
+        u"<setting status=\"false\"/></other><hotkeys>"
+        u"<hotkey id=\"newnote\" virtualKey=\"1\" used=\"true\"/>"
+        u"<hotkey id=\"other\" virtualKey=\"2\" used=\"true\"/>"
+        u"<hotkey id=\"newnote\" virtualKey=\"65614\" modifiers=\"32\"/></hotkeys></settings>"));
     EXPECT_FALSE(settings_.GetSoundEnabled());
     EXPECT_FALSE(settings_.GetShowQAButtons());
     EXPECT_TRUE(settings_.GetNoteShadow());
     EXPECT_TRUE(settings_.GetAnimatedCrumple());
-}
-
-TEST_F(SettingsFileTest, HotKeysGoByIdAndTheLastWins) {
-    ASSERT_TRUE(
-        LoadBody(u"<settings><hotkeys>"
-                 u"<hotkey id=\"newnote\" virtualKey=\"1\" used=\"true\"/>"
-                 u"<hotkey id=\"other\" virtualKey=\"2\" used=\"true\"/>"
-                 u"<hotkey id=\"newnote\" virtualKey=\"65614\" modifiers=\"32\"/>"
-                 u"</hotkeys></settings>"));
     EXPECT_EQ(settings_.GetNewNoteHotKey(), (HotKeyData{78, 32, false, u"newnote"}));
     EXPECT_EQ(settings_.GetShowNotesHotKey(), (HotKeyData{0, 0, false, u"shownotes"}));
 }
 
 TEST_F(SettingsFileTest, FilesThatAreNotSettingsChangeNothing) {
     settings_.SetAlpha(90);
-    EXPECT_FALSE(settings_.Load(Path("missing.xml")));
+    EXPECT_FALSE(settings_.Load(dir_ / "missing.xml"));
     EXPECT_FALSE(LoadBody(u"<settings><default><alpha>5</alpha></default>"));
     EXPECT_FALSE(
         LoadBody(u"<notecollection><default><alpha>5</alpha></default>"
                  u"<themecollection><theme/></themecollection></notecollection>"));
-    WriteBytes(dir_ / "empty.xml", "");
-    EXPECT_FALSE(settings_.Load(Path("empty.xml")));
+    test::WriteBytes(dir_ / "empty.xml", "");
+    EXPECT_FALSE(settings_.Load(dir_ / "empty.xml"));
     EXPECT_EQ(settings_.GetAlpha(), 90);
     EXPECT_EQ(settings_.ThemeCount(), 0u);
 }

@@ -1,15 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "settings/FontData.h"
-#include "settings/FontEngine.h"
+#include "TestSupport.h"
 #include "settings/HotKeyData.h"
 #include "settings/StyleData.h"
-#include "xml/XMLElement.h"
 
 namespace vesk {
 namespace {
+
+using test::Xml;
 
 TEST(FontDataTest, ElementRoundTripAndLiteralComparison) {
     XMLElement parent(u"appearence");
@@ -21,48 +19,18 @@ TEST(FontDataTest, ElementRoundTripAndLiteralComparison) {
     read.LoadFromElement(written);
     EXPECT_EQ(read, FontData(u"Arial", 16, true, false));
 
-    for (const char16_t* text : {u"TRUE", u"True", u"1", u"false"}) {
-        XMLElement element(u"font");
-        element.SetAttribute(u"bold", text);
-        element.SetAttribute(u"italics", text);
+    for (const std::u16string text : {u"TRUE", u"True", u"1", u"false"}) {
         FontData font(u"Arial", 10, true, true);
-        font.LoadFromElement(element);
-        EXPECT_FALSE(font.GetBold());
-        EXPECT_FALSE(font.GetItalics());
-        EXPECT_TRUE(font.GetFace().empty());
-        EXPECT_EQ(font.GetSize(), 0);
+        font.LoadFromElement(Xml(u"<font bold=\"" + text + u"\" italics=\"" + text + u"\"/>"));
+        EXPECT_EQ(font, FontData(u"", 0, false, false)) << WideToUtf8(text);
     }
     EXPECT_TRUE(FontData(u"Arial", 0, false, false).IsDefault());
     EXPECT_TRUE(FontData(u"", 12, false, false).IsDefault());
     EXPECT_FALSE(FontData(u"default", 12, false, false).IsDefault());
 }
 
-// Knows every face but "Nowhere"; counts the fonts alive.
-class FakeEngine : public FontEngine {
-public:
-    class Fonts : public DrawingFonts {
-    public:
-        Fonts(int height, int& alive) : height_(height), alive_(alive) { ++alive_; }
-        ~Fonts() override { --alive_; }
-        int GetHeight() const override { return height_; }
-
-    private:
-        int height_;
-        int& alive_;
-    };
-    std::unique_ptr<DrawingFonts> MakeFonts(const FontData& font, bool) override {
-        if (font.GetFace() == u"Nowhere") return nullptr;
-        return std::make_unique<Fonts>(font.GetSize() + 2, alive);
-    }
-    double GetScreenResolution() const override { return resolution; }
-
-    int alive = 0;
-    double resolution = 120.0;
-};
-
 TEST(FontDataTest, DrawingFontsAreACacheThatIsNeverCopied) {
-    FakeEngine engine;
-    RegisterFontEngine(&engine);
+    test::FakeFontEngine engine(120.0);
     {
         FontData font(u"Arial", 12, false, false);
         ASSERT_TRUE(font.MakeUsable());
@@ -87,7 +55,7 @@ TEST(FontDataTest, DrawingFontsAreACacheThatIsNeverCopied) {
     engine.resolution = 0.0;
     EXPECT_EQ(GetScreenResolution(), 96.0);
     RegisterFontEngine(nullptr);
-    EXPECT_TRUE(FontData(u"Nowhere", 12, false, false).MakeUsable());
+    EXPECT_TRUE(FontData(u"Nowhere", 12, false, false).MakeUsable()) << "no engine, no check";
 }
 
 TEST(StyleDataTest, ElementKeepsColoursNotNameOrIdAndMissingColoursStay) {
@@ -105,10 +73,9 @@ TEST(StyleDataTest, ElementKeepsColoursNotNameOrIdAndMissingColoursStay) {
     style.id = 0;
     EXPECT_EQ(read, style);
 
-    XMLElement partial(u"style");
-    partial.AddChild(u"bgcolor", true).SetAttribute(u"color", u"#ff0000");
-    partial.AddChild(u"shadow", true).SetAttribute(u"color", u"#00ff00");
-    read.LoadFromElement(partial);
+    read.LoadFromElement(
+        Xml(u"<style><bgcolor color=\"#ff0000\"/><shadow color=\"#00ff00\"/>"
+            u"</style>"));
     EXPECT_EQ(read.bgcolor, RGB(255, 0, 0));
     EXPECT_EQ(read.bg2color, RGB(0, 64, 0));
     EXPECT_EQ(read.titlecolor, RGB(255, 255, 255));
@@ -130,11 +97,7 @@ TEST(HotKeyDataTest, ElementRoundTripAndMissingAttributes) {
     EXPECT_EQ(read, key);
 
     // Every field is set by a read; numbers keep their low 16 bits.
-    XMLElement sparse(u"hotkey");
-    sparse.SetAttribute(u"virtualKey", u"65619");
-    sparse.SetAttribute(u"modifiers", u"-1");
-    sparse.SetAttribute(u"used", u"TRUE");
-    read.LoadFromElement(sparse);
+    read.LoadFromElement(Xml(u"<hotkey virtualKey=\"65619\" modifiers=\"-1\" used=\"TRUE\"/>"));
     EXPECT_EQ(read, (HotKeyData{83, 0xffff, false, u""}));
 }
 

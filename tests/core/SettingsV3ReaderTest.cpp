@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "PreviousVersionText.h"
 #include "TestSupport.h"
 #include "import/SettingsV3Reader.h"
 
@@ -33,15 +34,6 @@ const std::string kSettingsText =
     "65 6 1\n"
     "78 32 0\n";
 
-std::string WithCrLf(const std::string& text) {
-    std::string crlf;
-    for (const char c : text) {
-        if (c == '\n') crlf += '\r';
-        crlf += c;
-    }
-    return crlf;
-}
-
 class SettingsV3ReaderTest : public ::testing::Test {
 protected:
     void Load(const std::string& text) {
@@ -54,31 +46,23 @@ protected:
 };
 
 TEST_F(SettingsV3ReaderTest, ReadsEveryValue) {
-    for (const std::string& text : {kSettingsText, WithCrLf(kSettingsText)}) {
-        SettingsData fresh;
-        settings_ = fresh;
+    for (const std::string& text : {kSettingsText, test::WindowsLines(kSettingsText)}) {
+        settings_ = SettingsData();
         Load(text);
         ASSERT_EQ(settings_.ThemeCount(), 2u);
-        const ThemeData first = settings_.GetTheme(0);
-        EXPECT_EQ(first.GetName(), u"Default");
-        EXPECT_EQ(first.FindStyle(0), StyleData::Fallback());
+        EXPECT_EQ(settings_.GetTheme(0).GetName(), u"Default");
+        EXPECT_EQ(settings_.GetTheme(0).FindStyle(0), StyleData::Fallback());
         const ThemeData second = settings_.GetTheme(1);
         EXPECT_EQ(second.GetName(), u"Caf\u00e9 Colours");
         ASSERT_EQ(second.GetStyles().size(), 2u);
-        const StyleData style = second.FindStyle(1);
-        EXPECT_EQ(style.id, 1);
-        EXPECT_EQ(style.bgcolor, RGB(10, 20, 30));
-        EXPECT_EQ(style.bg2color, RGB(40, 50, 60));
-        EXPECT_EQ(style.textcolor, RGB(70, 80, 90));
-        EXPECT_EQ(style.titlecolor, RGB(100, 110, 120));
-
+        EXPECT_EQ(second.FindStyle(1), (StyleData{u"", 1, RGB(10, 20, 30), RGB(40, 50, 60),
+                                                  RGB(70, 80, 90), RGB(100, 110, 120)}));
         EXPECT_EQ(settings_.GetSelectedThemeId(), 1);
         EXPECT_EQ(settings_.GetAlpha(), 100);
-        EXPECT_FALSE(settings_.GetSolidOnSelect());
-        EXPECT_FALSE(settings_.GetAutoSave());
-        EXPECT_FALSE(settings_.GetSoundEnabled());
-        EXPECT_FALSE(settings_.GetAnimatedCrumple());
-        EXPECT_TRUE(settings_.GetNoteShadow());
+        EXPECT_EQ((std::vector{settings_.GetSolidOnSelect(), settings_.GetAutoSave(),
+                               settings_.GetSoundEnabled(), settings_.GetAnimatedCrumple(),
+                               settings_.GetNoteShadow()}),
+                  (std::vector{false, false, false, false, true}));
         EXPECT_EQ(settings_.GetTray(), TrayAction::ToggleShow);
         EXPECT_EQ(settings_.GetEmptyWaste(), EmptyWastePolicy::Never);
         // Pixels become points at 96 dots per inch.
@@ -89,14 +73,20 @@ TEST_F(SettingsV3ReaderTest, ReadsEveryValue) {
     }
 }
 
-TEST_F(SettingsV3ReaderTest, ReplacesTheThemesButNotTheirCounter) {
+TEST_F(SettingsV3ReaderTest, ReplacesTheThemesButNotTheirCounterAndStopsAtTheEnd) {
     settings_.AddTheme();
     settings_.AddTheme();
     Load("1\n0\nOnly\n");
     ASSERT_EQ(settings_.ThemeCount(), 1u);
-    EXPECT_EQ(settings_.GetThemes().begin()->first, 2);
     EXPECT_EQ(settings_.GetTheme(2).GetName(), u"Only");
     EXPECT_TRUE(settings_.GetTheme(2).GetStyles().empty());
+
+    // Huge counts stop at the end of the file.
+    Load("2147483647\n2147483647\n1 2 3\n");
+    ASSERT_EQ(settings_.ThemeCount(), 1u);
+    EXPECT_TRUE(settings_.GetThemes().begin()->second.GetStyles().empty());
+    Load("not a number");
+    EXPECT_EQ(settings_.ThemeCount(), 0u);
 }
 
 TEST_F(SettingsV3ReaderTest, FileEndingEarlyKeepsTheRest) {
@@ -113,20 +103,7 @@ TEST_F(SettingsV3ReaderTest, FileEndingEarlyKeepsTheRest) {
     EXPECT_EQ(settings_.GetShowNotesHotKey(), (HotKeyData{0, 0, false, u"shownotes"}));
 }
 
-TEST_F(SettingsV3ReaderTest, HugeCountsStopAtTheEndOfTheFile) {
-    Load("2147483647\n2147483647\n1 2 3\n");
-    ASSERT_EQ(settings_.ThemeCount(), 1u);
-    EXPECT_TRUE(settings_.GetTheme(0).GetStyles().empty());
-    Load("not a number");
-    EXPECT_EQ(settings_.ThemeCount(), 0u);
-}
-
 TEST_F(SettingsV3ReaderTest, MissingFileGivesThePreviousDefaults) {
-    SettingsData fresh;
-    ASSERT_TRUE(LoadSettingsV3(fresh, dir_ / "missing.dat"));
-    EXPECT_EQ(fresh.GetSelectedThemeId(), 0);
-    EXPECT_EQ(fresh.GetTheme(0).GetName(), u"Default");
-
     // Earlier themes have used up id 0; the selection follows the new theme.
     settings_.AddTheme();
     settings_.SetSolidOnSelect(false);

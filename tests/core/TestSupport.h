@@ -1,12 +1,18 @@
 #pragma once
 
+#include <stdlib.h>
+
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
+#include <memory>
 #include <string>
+
+#include "settings/FontData.h"
+#include "settings/FontEngine.h"
+#include "xml/XMLDocument.h"
 
 namespace vesk::test {
 
@@ -14,10 +20,8 @@ namespace vesk::test {
 class TempDir {
 public:
     TempDir() {
-        std::random_device random;
-        path_ = std::filesystem::temp_directory_path() /
-                ("vesk-test-" + std::to_string(random()) + std::to_string(random()));
-        std::filesystem::create_directories(path_);
+        std::string name = (std::filesystem::temp_directory_path() / "vesk-test-XXXXXX").string();
+        path_ = ::mkdtemp(name.data());
     }
     ~TempDir() {
         std::error_code ignored;
@@ -58,6 +62,19 @@ inline std::string Utf16XmlFile(std::u16string_view body) {
            Utf16Bytes(u"<?xml version=\"1.0\" encoding=\"UTF-16\" ?>\n") + Utf16Bytes(body);
 }
 
+// An element tree written as XML text, for the readers of records.
+class Xml {
+public:
+    explicit Xml(std::u16string_view text) {
+        if (!document_.LoadFromBytes(Utf16XmlFile(text))) document_.CreateRoot(u"unreadable");
+    }
+    const XMLElement& Root() const { return *document_.GetRoot(); }
+    operator const XMLElement&() const { return Root(); }
+
+private:
+    XMLDocument document_;
+};
+
 // Sets the time zone for one test and puts the previous one back.
 class ScopedTimeZone {
 public:
@@ -76,6 +93,34 @@ public:
 private:
     std::string old_;
     bool hadOld_ = false;
+};
+
+// The registered font engine while it lives: knows every face but "Nowhere",
+// makes fonts size + 2 pixels high and counts those alive.
+class FakeFontEngine : public FontEngine {
+public:
+    explicit FakeFontEngine(double dpi = 96.0) : resolution(dpi) { RegisterFontEngine(this); }
+    ~FakeFontEngine() override { RegisterFontEngine(nullptr); }
+    FakeFontEngine(const FakeFontEngine&) = delete;
+    FakeFontEngine& operator=(const FakeFontEngine&) = delete;
+
+    std::unique_ptr<DrawingFonts> MakeFonts(const FontData& font, bool) override {
+        if (font.GetFace() == u"Nowhere") return nullptr;
+        return std::make_unique<Fonts>(font.GetSize() + 2, alive);
+    }
+    double GetScreenResolution() const override { return resolution; }
+
+    double resolution;
+    int alive = 0;
+
+private:
+    struct Fonts : DrawingFonts {
+        Fonts(int h, int& count) : height(h), alive(count) { ++alive; }
+        ~Fonts() override { --alive; }
+        int GetHeight() const override { return height; }
+        int height;
+        int& alive;
+    };
 };
 
 }  // namespace vesk::test

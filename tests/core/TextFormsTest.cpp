@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "TestSupport.h"
+#include "xml/LocalTimeFormat.h"
 #include "xml/TextForms.h"
 
 namespace vesk {
@@ -67,10 +70,19 @@ TEST(TextForms, TimesUseTheLocalZone) {
     EXPECT_EQ(TextToTime(u"garbage garbage garbage"), 0);
 }
 
-TEST(TextForms, TimesFollowTheZone) {
+TEST(TextForms, TimesFollowTheZoneAndFormatWithinTheLimit) {
     test::ScopedTimeZone zone("UTC");
     EXPECT_EQ(TimeToText(0), u"1970-01-01 00:00:00");
     EXPECT_EQ(TextToTime(u"2007-01-27 05:41:33"), 1169876493);
+    const TimeValue time = 1170000000;  // 2007-01-28 16:00:00 UTC
+    EXPECT_EQ(FormatLocalTime(time, u"F\u00e4llig %m/%d/%Y %H:%M"),
+              u"F\u00e4llig 01/28/2007 16:00");
+    EXPECT_EQ(FormatLocalTime(time, u""), u"");
+    EXPECT_EQ(FormatLocalTime(time, std::u16string(200, u'x')), std::u16string(128, u'x'));
+    std::u16string pairs = u"x";
+    for (int i = 0; i < 100; ++i) pairs += u"\U0001F600";
+    EXPECT_EQ(FormatLocalTime(time, pairs).size(), 127u) << "no half of a surrogate pair";
+    EXPECT_EQ(FormatLocalTime(std::numeric_limits<TimeValue>::max(), u"%Y"), u"");
 }
 
 TEST(TextForms, NarrowingIsLosslessUtf8) {

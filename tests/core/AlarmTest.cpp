@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "TestSupport.h"
+#include "app/AlarmData.h"
+#include "app/AlarmQueue.h"
+
+namespace vesk {
+namespace {
+
+using test::Xml;
+using Ids = std::vector<std::uint32_t>;
+
+TEST(AlarmDataTest, NoTimeMarkIsEveryTimeOnTenJune1985LocalTime) {
+    for (const char* zone : {"UTC0", "EST5EDT,M3.2.0,M11.1.0", "NZST-12NZDT,M9.5.0,M4.1.0/3"}) {
+        test::ScopedTimeZone timeZone(zone);
+        AlarmData alarm;
+        EXPECT_EQ(TimeToText(alarm.time), u"1985-06-10 00:00:00") << zone;
+        EXPECT_FALSE(alarm.HasTime());
+        alarm.time = TextToTime(u"1985-06-10 23:59:59");
+        EXPECT_FALSE(alarm.HasTime());
+        alarm.time = TextToTime(u"1985-06-11 00:00:00");
+        EXPECT_TRUE(alarm.HasTime());
+        alarm.time = 0;
+        EXPECT_TRUE(alarm.HasTime());
+    }
+}
+
+TEST(AlarmDataTest, ElementRoundTripRepeatLiteralsAndShortTimes) {
+    test::ScopedTimeZone timeZone("EST5EDT,M3.2.0,M11.1.0");
+    AlarmData alarm{TextToTime(u"2007-02-01 08:30:00"), AlarmData::kRepeatOnce, u""};
+    XMLElement behavior(u"behavior");
+    alarm.SaveToElement(behavior);
+    const XMLElement& written = *behavior.FindChild(u"alarm");
+    EXPECT_EQ(written.GetAttribute(u"repeat"), u"once");
+    EXPECT_EQ(written.FindChild(u"time")->GetText(), u"2007-02-01 08:30:00");
+    EXPECT_EQ(written.FindChild(u"soundfile"), nullptr);
+    AlarmData read;
+    read.soundfile = u"left over";
+    read.LoadFromElement(written);
+    EXPECT_EQ(read, alarm);
+
+    // No time child on the mark's day; an unknown repeat writes no attribute.
+    alarm = {AlarmData::NoTimeMark() + 3600, 7, u"/home/me/ring.wav"};
+    XMLElement other(u"behavior");
+    alarm.SaveToElement(other);
+    EXPECT_EQ(other.FindChild(u"alarm")->FindChild(u"time"), nullptr);
+    EXPECT_EQ(other.FindChild(u"alarm")->Attributes().count(u"repeat"), 0u);
+    read.LoadFromElement(*other.FindChild(u"alarm"));
+    EXPECT_EQ(read, (AlarmData{AlarmData::NoTimeMark(), 0, u"/home/me/ring.wav"}));
+
+    for (const std::u16string text : {u"none", u"Once", u"LOOP", u"1", u""}) {
+        read.repeat = 2;
+        read.LoadFromElement(Xml(u"<alarm repeat=\"" + text + u"\"/>"));
+        EXPECT_EQ(read.repeat, AlarmData::kRepeatNone);
+    }
+    // A short time text is time 0, due at once.
+    read.LoadFromElement(Xml(u"<alarm repeat=\"loop\"><time>2007-02-01</time></alarm>"));
+    EXPECT_EQ(read.time, 0);
+    EXPECT_EQ(read.repeat, AlarmData::kRepeatLoop);
+}
+
+class AlarmQueueTest : public ::testing::Test, public AlarmOwner {
+protected:
+    void OnAlarmDue(std::uint32_t noteId) override {
+        fired_.push_back(noteId);
+        if (onDue_) onDue_(noteId);
+    }
+    void Schedule(std::uint32_t noteId, TimeValue time) {
+        const AlarmData alarm{time, AlarmData::kRepeatNone, u""};
+        queue_.Schedule(noteId, &alarm);
+    }
+
+    Ids fired_;
+    std::function<void(std::uint32_t)> onDue_;
+    AlarmQueue queue_{*this};
+};
+
+TEST_F(AlarmQueueTest, DueAlarmsFireEarliestFirstAndEqualTimesInScheduleOrder) {
+    for (const auto& [id, time] : {std::pair{1, 300}, {2, 100}, {3, 200}, {4, 100}, {5, 400}}) {
+        Schedule(id, time);
+    }
+    queue_.CheckDue(99);
+    EXPECT_TRUE(fired_.empty());
+    queue_.CheckDue(300);
+    EXPECT_EQ(fired_, (Ids{2, 4, 3, 1}));
+    // Fired entries are gone; the later one waits for its time.
+    queue_.CheckDue(300);
+    EXPECT_EQ(fired_.size(), 4u);
+    queue_.CheckDue(1000);
+    EXPECT_EQ(fired_.back(), 5u);
+}
+
+TEST_F(AlarmQueueTest, UnscheduleRemovesOnlyTheEarliestEntryOfThatNote) {
+    Schedule(7, 200);
+    Schedule(8, 150);
+    Schedule(7, 100);
+    queue_.Unschedule(7);
+    queue_.Unschedule(42);
+    queue_.CheckDue(1000);
+    EXPECT_EQ(fired_, (Ids{8, 7}));
+}
+
+TEST_F(AlarmQueueTest, OnlyNotesWithAnAlarmAreScheduled) {
+    queue_.Schedule(3, nullptr);
+    Schedule(9, 0);  // an alarm whose time could not be read: long past
+    queue_.CheckDue();
+    EXPECT_EQ(fired_, Ids{9});
+}
+
+TEST_F(AlarmQueueTest, OwnerMayChangeTheQueueWhileAnAlarmFires) {
+    for (std::uint32_t id : {1, 2, 3}) Schedule(id, 100);
+    onDue_ = [this](std::uint32_t noteId) {
+        if (noteId != 1) return;
+        queue_.Unschedule(2);
+        Schedule(4, 50);   // already due: fires in this check
+        Schedule(5, 500);  // not yet due
+    };
+    queue_.CheckDue(100);
+    EXPECT_EQ(fired_, (Ids{1, 4, 3}));
+    queue_.CheckDue(500);
+    EXPECT_EQ(fired_.back(), 5u);
+}
+
+}  // namespace
+}  // namespace vesk

@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <utility>
+#include <vector>
+
+#include "TestSupport.h"
+#include "xml/XMLDocument.h"
+
+namespace vesk {
+namespace {
+
+using test::ReadBytes;
+using test::TempDir;
+using test::Utf16XmlFile;
+using Texts = std::vector<std::u16string>;
+
+TEST(XMLElement, AttributesAndChildrenByName) {
+    XMLElement parent(u"p");
+    EXPECT_EQ(parent.GetAttribute(u"x"), u"");
+    EXPECT_TRUE(parent.Attributes().empty()) << "reading must not create the attribute";
+    parent.SetAttribute(u"x", u"1");
+    parent.SetAttribute(u"x", u"2");
+    EXPECT_EQ(parent.GetAttribute(u"x"), u"2");
+    EXPECT_EQ(parent.Attributes().size(), 1u);
+
+    for (const char16_t* child : {u"b1", u"a2", u"b3", u"B4"}) {
+        parent.AddChild(std::u16string(1, child[0])).SetText(child + 1);
+    }
+    Texts all, named;
+    for (const auto& [name, child] : parent.Children()) all.push_back(name + child->GetText());
+    EXPECT_EQ(all, (Texts{u"B4", u"a2", u"b1", u"b3"})) << "equal names keep their order";
+    for (auto [it, end] = parent.FindChildren(u"b"); it != end; ++it) {
+        named.push_back(it->second->GetText());
+    }
+    EXPECT_EQ(named, (Texts{u"1", u"3"}));
+    EXPECT_EQ(parent.FindChild(u"b")->GetText(), u"1");
+    EXPECT_EQ(parent.FindChild(u"c"), nullptr);
+}
+
+TEST(XMLReader, CreatingOrLoadingReplacesTheTree) {
+    XMLDocument document;
+    EXPECT_EQ(document.GetRoot(), nullptr);
+    document.CreateRoot(u"first").AddChild(u"child");
+    EXPECT_TRUE(document.CreateRoot(u"second").Children().empty());
+    ASSERT_TRUE(document.LoadFromBytes(Utf16XmlFile(u"<settings version=\"4.00\" a=\"x\"/>")));
+    const XMLElement& root = *document.GetRoot();
+    EXPECT_EQ(root.GetName(), u"settings");
+    EXPECT_EQ(root.GetAttribute(u"version"), u"4.00");
+    EXPECT_EQ(root.GetAttribute(u"a"), u"x");
+    EXPECT_TRUE(root.Children().empty());
+}
+
+TEST(XMLReader, TextRuns) {
+    // A lone line feed is the writer's line break; a later run replaces the
+    // earlier; a line feed inside one run is text even where expat splits it.
+    const std::pair<std::u16string, std::u16string> cases[] = {
+        {u"<a><![CDATA[first\nsecond]]></a>", u"first\nsecond"},
+        {u"<a>two<b/>\n</a>", u"two"},
+        {u"<a>one<b/>two</a>", u"two"},
+        {u"<a><![CDATA[\n]]>x\n\ny</a>", u"\nx\n\ny"},
+        {u"<a>one\r\ntwo</a>", u"one\ntwo"},
+    };
+    for (const auto& [body, text] : cases) {
+        XMLDocument document;
+        ASSERT_TRUE(document.LoadFromBytes(Utf16XmlFile(body)));
+        EXPECT_EQ(document.GetRoot()->GetText(), text);
+    }
+}
+
+TEST(XMLReader, LongNamesAndValuesAreCutButTextIsWhole) {
+    const std::u16string longValue(20000, u'v');
+    const std::u16string longName(20000, u'n');
+    XMLDocument document;
+    ASSERT_TRUE(document.LoadFromBytes(Utf16XmlFile(u"<r a=\"" + longValue + u"\"><" + longName +
+                                                    u"><![CDATA[" + longValue + u"]]></" +
+                                                    longName + u"></r>")));
+    const XMLElement* root = document.GetRoot();
+    EXPECT_EQ(root->GetAttribute(u"a"), longValue.substr(0, 10027));
+    ASSERT_EQ(root->Children().size(), 1u);
+    EXPECT_EQ(root->Children().begin()->first, longName.substr(0, 10027));
+    EXPECT_EQ(root->Children().begin()->second->GetText(), longValue);
+}
+
+TEST(XMLReader, MalformedMissingOrDeepInputFails) {
+    std::u16string deep;
+    for (int i = 0; i < 100000; ++i) deep += u"<d>";
+    const std::string cases[] = {
+        "",
+        std::string("\xFF\xFE", 2),
+        Utf16XmlFile(u""),
+        Utf16XmlFile(u"<a><b></b>"),            // truncated
+        Utf16XmlFile(u"<a></a><b></b>"),        // second root
+        Utf16XmlFile(u"<a></b>"),               // mismatched end tag
+        Utf16XmlFile(u"<a></a></a>"),           // extra end tag
+        Utf16XmlFile(u"text<a></a>"),           // text outside the root
+        Utf16XmlFile(u"<a></a>text"),           //
+        Utf16XmlFile(u"<a x=\"1\" x=\"2\"/>"),  // repeated attribute
+        "\x89PNG\r\n\x1a\n\x00\x00garbage",     // not UTF-16 and not XML
+        std::string("\xFF\xFE<\x00", 3),        // cut inside a character
+        Utf16XmlFile(u"<r>" + deep),            // would overflow the stack
+    };
+    for (const std::string& bytes : cases) {
+        XMLDocument document;
+        EXPECT_FALSE(document.LoadFromBytes(bytes)) << "input of " << bytes.size() << " bytes";
+    }
+    std::u16string fine;
+    for (int i = 0; i < 900; ++i) fine = u"<d>" + fine + u"</d>";
+    XMLDocument document;
+    EXPECT_TRUE(document.LoadFromBytes(Utf16XmlFile(u"<r>" + fine + u"</r>")));
+
+    TempDir dir;
+    test::WriteBytes(dir / "empty.xml", "");
+    EXPECT_FALSE(document.Load(dir / "missing.xml"));
+    EXPECT_FALSE(document.Load(dir / "empty.xml"));
+    EXPECT_FALSE(document.Load(dir.Path()));
+}
+
+TEST(XMLRoundTrip, HostileStringsComeBackUnchanged) {
+    const std::u16string strings[] = {
+        u"<tag attr=\"x\">&amp;</tag>",
+        u"a]]>b]]]]>c]]>",
+        u"]]>",
+        u"tab\tline\nreturn\rboth\r\n",
+        u"emoji \U0001F600 and \u00e9\u4e2d",
+        u"  leading and trailing  ",
+        std::u16string(20000, u'x') + u"&<>\"",
+    };
+    for (const std::u16string& s : strings) {
+        XMLDocument document;
+        XMLElement& root = document.CreateRoot(u"r");
+        root.SetAttribute(u"value", s.substr(0, 10027));
+        root.AddChild(u"plain").SetText(s);
+        root.AddChild(u"cdata", false, true).SetText(s);
+        TempDir dir;
+        ASSERT_TRUE(document.Save(dir / "f.xml"));
+        XMLDocument loaded;
+        ASSERT_TRUE(loaded.Load(dir / "f.xml"));
+        EXPECT_EQ(loaded.GetRoot()->GetAttribute(u"value"), s.substr(0, 10027));
+        EXPECT_EQ(loaded.GetRoot()->FindChild(u"plain")->GetText(), s);
+        EXPECT_EQ(loaded.GetRoot()->FindChild(u"cdata")->GetText(), s);
+    }
+}
+
+TEST(XMLRoundTrip, ControlCharactersNeverMakeTheFileUnreadable) {
+    std::u16string s;
+    for (char16_t c = 0; c < 0x20; ++c) s.push_back(c);
+    s += {0xD800, 0xFFFE, 0xFFFF, 0xDFFF};
+    XMLDocument document;
+    document.CreateRoot(u"r").AddChild(u"c", false, true).SetText(s);
+    document.GetRoot()->SetAttribute(u"a", s);
+    XMLDocument loaded;
+    ASSERT_TRUE(loaded.LoadFromBytes(document.ToBytes()));
+    const std::u16string& text = loaded.GetRoot()->FindChild(u"c")->GetText();
+    ASSERT_EQ(text.size(), s.size());
+    EXPECT_EQ(text[u'\t'], u'\t');
+    EXPECT_EQ(text[0], 0xFFFD);
+    EXPECT_EQ(text.back(), 0xFFFD);
+}
+
+TEST(XMLWriter, WritesTheExactLayout) {
+    XMLDocument document;
+    XMLElement& root = document.CreateRoot(u"notecollection");
+    root.SetAttribute(u"version", u"4.00");
+    root.AddChild(u"active");
+    XMLElement& waste = root.AddChild(u"wastebasket");
+    XMLElement& p = waste.AddChild(u"p", true, false);
+    p.SetAttribute(u"y", u"2");
+    p.SetAttribute(u"x", u"1");
+    p.SetText(u"lost");  // a self-closing element has no content
+    p.AddChild(u"lost");
+    waste.AddChild(u"t", false, true).SetText(u"hi\nthere");
+    waste.AddChild(u"u", false, true);
+    TempDir dir;
+    ASSERT_TRUE(document.Save(dir / "notes.xml"));
+    EXPECT_EQ(ReadBytes(dir / "notes.xml"), Utf16XmlFile(u"<notecollection version=\"4.00\">\n"
+                                                         u"\t<active></active>\n"
+                                                         u"\t<wastebasket>\n"
+                                                         u"\t\t<p x=\"1\" y=\"2\"/>\n"
+                                                         u"\t\t<t><![CDATA[hi\nthere]]></t>\n"
+                                                         u"\t\t<u><![CDATA[]]></u>\n"
+                                                         u"\t</wastebasket>\n"
+                                                         u"</notecollection>"));
+}
+
+TEST(XMLWriter, EscapesMarkupSplitsCdataAndReplacesWhatXmlCannotCarry) {
+    XMLDocument document;
+    XMLElement& root = document.CreateRoot(u"r");
+    root.SetAttribute(u"a", u"<&\">\t\n");
+    root.AddChild(u"p").SetText(u"1 < 2 & 3 > \"x\"");
+    root.AddChild(u"q", false, true).SetText(u"a]]>b");
+    root.AddChild(u"s").SetText({u'a', 0x01, 0x1F, 0xFFFE, 0xFFFF, 0xD800, u'b', 0xDC00, u'c'});
+    EXPECT_EQ(document.ToBytes(), Utf16XmlFile(u"<r a=\"&lt;&amp;&quot;&gt;&#9;&#10;\">\n"
+                                               u"\t<p>1 &lt; 2 &amp; 3 &gt; \"x\"</p>\n"
+                                               u"\t<q><![CDATA[a]]]]><![CDATA[>b]]></q>\n"
+                                               u"\t<s>a\uFFFD\uFFFD\uFFFD\uFFFD\uFFFDb\uFFFDc</s>\n"
+                                               u"</r>"));
+}
+
+TEST(XMLWriter, AFailedSaveLeavesTheOldFileWholeAndNoTemporaryBehind) {
+    TempDir dir;
+    test::WriteBytes(dir / "notes.xml", "old bytes");
+    EXPECT_FALSE(XMLDocument().Save(dir / "notes.xml")) << "no root";
+    XMLDocument document;
+    document.CreateRoot(u"r");
+    EXPECT_FALSE(document.Save(dir / "missing" / "notes.xml"));
+    if (::geteuid() != 0) {  // a folder we cannot write into: no rename can happen
+        ::chmod(dir.Path().c_str(), 0500);
+        EXPECT_FALSE(document.Save(dir / "notes.xml"));
+        ::chmod(dir.Path().c_str(), 0700);
+    }
+    EXPECT_EQ(ReadBytes(dir / "notes.xml"), "old bytes");
+    std::filesystem::create_directory(dir / "folder.xml");
+    EXPECT_FALSE(document.Save(dir / "folder.xml"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "folder.xml"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2);
+
+    test::WriteBytes(dir / "notes.xml", std::string(100000, 'x'));
+    ASSERT_TRUE(document.Save(dir / "notes.xml"));
+    EXPECT_EQ(ReadBytes(dir / "notes.xml"), Utf16XmlFile(u"<r></r>"));
+}
+
+}  // namespace
+}  // namespace vesk
