@@ -2,8 +2,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "EnvironmentGuard.h"
-#include "TestRegistry.h"
+#include "PlatformTestSupport.h"
 #include "platform/XdgAutostart.h"
 
 namespace vesk::platform::test {
@@ -25,9 +24,8 @@ class AutostartTest : public QObject {
 
 private slots:
     void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir_->isValid());
-        env_ = std::make_unique<EnvironmentGuard>();
+        dir_.emplace();
+        env_.emplace();
         env_->Set("XDG_CONFIG_HOME", QFile::encodeName(dir_->filePath("config")));
     }
     void cleanup() {
@@ -35,7 +33,7 @@ private slots:
         dir_.reset();
     }
 
-    void entryIsCreatedFoundAndRemoved() {
+    void entryIsCreatedFoundAndRemovedByName() {
         XdgAutostart autostart;
         QVERIFY(!autostart.Exists(kName));
         QVERIFY(autostart.Create(kName, "/usr/bin/vesknotes", kDescription));
@@ -43,65 +41,51 @@ private slots:
         const QString path = dir_->filePath("config/autostart/vesk-notes-4.desktop");
         QCOMPARE(autostart.EntryPath(kName), path);
         QCOMPARE(ReadAll(path),
-                 "[Desktop Entry]\n"
-                 "Type=Application\n"
-                 "Name=vesk notes 4\n"
+                 "[Desktop Entry]\nType=Application\nName=vesk notes 4\n"
                  "Comment=The sexiest desktop sticky notes program!\n"
-                 "Exec=\"/usr/bin/vesknotes\"\n"
-                 "Terminal=false\n");
-
+                 "Exec=\"/usr/bin/vesknotes\"\nTerminal=false\n");
         QVERIFY(autostart.Create(kName, "/opt/vesknotes", kDescription));  // rewritten
         QVERIFY(ReadAll(path).contains("Exec=\"/opt/vesknotes\"\n"));
 
+        QVERIFY(autostart.Create("vesk notes 3", "/usr/bin/vesknotes3", kDescription));
+        QVERIFY(autostart.Remove("vesk notes 3"));
+        QVERIFY(autostart.Exists(kName));
         QVERIFY(autostart.Remove(kName));
         QVERIFY(!autostart.Exists(kName));
         QVERIFY(autostart.Remove(kName));  // a missing entry is no error
     }
 
-    void entriesAreKeptApartByName() {
-        XdgAutostart autostart;
-        QVERIFY(autostart.Create(kName, "/usr/bin/vesknotes", kDescription));
-        QVERIFY(autostart.Create("vesk notes 3", "/usr/bin/vesknotes3", kDescription));
-        QVERIFY(autostart.Remove("vesk notes 3"));
-        QVERIFY(autostart.Exists(kName));
-    }
-
-    void programPathIsQuotedForTheExecKey() {
+    void valuesAreEscaped() {
         // Inside quotes " ` $ \ take a backslash; the value escape then
         // doubles every backslash; % is doubled so it is no field code.
-        const QString entry =
+        QString entry =
             DesktopEntry(kName, "/home/jo/my \"apps\"/$HOME/a\\b/100%/vn", kDescription);
         QVERIFY2(entry.contains(R"(Exec="/home/jo/my \\"apps\\"/\\$HOME/a\\\\b/100%%/vn")"
                                 "\n"),
                  qPrintable(entry));
-    }
-
-    void namesAndCommentsAreEscaped() {
-        const QString entry = DesktopEntry(" odd\\name", "/p", "two\nlines\tand\\more");
+        entry = DesktopEntry(" odd\\name", "/p", "two\nlines\tand\\more");
         QVERIFY2(entry.contains("\nName=\\sodd\\\\name\n"), qPrintable(entry));
         QVERIFY2(entry.contains("\nComment=two\\nlines\\tand\\\\more\n"), qPrintable(entry));
     }
 
-    void configHomeDefaultsToDotConfig() {
-        env_->Unset("XDG_CONFIG_HOME");
+    void configHomeDefaultsToDotConfigAndAnUnwritableFolderFails() {
+        env_->Set("XDG_CONFIG_HOME", std::nullopt);
         env_->Set("HOME", QFile::encodeName(dir_->path()));
         XdgAutostart autostart;
         QVERIFY(autostart.Create(kName, "/usr/bin/vesknotes", kDescription));
         QVERIFY(QFile::exists(dir_->filePath(".config/autostart/vesk-notes-4.desktop")));
-    }
 
-    void unwritableFolderFails() {
         QFile blocker(dir_->filePath("config"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        XdgAutostart autostart;
-        QVERIFY(!autostart.Create(kName, "/usr/bin/vesknotes", kDescription));
-        QVERIFY(!autostart.Exists(kName));
+        env_->Set("XDG_CONFIG_HOME", QFile::encodeName(blocker.fileName()));
+        XdgAutostart blocked;
+        QVERIFY(!blocked.Create(kName, "/usr/bin/vesknotes", kDescription));
+        QVERIFY(!blocked.Exists(kName));
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<EnvironmentGuard> env_;
+    std::optional<QTemporaryDir> dir_;
+    std::optional<EnvironmentGuard> env_;
 };
 
 static RegisterTest<AutostartTest> registration;

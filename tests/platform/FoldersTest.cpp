@@ -4,8 +4,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "EnvironmentGuard.h"
-#include "TestRegistry.h"
+#include "PlatformTestSupport.h"
 #include "platform/Platform.h"
 #include "platform/XdgFolders.h"
 
@@ -27,7 +26,7 @@ class FoldersTest : public QObject {
 private slots:
     void init() { QVERIFY(dir_.isValid()); }
 
-    void dataFoldersLieInXdgDataHome() {
+    void dataFoldersLieInXdgDataHomeOrHomeLocalShare() {
         EnvironmentGuard env;
         env.Set("XDG_DATA_HOME", QFile::encodeName(dir_.path() + "/data/"));
         const XdgFolders folders(dir_.path());
@@ -37,42 +36,35 @@ private slots:
         QCOMPARE(folders.ArchiveFolder(), data + "archive/");
         QCOMPARE(folders.PreviousVersionFolder(), dir_.path() + "/data/vesk notes 3/");
         QCOMPARE(XdgDataHome(), dir_.path() + "/data/");
-    }
 
-    void unsetOrRelativeDataHomeMeansHomeLocalShare() {
-        EnvironmentGuard env;
+        // Unset, relative or empty.
         env.Set("HOME", QFile::encodeName(dir_.path()));
-        env.Unset("XDG_DATA_HOME");
-        const QString expected = dir_.path() + "/.local/share/vesk notes 4/";
-        QCOMPARE(XdgFolders(dir_.path()).DataFolder(), expected);
-        env.Set("XDG_DATA_HOME", "relative/data");
-        QCOMPARE(XdgFolders(dir_.path()).DataFolder(), expected);
-        env.Set("XDG_DATA_HOME", "");
-        QCOMPARE(XdgFolders(dir_.path()).DataFolder(), expected);
+        for (const std::optional<QByteArray>& value :
+             {std::optional<QByteArray>(), std::optional<QByteArray>("relative/data"),
+              std::optional<QByteArray>("")}) {
+            env.Set("XDG_DATA_HOME", value);
+            QCOMPARE(XdgFolders(dir_.path()).DataFolder(),
+                     dir_.path() + "/.local/share/vesk notes 4/");
+        }
     }
 
-    void buildTreeFilesLieBesideTheExecutable() {
+    void installationFilesLieBesideTheExecutableOrInSharedData() {
         const QString exe = dir_.path() + "/build/src";
         MakeFile(exe + "/default/settings.xml");
-        const XdgFolders folders(exe);
-        QCOMPARE(folders.InstallationFolder(), exe + "/");
-        QCOMPARE(folders.DefaultSettingsFile(), exe + "/default/settings.xml");
-        QCOMPARE(folders.DefaultNotesFile(), exe + "/default/notes.xml");
-        QCOMPARE(folders.HelpFile(), exe + "/help/howtouse.html");
-    }
+        const XdgFolders build(exe);
+        QCOMPARE(build.InstallationFolder(), exe + "/");
+        QCOMPARE(build.DefaultSettingsFile(), exe + "/default/settings.xml");
+        QCOMPARE(build.DefaultNotesFile(), exe + "/default/notes.xml");
+        QCOMPARE(build.HelpFile(), exe + "/help/howtouse.html");
 
-    void installedFilesLieInSharedData() {
-        const QString prefix = dir_.path() + "/usr";
-        const QString bin = prefix + "/bin";
-        QDir().mkpath(bin);
+        const QString bin = dir_.path() + "/usr/bin";
         const QString share = QDir::cleanPath(bin + "/" + VESK_DATA_FROM_BIN) + "/";
-        QVERIFY(share.startsWith(prefix + "/"));
+        QVERIFY(share.startsWith(dir_.path() + "/usr/"));
         MakeFile(share + "help/howtouse.html");
-        // A build tree folder beside the executable must not win.
-        MakeFile(bin + "/default/settings.xml");
-        const XdgFolders folders(bin + "/");
-        QCOMPARE(folders.InstallationFolder(), share);
-        QCOMPARE(folders.HelpFile(), share + "help/howtouse.html");
+        MakeFile(bin + "/default/settings.xml");  // a build tree folder must not win
+        const XdgFolders installed(bin + "/");
+        QCOMPARE(installed.InstallationFolder(), share);
+        QCOMPARE(installed.HelpFile(), share + "help/howtouse.html");
     }
 
     void currentDirectoryIsNeverLookedAt() {
@@ -110,7 +102,6 @@ private slots:
         QVERIFY(QFileInfo(data).isDir());
         QVERIFY(!CreateFolder(data));
         QVERIFY(!CreateFolder(dir_.path() + "/new home/.local/share"));
-
         MakeFile(dir_.path() + "/plain file");
         QVERIFY(!CreateFolder(dir_.path() + "/plain file"));
         QVERIFY(!CreateFolder(dir_.path() + "/plain file/below"));

@@ -2,12 +2,25 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdio>
 
-#include "LockHelper.h"
-#include "TestRegistry.h"
+#include "PlatformTestSupport.h"
 #include "platform/FileInstanceLock.h"
 
 namespace vesk::platform::test {
+
+int HoldLock(const char* path) {
+    FileInstanceLock lock(QString::fromLocal8Bit(path));
+    if (!lock.Acquire()) {
+        std::puts("refused");
+        return 1;
+    }
+    std::puts("held");
+    std::fflush(stdout);
+    while (std::getchar() != EOF) {
+    }
+    return 0;
+}
 
 namespace {
 
@@ -40,60 +53,53 @@ class InstanceLockTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QVERIFY(dir_.isValid()); }
+    void init() {
+        QVERIFY(dir_.isValid());
+        path_ = dir_.filePath("not/there/yet/vesk notes 4.lock");
+    }
 
     void secondLockIsRefusedUntilTheFirstIsReleased() {
-        const QString path = dir_.filePath("vesk notes 4.lock");
-        auto first = std::make_unique<FileInstanceLock>(path);
-        QVERIFY(first->Acquire());
+        auto first = std::make_unique<FileInstanceLock>(path_);
+        QVERIFY(first->Acquire());  // missing folders are created
         QVERIFY(first->Acquire());  // asking again keeps it
-
-        FileInstanceLock second(path);
+        FileInstanceLock second(path_);
         QVERIFY(!second.Acquire());
         first.reset();
         QVERIFY(second.Acquire());
     }
 
     void anotherProcessIsKeptOutAndLetInAfterwards() {
-        const QString path = dir_.filePath("vesk notes 4.lock");
         {
-            FileInstanceLock mine(path);
+            FileInstanceLock mine(path_);
             QVERIFY(mine.Acquire());
-            OtherInstance other(path);
+            OtherInstance other(path_);
             QCOMPARE(other.Answer(), QByteArray("refused"));
         }
-        OtherInstance other(path);
+        OtherInstance other(path_);
         QCOMPARE(other.Answer(), QByteArray("held"));
-        FileInstanceLock mine(path);
+        FileInstanceLock mine(path_);
         QVERIFY(!mine.Acquire());
-        // The lock goes with the process that held it.
-        other.Quit();
+        other.Quit();  // the lock goes with the process that held it
         QVERIFY(mine.Acquire());
     }
 
     void programsStartedByTheHolderDoNotKeepTheLock() {
-        const QString path = dir_.filePath("vesk notes 4.lock");
         QProcess child;
         {
-            FileInstanceLock mine(path);
+            FileInstanceLock mine(path_);
             QVERIFY(mine.Acquire());
             child.start("sleep", {"60"});
             QVERIFY(child.waitForStarted());
         }
-        OtherInstance other(path);
+        OtherInstance other(path_);
         QCOMPARE(other.Answer(), QByteArray("held"));
         child.kill();
         child.waitForFinished();
     }
 
-    void missingFoldersOfTheLockFileAreCreated() {
-        FileInstanceLock lock(dir_.filePath("not/there/yet/vesk notes 4.lock"));
-        QVERIFY(lock.Acquire());
-        QVERIFY(QFile::exists(dir_.filePath("not/there/yet/vesk notes 4.lock")));
-    }
-
 private:
     QTemporaryDir dir_;
+    QString path_;
 };
 
 static RegisterTest<InstanceLockTest> registration;

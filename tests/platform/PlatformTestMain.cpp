@@ -2,8 +2,7 @@
 #include <QTest>
 #include <cstring>
 
-#include "LockHelper.h"
-#include "TestRegistry.h"
+#include "PlatformTestSupport.h"
 
 int main(int argc, char** argv) {
     // The lock tests start this program again as the "other instance".
@@ -13,8 +12,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     int failed = 0;
     for (const auto& make : vesk::platform::test::RegisteredTests()) {
-        const auto test = make();
-        failed += QTest::qExec(test.get(), argc, argv);
+        failed += QTest::qExec(make().get(), argc, argv);
     }
     return failed == 0 ? 0 : 1;
 }

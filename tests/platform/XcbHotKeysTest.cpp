@@ -9,11 +9,11 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QString>
 #include <QTest>
 #include <cstdlib>
 #include <memory>
 
-#include "XvfbServer.h"
 #include "platform/XcbHotKeys.h"
 
 namespace vesk::platform::test {
@@ -49,6 +49,33 @@ private:
     xcb_connection_t* connection_;
 };
 
+// A private virtual X server for one test run, on a free display number that
+// the server picks itself and reports once it accepts connections.
+class XvfbServer {
+public:
+    ~XvfbServer() {
+        process_.terminate();
+        process_.waitForFinished();
+    }
+    // The display, or nothing when Xvfb is not installed or did not come up.
+    QString Start() {
+        const QString program = QStandardPaths::findExecutable("Xvfb");
+        if (program.isEmpty()) return {};
+        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process_.start(program,
+                       {"-displayfd", "1", "-screen", "0", "640x480x24", "-nolisten", "tcp"});
+        while (!process_.canReadLine()) {
+            if (!process_.waitForReadyRead(10000)) return {};
+        }
+        bool isNumber = false;
+        const int number = process_.readLine().trimmed().toInt(&isNumber);
+        return isNumber ? QStringLiteral(":%1").arg(number) : QString();
+    }
+
+private:
+    QProcess process_;
+};
+
 // The user at the keyboard, through the XTEST extension.
 void Press(const QString& keys) { QCOMPARE(QProcess::execute("xdotool", {"key", keys}), 0); }
 
@@ -69,33 +96,24 @@ private slots:
         QVERIFY2(!QStandardPaths::findExecutable("xdotool").isEmpty(), "xdotool is missing");
     }
 
-    void pressedCombinationsReportTheirIds() {
+    void pressedCombinationsReportTheirIdsWhateverTheLocks() {
         XcbHotKeys hotKeys;
         QSignalSpy pressed(&hotKeys, &HotKeys::HotKeyPressed);
         QVERIFY(hotKeys.RegisterHotKey(200, kModControl | kModShift, kF5));
         QVERIFY(hotKeys.RegisterHotKey(201, kModWindows, 'S'));
         Press("super+s");
         Press("ctrl+shift+F5");
-        QTRY_COMPARE(pressed.size(), 2);
+        for (const char* lock : {"Num_Lock", "Caps_Lock", "Num_Lock", "Caps_Lock"}) {
+            Press(lock);
+            Press("super+s");
+        }
+        QTRY_COMPARE(pressed.size(), 6);
         QCOMPARE(pressed[0][0].toInt(), 201);
         QCOMPARE(pressed[1][0].toInt(), 200);
+        QCOMPARE(pressed[5][0].toInt(), 201);
     }
 
-    void locksDoNotMatter() {
-        XcbHotKeys hotKeys;
-        QSignalSpy pressed(&hotKeys, &HotKeys::HotKeyPressed);
-        QVERIFY(hotKeys.RegisterHotKey(200, kModShift | kModControl, 'N'));
-        Press("Num_Lock");
-        Press("ctrl+shift+n");
-        Press("Caps_Lock");
-        Press("ctrl+shift+n");
-        Press("Num_Lock");
-        Press("ctrl+shift+n");
-        Press("Caps_Lock");
-        QTRY_COMPARE(pressed.size(), 3);
-    }
-
-    void otherModifiersDoNotTrigger() {
+    void otherModifiersDoNotTriggerAndReleasedCombinationsAreFree() {
         XcbHotKeys hotKeys;
         QSignalSpy pressed(&hotKeys, &HotKeys::HotKeyPressed);
         QVERIFY(hotKeys.RegisterHotKey(200, kModControl | kModShift, kF5));
@@ -103,20 +121,10 @@ private slots:
         Press("ctrl+F5");
         Press("ctrl+alt+shift+F5");
         Press("super+ctrl+shift+F5");
-        // Events arrive in order: once this one is in, the others would be.
-        Press("alt+F7");
-        QTRY_COMPARE(pressed.size(), 1);
-        QCOMPARE(pressed[0][0].toInt(), 201);
-    }
-
-    void unregisteredCombinationIsReleased() {
-        XcbHotKeys hotKeys;
-        QSignalSpy pressed(&hotKeys, &HotKeys::HotKeyPressed);
-        QVERIFY(hotKeys.RegisterHotKey(200, kModControl | kModShift, kF5));
-        QVERIFY(hotKeys.RegisterHotKey(201, kModAlt, kF7));
         QVERIFY(hotKeys.UnregisterHotKey(200));
         QVERIFY(!hotKeys.UnregisterHotKey(200));
         Press("ctrl+shift+F5");
+        // Events arrive in order: once this one is in, the others would be.
         Press("alt+F7");
         QTRY_COMPARE(pressed.size(), 1);
         QCOMPARE(pressed[0][0].toInt(), 201);
@@ -124,12 +132,14 @@ private slots:
         QVERIFY(other.Grab(XK_F5, XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_SHIFT));
     }
 
-    void combinationHeldElsewhereIsRefused() {
+    void combinationHeldElsewhereOrWithoutSymbolIsRefused() {
         OtherClient other;
         QVERIFY(other.Grab(XK_F7, XCB_MOD_MASK_CONTROL));
         XcbHotKeys hotKeys;
         QVERIFY(!hotKeys.RegisterHotKey(200, kModControl, kF7));
         QVERIFY(!hotKeys.UnregisterHotKey(200));
+        QVERIFY(!hotKeys.RegisterHotKey(200, kModControl, 0x14));
+        QVERIFY(!hotKeys.RegisterHotKey(200, kModControl, 0));
         // Nothing else is affected.
         QSignalSpy pressed(&hotKeys, &HotKeys::HotKeyPressed);
         QVERIFY(hotKeys.RegisterHotKey(201, kModControl, kF5));
@@ -137,32 +147,21 @@ private slots:
         QTRY_COMPARE(pressed.size(), 1);
     }
 
-    void oneCombinationServesOneId() {
-        XcbHotKeys hotKeys;
-        QVERIFY(hotKeys.RegisterHotKey(200, kModWindows, 'S'));
-        QVERIFY(!hotKeys.RegisterHotKey(201, kModWindows, 'S'));
-        // Registering an id again moves it to the new combination.
-        QVERIFY(hotKeys.RegisterHotKey(200, kModWindows, 'N'));
-        QVERIFY(hotKeys.RegisterHotKey(201, kModWindows, 'S'));
-        QSignalSpy pressed(&hotKeys, &HotKeys::HotKeyPressed);
-        Press("super+n");
-        Press("super+s");
-        QTRY_COMPARE(pressed.size(), 2);
-        QCOMPARE(pressed[0][0].toInt(), 200);
-        QCOMPARE(pressed[1][0].toInt(), 201);
-    }
-
-    void keysWithoutSymbolAreRefused() {
-        XcbHotKeys hotKeys;
-        QVERIFY(!hotKeys.RegisterHotKey(200, kModControl, 0x14));
-        QVERIFY(!hotKeys.RegisterHotKey(200, kModControl, 0));
-    }
-
-    void destroyingReleasesEveryCombination() {
+    void oneCombinationServesOneIdAndDestroyingReleasesAll() {
         {
             XcbHotKeys hotKeys;
-            QVERIFY(hotKeys.RegisterHotKey(200, kModControl | kModShift, kF5));
+            QVERIFY(hotKeys.RegisterHotKey(200, kModWindows, 'S'));
+            QVERIFY(!hotKeys.RegisterHotKey(201, kModWindows, 'S'));
+            // Registering an id again moves it to the new combination.
+            QVERIFY(hotKeys.RegisterHotKey(200, kModWindows, 'N'));
             QVERIFY(hotKeys.RegisterHotKey(201, kModWindows, 'S'));
+            QVERIFY(hotKeys.RegisterHotKey(202, kModControl | kModShift, kF5));
+            QSignalSpy pressed(&hotKeys, &HotKeys::HotKeyPressed);
+            Press("super+n");
+            Press("super+s");
+            QTRY_COMPARE(pressed.size(), 2);
+            QCOMPARE(pressed[0][0].toInt(), 200);
+            QCOMPARE(pressed[1][0].toInt(), 201);
         }
         OtherClient other;
         QVERIFY(other.Grab(XK_F5, XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_SHIFT));
@@ -179,9 +178,10 @@ private:
 // before it.
 int main(int argc, char** argv) {
     vesk::platform::test::XvfbServer server;
-    const bool haveServer = server.Start();
+    const QString display = server.Start();
+    const bool haveServer = !display.isEmpty();
     if (haveServer) {
-        qputenv("DISPLAY", server.Display().toLocal8Bit());
+        qputenv("DISPLAY", display.toLocal8Bit());
         qputenv("QT_QPA_PLATFORM", "xcb");
     }
     QGuiApplication app(argc, argv);
