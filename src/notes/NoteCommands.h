@@ -10,6 +10,7 @@ namespace NoteCommand {
 inline constexpr std::uint32_t kCrumple = 32772;
 inline constexpr std::uint32_t kShade = 32793;
 inline constexpr std::uint32_t kEdit = 32799;
+inline constexpr std::uint32_t kSetAlarm = 32824;
 inline constexpr std::uint32_t kUnshade = 9999;
 }  // namespace NoteCommand
 

@@ -1,0 +1,98 @@
+#include "notewnd/NoteGeometry.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace vesk {
+
+namespace {
+
+constexpr int kContentMargin = 6;
+constexpr int kMinTitleBarHeight = 20;
+constexpr int kTitleBarPadding = 10;
+// The size that the program gives a new note.
+constexpr std::int32_t kNewNoteSide = 200;
+constexpr qsizetype kLongestTitle = 20;
+constexpr qsizetype kShortTitleKept = 17;
+
+// Overlap test in 64 bits: stored coordinates can be anything.
+bool Overlaps(const Rect& note, const QRect& screen) {
+    const std::int64_t screenRight = std::int64_t{screen.x()} + screen.width();
+    const std::int64_t screenBottom = std::int64_t{screen.y()} + screen.height();
+    return note.left < screenRight && screen.x() < note.right && note.top < screenBottom &&
+           screen.y() < note.bottom;
+}
+
+// The start nearest to wanted at which length fits into [low, low + span).
+std::int64_t NearestInside(std::int64_t wanted, std::int64_t length, std::int64_t low,
+                           std::int64_t span) {
+    return std::max(low, std::min(wanted, low + span - length));
+}
+
+}  // namespace
+
+QRect ToQRect(const Rect& rect) {
+    return {QPoint(rect.left, rect.top), QPoint(WrapToInt32(std::int64_t{rect.right} - 1),
+                                                WrapToInt32(std::int64_t{rect.bottom} - 1))};
+}
+
+Rect ToRect(const QRect& rect) {
+    return {rect.left(), rect.top(), WrapToInt32(std::int64_t{rect.right()} + 1),
+            WrapToInt32(std::int64_t{rect.bottom()} + 1)};
+}
+
+int TitleBarHeightFor(int titleFontHeight) {
+    return std::max(kMinTitleBarHeight, titleFontHeight + kTitleBarPadding);
+}
+
+QRect NoteArea(QSize client, bool shadow) {
+    const int inset = shadow ? kShadowWidth : 0;
+    return {0, 0, client.width() - inset, client.height() - inset};
+}
+
+QRect ContentRect(QSize client, bool shadow, bool titleShown, int titleBarHeight) {
+    const QRect area = NoteArea(client, shadow);
+    const int top = titleShown ? titleBarHeight + kContentMargin : kContentMargin;
+    return {QPoint(kContentMargin, top),
+            QPoint(area.width() - kContentMargin - 1, area.height() - kContentMargin - 1)};
+}
+
+QRegion ShadowMask(QSize client) {
+    const int w = client.width();
+    const int h = client.height();
+    return QRegion(0, 0, w, h)
+        .subtracted(QRegion(w - kShadowWidth, 0, kShadowWidth, kShadowWidth))
+        .subtracted(QRegion(0, h - kShadowWidth, kShadowWidth, kShadowWidth));
+}
+
+QRect ShadedRect(const QRect& window, int titleBarHeight, bool shadow) {
+    return {window.topLeft(), QSize(window.width(), titleBarHeight + (shadow ? kShadowWidth : 0))};
+}
+
+Rect PlaceOnScreen(const Rect& note, const QList<QRect>& screens, const QRect& available) {
+    Rect placed = note;
+    if (note.Width() <= 0 || note.Height() <= 0) {
+        placed.right = WrapToInt32(std::int64_t{note.left} + kNewNoteSide);
+        placed.bottom = WrapToInt32(std::int64_t{note.top} + kNewNoteSide);
+    }
+    const bool seen = std::any_of(screens.begin(), screens.end(),
+                                  [&](const QRect& screen) { return Overlaps(placed, screen); });
+    if (seen || screens.isEmpty()) {
+        return placed;
+    }
+    const std::int64_t width = placed.Width();
+    const std::int64_t height = placed.Height();
+    const std::int64_t left = NearestInside(placed.left, width, available.x(), available.width());
+    const std::int64_t top = NearestInside(placed.top, height, available.y(), available.height());
+    return {WrapToInt32(left), WrapToInt32(top), WrapToInt32(left + width),
+            WrapToInt32(top + height)};
+}
+
+QString ShortTitle(const QString& title) {
+    if (title.size() <= kLongestTitle) {
+        return title;
+    }
+    return title.left(kShortTitleKept) + QStringLiteral("...");
+}
+
+}  // namespace vesk

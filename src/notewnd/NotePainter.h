@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QRect>
+
+class QPainter;
+
+namespace vesk {
+
+class FontData;
+class NoteData;
+
+// What the drawing of a note's background depends on besides its record.
+struct NotePaintInput {
+    const NoteData& note;
+    const FontData& titleFont;
+    // The client area less the shadow.
+    QRect area;
+    int titleBarHeight = 0;
+    bool titleBarShown = false;
+    bool editing = false;
+    // The content rectangle as if the title bar were shown, framed while
+    // editing.
+    QRect contentFrame;
+    bool shadow = false;
+};
+
+// Everything of a note that is not its kind's content, back to front: the
+// gradient body, the darker title strip, the alarm clock, the title, the
+// frames of the editors and the shadow. The kinds draw over it.
+void PaintNoteBackground(QPainter& painter, const NotePaintInput& input);
+
+}  // namespace vesk

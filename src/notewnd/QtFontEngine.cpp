@@ -1,0 +1,65 @@
+#include "notewnd/QtFontEngine.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+#include <utility>
+
+namespace vesk {
+
+namespace {
+
+// Sizes read from files can be anything; beyond this a glyph is larger than
+// any screen and only costs memory to render.
+constexpr double kLargestPointSize = 1000.0;
+
+}  // namespace
+
+QtDrawingFonts::QtDrawingFonts(QString family, double pointSize, bool bold, bool italics)
+    : family_(std::move(family)), pointSize_(pointSize), bold_(bold), italics_(italics) {
+    lineHeight_ = static_cast<int>(QFontMetricsF(MakeFont(false)).lineSpacing());
+}
+
+QFont QtDrawingFonts::MakeFont(bool underline) const {
+    QFont font;
+    if (family_.isEmpty()) {
+        font.setStyleHint(QFont::SansSerif);
+        font.setFamilies({QStringLiteral("sans-serif")});
+    } else {
+        font.setFamilies({family_});
+    }
+    if (pointSize_ > 0.0) {
+        font.setPointSizeF(pointSize_);
+    }
+    font.setWeight(bold_ ? QFont::Bold : QFont::Normal);
+    font.setItalic(italics_);
+    font.setUnderline(underline);
+    return font;
+}
+
+const QtDrawingFonts* QtDrawingFonts::Of(const FontData& font) {
+    return dynamic_cast<const QtDrawingFonts*>(font.GetDrawingFonts());
+}
+
+std::unique_ptr<DrawingFonts> QtFontEngine::MakeFonts(const FontData& font, bool) {
+    if (QGuiApplication::instance() == nullptr) {
+        return nullptr;
+    }
+    const QString face = QString::fromStdU16String(font.GetFace());
+    // An unknown face takes the generic sans-serif family rather than
+    // whatever the font matcher would pick.
+    QString family = QFontDatabase::hasFamily(face) ? face : QString();
+    // A size of 0 or less keeps the application's default size.
+    const double size = std::min(static_cast<double>(font.GetSize()), kLargestPointSize);
+    return std::make_unique<QtDrawingFonts>(std::move(family), size, font.GetBold(),
+                                            font.GetItalics());
+}
+
+double QtFontEngine::GetScreenResolution() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->logicalDotsPerInchY() : 0.0;
+}
+
+}  // namespace vesk

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <memory>
+
+#include "settings/FontData.h"
+#include "settings/FontEngine.h"
+
+namespace vesk {
+
+// A font record's plain font and its underlined link font. Only the
+// description is kept and a QFont is made per use: a QFont that has been
+// measured holds Qt's font engines, and records that outlive the application
+// object (statics, settings torn down late) must not.
+class QtDrawingFonts : public DrawingFonts {
+public:
+    QtDrawingFonts(QString family, double pointSize, bool bold, bool italics);
+
+    int GetHeight() const override { return lineHeight_; }
+    QFont GetPlainFont() const { return MakeFont(false); }
+    QFont GetLinkFont() const { return MakeFont(true); }
+
+    // The record's Qt fonts; none when it holds no drawing fonts of this
+    // engine.
+    static const QtDrawingFonts* Of(const FontData& font);
+
+private:
+    QFont MakeFont(bool underline) const;
+
+    QString family_;
+    double pointSize_;
+    bool bold_;
+    bool italics_;
+    int lineHeight_;
+};
+
+// Makes drawing fonts with Qt at the screen's resolution. Qt has a single
+// text engine, so a record asking for the older kind of font gets the same.
+class QtFontEngine : public FontEngine {
+public:
+    std::unique_ptr<DrawingFonts> MakeFonts(const FontData& font, bool preferGdiPlus) override;
+    double GetScreenResolution() const override;
+};
+
+}  // namespace vesk

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "notes/MessageNoteData.h"
+#include "notewnd/NoteHost.h"
+#include "settings/SettingsData.h"
+
+namespace vesk::test {
+
+// Serves note windows in tests and records what they asked for.
+class FakeNoteHost : public NoteHost {
+public:
+    SettingsData settings;
+    int changes = 0;
+    QList<std::array<std::int64_t, 3>> moves;
+    QStringList faces;
+
+    SettingsData& GetSettings() override { return settings; }
+    void MarkChanged() override { ++changes; }
+    void NoteMoved(NoteId id, std::int32_t from, std::int32_t to) override {
+        moves.append({id, from, to});
+    }
+    // The window tests raise no alarms and archive nothing.
+    void ScheduleAlarm(NoteWindow&) override {}
+    void UnscheduleAlarm(NoteId) override {}
+    bool ArchiveNote(NoteId) override { return false; }
+    void RegisterFontFace(const std::u16string& face) override {
+        faces.append(QString::fromStdU16String(face));
+    }
+};
+
+// A message note at the rectangle, green fading to dark green with a white
+// title, as new notes look with the built-in theme.
+inline std::unique_ptr<NoteData> MakeNote(const Rect& rect, std::u16string title = u"Shopping") {
+    auto note = std::make_unique<MessageNoteData>();
+    note->SetRect(rect);
+    note->SetStyle(StyleData::Fallback());
+    note->SetTitle(std::move(title));
+    return note;
+}
+
+}  // namespace vesk::test

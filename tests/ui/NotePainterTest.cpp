@@ -1,0 +1,164 @@
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+#include "FakeNoteHost.h"
+#include "UiTestRegistry.h"
+#include "notewnd/NoteGeometry.h"
+#include "notewnd/NotePainter.h"
+#include "notewnd/QtFontEngine.h"
+
+namespace vesk::test {
+namespace {
+
+constexpr QSize kClient(102, 82);
+
+bool Near(QRgb pixel, int r, int g, int b, int tolerance = 6) {
+    return std::abs(qRed(pixel) - r) <= tolerance && std::abs(qGreen(pixel) - g) <= tolerance &&
+           std::abs(qBlue(pixel) - b) <= tolerance;
+}
+
+// The bounds of the pixels in the white title colour inside the region; null
+// when there are none.
+QRect WhiteBounds(const QImage& image, const QRect& region) {
+    QRect bounds;
+    for (int y = region.top(); y <= region.bottom(); ++y) {
+        for (int x = region.left(); x <= region.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qRed(pixel) > 200 && qGreen(pixel) > 200 && qBlue(pixel) > 200) {
+                bounds |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return bounds;
+}
+
+class NotePainterTest : public QObject {
+    Q_OBJECT
+
+    QtFontEngine engine_;
+    FontData titleFont_{u"DejaVu Sans", 10, false, false};
+
+    int TitleBarHeight() const { return TitleBarHeightFor(titleFont_.GetHeight()); }
+
+    QImage Paint(const NoteData& note, bool editing = false, bool shadow = true) const {
+        QImage image(kClient, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        const int titleBar = TitleBarHeight();
+        PaintNoteBackground(painter, {.note = note,
+                                      .titleFont = titleFont_,
+                                      .area = NoteArea(kClient, shadow),
+                                      .titleBarHeight = titleBar,
+                                      .titleBarShown = note.GetShowTitle(),
+                                      .editing = editing,
+                                      .contentFrame = ContentRect(kClient, shadow, true, titleBar),
+                                      .shadow = shadow});
+        return image;
+    }
+
+private slots:
+    void initTestCase() {
+        RegisterFontEngine(&engine_);
+        QVERIFY(titleFont_.MakeUsable());
+    }
+    void cleanupTestCase() { RegisterFontEngine(nullptr); }
+
+    void bodyFadesFromTheFirstColourToTheSecond() {
+        auto note = MakeNote({}, u"");
+        note->SetShowTitle(false);
+        note->GetStyle().SetColors(RGB(255, 0, 0), RGB(0, 0, 255), 0, RGB(255, 255, 255));
+        const QImage image = Paint(*note);
+        QVERIFY(Near(image.pixel(50, 0), 255, 0, 0));
+        QVERIFY(Near(image.pixel(50, 79), 0, 0, 255));
+        QVERIFY(Near(image.pixel(50, 40), 128, 0, 128, 10));
+    }
+
+    void titleStripDarkensTowardsItsLowerEdge() {
+        auto note = MakeNote({}, u"");
+        note->GetStyle().SetColors(RGB(255, 255, 0), RGB(255, 255, 0), 0, 0);
+        note->SetShowTitle(false);
+        const QImage plain = Paint(*note);
+        note->SetShowTitle(true);
+        const QImage titled = Paint(*note);
+        const int bottom = TitleBarHeight() - 1;
+        QVERIFY(qRed(titled.pixel(50, bottom)) <= qRed(plain.pixel(50, bottom)) - 10);
+        QVERIFY(qRed(titled.pixel(50, 0)) >= qRed(plain.pixel(50, 0)) - 1);
+        QCOMPARE(titled.pixel(50, bottom + 1), plain.pixel(50, bottom + 1));
+    }
+
+    void alarmClockShowsOnlyWithAnAlarm() {
+        auto note = MakeNote({}, u"");
+        const QRect corner(0, 0, TitleBarHeight(), TitleBarHeight());
+        const QImage without = Paint(*note);
+        QVERIFY(WhiteBounds(without, corner).isNull());
+        note->EnableAlarm(true);
+        const QImage image = Paint(*note);
+        // A clock whose hands point at twelve and three from its centre.
+        const int h = TitleBarHeight() / 2;
+        const int o = h - h / 2;
+        QCOMPARE(WhiteBounds(image, corner), QRect(o - 1, o - 1, h + 2, h + 2));
+        QVERIFY(qRed(image.pixel(o + h / 2, o + 2)) > qRed(without.pixel(o + h / 2, o + 2)) + 40);
+        const QPoint threeOClock(o + h / 2 + 3, o + h / 2 + 1);
+        QVERIFY(qRed(image.pixel(threeOClock)) > qRed(without.pixel(threeOClock)) + 40);
+    }
+
+    void titleIsCentredOnlyWithTheTitleBarOrShaded() {
+        auto note = MakeNote({}, u"Hi");
+        const QRect titleBar(0, 0, kClient.width(), TitleBarHeight());
+        const QRect title = WhiteBounds(Paint(*note), titleBar);
+        QVERIFY(title.left() > 30);
+        QVERIFY(std::abs(title.center().x() - 50) <= 3);
+        note->SetShowTitle(false);
+        QVERIFY(WhiteBounds(Paint(*note), titleBar).isNull());
+        note->SetShaded(true);
+        QCOMPARE(WhiteBounds(Paint(*note), titleBar), title);
+    }
+
+    void longTitleStartsAfterTheAlarmClock() {
+        auto note = MakeNote({}, u"Monday morning meeting notes");
+        const int titleBar = TitleBarHeight();
+        // Without an alarm it is centred and runs past both sides.
+        QVERIFY(!WhiteBounds(Paint(*note), QRect(0, 0, 4, titleBar)).isNull());
+        note->EnableAlarm(true);
+        const QImage image = Paint(*note);
+        const int h = titleBar / 2;
+        const int clockRight = h - h / 2 + h + 1;
+        QVERIFY(WhiteBounds(image, QRect(clockRight + 1, 0, titleBar - clockRight - 2, titleBar))
+                    .isNull());
+        QVERIFY(!WhiteBounds(image, QRect(titleBar, 0, 8, titleBar)).isNull());
+    }
+
+    void editingFramesTheEditorsInsteadOfTheTitle() {
+        auto note = MakeNote({}, u"Hi");
+        const int titleBar = TitleBarHeight();
+        const QImage image = Paint(*note, true);
+        QVERIFY(WhiteBounds(image, QRect(0, 0, kClient.width(), titleBar)).isNull());
+        // The title edit's frame at x 5, the content's at x 6 below it.
+        QVERIFY(Near(image.pixel(5, titleBar / 2), 0, 0, 0));
+        QVERIFY(Near(image.pixel(6, titleBar + 20), 0, 0, 0));
+        QVERIFY(!Near(Paint(*note).pixel(6, titleBar + 20), 0, 0, 0, 30));
+    }
+
+    void shadowRunsAlongTheRightAndBottomEdges() {
+        auto note = MakeNote({});
+        const QImage image = Paint(*note);
+        for (const QPoint dark :
+             {QPoint(100, 2), QPoint(101, 50), QPoint(101, 81), QPoint(2, 80), QPoint(60, 81)}) {
+            QCOMPARE(image.pixel(dark), qRgb(0, 0, 0));
+        }
+        // Its outer ends stay clear: it is cast from 2 pixels down and right.
+        for (const QPoint clear : {QPoint(100, 1), QPoint(101, 0), QPoint(1, 80), QPoint(0, 81)}) {
+            QCOMPARE(qAlpha(image.pixel(clear)), 0);
+        }
+        const QImage flat = Paint(*note, false, false);
+        QVERIFY(!Near(flat.pixel(101, 50), 0, 0, 0, 30));
+    }
+};
+
+const RegisterUiTest<NotePainterTest> registered;
+
+}  // namespace
+}  // namespace vesk::test
+
+#include "NotePainterTest.moc"

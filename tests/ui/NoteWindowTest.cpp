@@ -1,0 +1,328 @@
+#include <QApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QTest>
+#include <algorithm>
+#include <array>
+#include <memory>
+
+#include "FakeNoteHost.h"
+#include "UiTestRegistry.h"
+#include "notes/NoteCommands.h"
+#include "notes/NoteFactory.h"
+#include "notewnd/CVeskNoteWnd.h"
+#include "notewnd/NoteGeometry.h"
+#include "notewnd/QtFontEngine.h"
+#include "notewnd/QtNoteWindowFactory.h"
+
+namespace vesk::test {
+namespace {
+
+void SendMouse(QWidget& window, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(at), QPointF(window.mapToGlobal(at)), button, buttons,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&window, &event);
+}
+
+// Presses at from, drags to to (client coordinates of the window as it was
+// when the drag began) and lets go there.
+void Drag(QWidget& window, QPoint from, QPoint to) {
+    const QPoint origin = window.pos();
+    SendMouse(window, QEvent::MouseButtonPress, from, Qt::LeftButton);
+    SendMouse(window, QEvent::MouseMove, to, Qt::LeftButton);
+    SendMouse(window, QEvent::MouseButtonRelease, to + origin - window.pos(), Qt::NoButton);
+}
+
+// Positions the window was moved to.
+class MoveRecorder : public QObject {
+public:
+    QList<int> lefts;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Move) {
+            lefts.append(static_cast<QMoveEvent*>(event)->pos().x());
+        }
+        return false;
+    }
+};
+
+class NoteWindowTest : public QObject {
+    Q_OBJECT
+
+    QtFontEngine engine_;
+    FakeNoteHost host_;
+    std::unique_ptr<CVeskNoteWnd> window_;
+
+    CVeskNoteWnd& Create(std::unique_ptr<NoteData> note) {
+        window_ = std::make_unique<CVeskNoteWnd>(7, std::move(note), host_);
+        window_->CreateNoteWindow();
+        return *window_;
+    }
+    CVeskNoteWnd& Create(const Rect& rect) { return Create(MakeNote(rect)); }
+    int TitleBar() const { return CVeskNoteWnd::GetTitleBarHeight(); }
+
+private slots:
+    void initTestCase() {
+        RegisterFontEngine(&engine_);
+        CVeskNoteWnd::SetTitleFont(FontData(u"DejaVu Sans", 10, true, false));
+        CVeskNoteWnd::SetDefaultContentFont(FontData(u"DejaVu Sans", 12, false, false));
+    }
+    void cleanupTestCase() { RegisterFontEngine(nullptr); }
+    void init() { host_ = {}; }
+    void cleanup() { window_.reset(); }
+
+    void titleBarFollowsTheTitleFont() {
+        const int small = TitleBar();
+        QCOMPARE(small, std::max(20, CVeskNoteWnd::GetTitleFont().GetHeight() + 10));
+        QVERIFY(CVeskNoteWnd::GetTitleFont().GetHeight() > 0);
+        CVeskNoteWnd::SetTitleFont(FontData(u"DejaVu Sans", 30, false, false));
+        QVERIFY(TitleBar() > small);
+        CVeskNoteWnd::SetTitleFont(FontData(u"DejaVu Sans", 10, true, false));
+    }
+
+    void createsAFramelessToolWindowAtTheRecordsPlace() {
+        auto note = MakeNote({100, 100, 300, 250});
+        note->SetAlpha(128);
+        CVeskNoteWnd& window = Create(std::move(note));
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.geometry(), QRect(100, 100, 200, 150));
+        QCOMPARE(window.windowOpacity(), 128 / 255.0);
+        QVERIFY(window.windowFlags().testFlag(Qt::Tool));
+        QVERIFY(window.windowFlags().testFlag(Qt::FramelessWindowHint));
+        QVERIFY(!window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(window.windowTitle(), QStringLiteral("vesknote"));
+        // The shadow's outer ends are not part of the window.
+        QVERIFY(!window.mask().contains(QPoint(199, 0)));
+        QVERIFY(!window.mask().contains(QPoint(0, 149)));
+        QVERIFY(window.mask().contains(QPoint(199, 149)));
+        QCOMPARE(host_.changes, 0);
+        QVERIFY(host_.faces.isEmpty());
+    }
+
+    void creationFollowsStateFontAndStayOnTop() {
+        auto note = MakeNote({10, 10, 210, 210});
+        note->SetState(NoteData::kStateHidden);
+        note->SetStayOnTop(1);
+        note->SetFont(FontData(u"DejaVu Serif", 14, false, false));
+        CVeskNoteWnd& window = Create(std::move(note));
+        QVERIFY(!window.isVisible());
+        QVERIFY(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(host_.faces, QStringList{"DejaVu Serif"});
+        QCOMPARE(&window.GetEffectiveFont(), &window.GetNoteData().GetFont());
+        window.GetNoteData().SetFont(FontData());
+        QCOMPARE(&window.GetEffectiveFont(), &CVeskNoteWnd::GetDefaultContentFont());
+    }
+
+    void noteOffEveryScreenComesBackAtItsSize() {
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        CVeskNoteWnd& lost = Create({5000, 4000, 5200, 4150});
+        QCOMPARE(lost.geometry(),
+                 QRect(available.right() + 1 - 200, available.bottom() + 1 - 150, 200, 150));
+        QCOMPARE(ToQRect(lost.GetNoteData().GetRect()), lost.geometry());
+        QCOMPARE(host_.changes, 1);
+
+        host_ = {};
+        const Rect partly{available.right() - 50, 20, available.right() + 150, 170};
+        CVeskNoteWnd& seen = Create(partly);
+        QCOMPARE(seen.GetNoteData().GetRect(), partly);
+        QCOMPARE(host_.changes, 0);
+    }
+
+    void draggingAnEdgeSizesTheNoteAndTheRecord() {
+        CVeskNoteWnd& window = Create({100, 100, 300, 250});
+        SendMouse(window, QEvent::MouseMove, QPoint(195, 145), Qt::NoButton);
+        QCOMPARE(window.cursor().shape(), Qt::SizeFDiagCursor);
+        Drag(window, QPoint(195, 145), QPoint(215, 165));
+        QCOMPARE(window.geometry(), QRect(100, 100, 220, 170));
+        QCOMPARE(window.GetNoteData().GetRect(), (Rect{100, 100, 320, 270}));
+        QVERIFY(host_.changes > 0);
+        SendMouse(window, QEvent::MouseMove, QPoint(100, 60), Qt::NoButton);
+        QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
+
+        // The top-left corner goes to the pointer; bottom and right stay.
+        Drag(window, QPoint(2, 2), QPoint(-10, -20));
+        QCOMPARE(window.GetNoteData().GetRect(), (Rect{90, 80, 320, 270}));
+
+        Drag(window, QPoint(225, 185), QPoint(-400, -400));
+        QCOMPARE(window.size(), QSize(50, 50));
+    }
+
+    void draggingInsideMovesTheNoteAndTheRecord() {
+        CVeskNoteWnd& window = Create({100, 100, 300, 250});
+        Drag(window, QPoint(100, 60), QPoint(150, 90));
+        QCOMPARE(window.pos(), QPoint(150, 130));
+        QCOMPARE(window.GetNoteData().GetRect(), (Rect{150, 130, 350, 280}));
+        const int changes = host_.changes;
+        QVERIFY(changes > 0);
+        // Released: moving the mouse moves nothing.
+        SendMouse(window, QEvent::MouseMove, QPoint(10, 10), Qt::NoButton);
+        QCOMPARE(window.pos(), QPoint(150, 130));
+        QCOMPARE(host_.changes, changes);
+    }
+
+    void shadingRollsTheNoteUpToItsTitleBar() {
+        CVeskNoteWnd& window = Create({100, 100, 300, 400});
+        window.SendCommand(NoteCommand::kShade);
+        QVERIFY(window.GetNoteData().IsShaded());
+        QCOMPARE(window.geometry(), QRect(100, 100, 200, TitleBar() + 2));
+        QCOMPARE(window.GetNoteData().GetRect(), (Rect{100, 100, 300, 400}));
+        QCOMPARE(host_.changes, 1);
+
+        // A shaded note is dragged from its corners too, and keeps its size.
+        Drag(window, QPoint(195, TitleBar() - 2), QPoint(215, TitleBar() + 18));
+        QCOMPARE(window.geometry(), QRect(120, 120, 200, TitleBar() + 2));
+        QCOMPARE(window.GetNoteData().GetRect(), (Rect{120, 120, 320, 420}));
+
+        // Without the shadow it is exactly the title bar high.
+        host_.settings.SetNoteShadow(false);
+        window.ApplySettings();
+        QCOMPARE(window.height(), TitleBar());
+        QVERIFY(window.mask().isEmpty());
+
+        window.SendCommand(NoteCommand::kUnshade);
+        QVERIFY(!window.GetNoteData().IsShaded());
+        QCOMPARE(window.geometry(), QRect(120, 120, 200, 300));
+    }
+
+    void shadedRecordsOpenShadedWithoutChange() {
+        auto note = MakeNote({100, 100, 300, 400});
+        note->SetShaded(true);
+        CVeskNoteWnd& window = Create(std::move(note));
+        QCOMPARE(window.geometry(), QRect(100, 100, 200, TitleBar() + 2));
+        QCOMPARE(window.GetNoteData().GetRect(), (Rect{100, 100, 300, 400}));
+        QCOMPARE(host_.changes, 0);
+    }
+
+    void doubleClickOnTheTitleBarShadesWithoutQuickButtons() {
+        CVeskNoteWnd& window = Create({100, 100, 300, 400});
+        SendMouse(window, QEvent::MouseButtonDblClick, QPoint(100, 5), Qt::LeftButton);
+        QVERIFY(!window.GetNoteData().IsShaded());
+        host_.settings.SetShowQAButtons(false);
+        SendMouse(window, QEvent::MouseButtonDblClick, QPoint(100, TitleBar() + 5), Qt::LeftButton);
+        QVERIFY(!window.GetNoteData().IsShaded());
+        SendMouse(window, QEvent::MouseButtonDblClick, QPoint(100, 5), Qt::LeftButton);
+        QVERIFY(window.GetNoteData().IsShaded());
+        SendMouse(window, QEvent::MouseButtonDblClick, QPoint(100, 5), Qt::LeftButton);
+        QVERIFY(!window.GetNoteData().IsShaded());
+        QCOMPARE(window.height(), 300);
+    }
+
+    void showingAndHidingKeepTheStateAndTellTheNotebook() {
+        auto note = MakeNote({100, 100, 300, 250});
+        note->SetState(NoteData::kStateWastebasket);
+        CVeskNoteWnd& window = Create(std::move(note));
+        QVERIFY(!window.isVisible());
+        window.SetVisible(true);
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.GetNoteData().GetState(), NoteData::kStateShown);
+        QCOMPARE(host_.moves.size(), 1);
+        QCOMPARE(host_.moves[0], (std::array<std::int64_t, 3>{7, 2, 0}));
+        window.SetVisible(false);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(window.GetNoteData().GetState(), NoteData::kStateHidden);
+        window.BringToAttention();
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.GetNoteData().GetState(), NoteData::kStateShown);
+        QCOMPARE(host_.moves.size(), 1);
+        QCOMPARE(host_.changes, 0);
+    }
+
+    void alphaIsClampedAndSolidWhileActive() {
+        host_.settings.SetSolidOnSelect(false);
+        CVeskNoteWnd& window = Create({100, 100, 300, 250});
+        window.SetAlpha(5);
+        QCOMPARE(window.GetNoteData().GetAlpha(), std::uint8_t{10});
+        QCOMPARE(window.windowOpacity(), 10 / 255.0);
+        window.SetAlpha(300);
+        QCOMPARE(window.GetNoteData().GetAlpha(), std::uint8_t{255});
+        window.SetAlpha(100);
+        window.SetAlphaActive(false);
+        QCOMPARE(window.windowOpacity(), 1.0);
+        window.SetAlphaActive(true);
+        QCOMPARE(window.windowOpacity(), 100 / 255.0);
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(window.windowOpacity(), 100 / 255.0);
+
+        // Solid on select: opaque while active; a new alpha waits until the
+        // note is left.
+        host_.settings.SetSolidOnSelect(true);
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(window.windowOpacity(), 1.0);
+        window.SetAlpha(60);
+        QCOMPARE(window.GetNoteData().GetAlpha(), std::uint8_t{60});
+        QCOMPARE(window.windowOpacity(), 1.0);
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QCOMPARE(window.windowOpacity(), 60 / 255.0);
+    }
+
+    void contentLeavesRoomForTheTitleBarWhenAsked() {
+        auto note = MakeNote({100, 100, 302, 252});
+        note->SetShowTitle(false);
+        CVeskNoteWnd& window = Create(std::move(note));
+        QCOMPARE(window.GetContentRect(false), QRect(QPoint(6, 6), QPoint(193, 143)));
+        QCOMPARE(window.GetContentRect(true).top(), TitleBar() + 6);
+    }
+
+    void paintsTheNoteWithItsShadow() {
+        CVeskNoteWnd& window = Create({100, 100, 300, 250});
+        window.GetNoteData().GetStyle().SetColors(RGB(255, 0, 0), RGB(0, 0, 255), 0, 0);
+        QImage image(window.size(), QImage::Format_ARGB32);
+        window.render(&image);
+        QVERIFY(std::abs(qRed(image.pixel(100, 0)) - 255) <= 6);
+        QVERIFY(std::abs(qBlue(image.pixel(100, 147)) - 255) <= 6);
+        QCOMPARE(image.pixel(199, 100), qRgb(0, 0, 0));
+        QCOMPARE(image.pixel(100, 149), qRgb(0, 0, 0));
+    }
+
+    void shakingLeavesTheRecordAndAClickStopsIt() {
+        auto note = MakeNote({100, 100, 300, 250});
+        note->EnableAlarm(true);
+        CVeskNoteWnd& window = Create(std::move(note));
+        MoveRecorder moves;
+        window.installEventFilter(&moves);
+        window.SetShake(true, 0, 10);
+        QTRY_VERIFY(moves.lefts.contains(90) && moves.lefts.contains(110));
+        QCOMPARE(*std::min_element(moves.lefts.begin(), moves.lefts.end()), 90);
+        QCOMPARE(*std::max_element(moves.lefts.begin(), moves.lefts.end()), 110);
+        QCOMPARE(window.GetNoteData().GetRect(), (Rect{100, 100, 300, 250}));
+        QCOMPARE(host_.changes, 0);
+
+        SendMouse(window, QEvent::MouseButtonPress, QPoint(100, 60), Qt::LeftButton);
+        SendMouse(window, QEvent::MouseButtonRelease, QPoint(100, 60), Qt::NoButton);
+        QCOMPARE(window.pos(), QPoint(100, 100));
+        QVERIFY(window.GetNoteData().GetAlarm() == nullptr);
+        QCOMPARE(host_.changes, 1);
+        moves.lefts.clear();
+        QCoreApplication::processEvents();
+        QVERIFY(moves.lefts.isEmpty());
+    }
+
+    void factoryMakesANoteWindowForEveryKind() {
+        QtNoteWindowFactory factory(host_);
+        QCOMPARE(factory.TitleBarHeight(), TitleBar());
+        for (const std::int32_t kind :
+             {NoteData::kMessage, NoteData::kScribble, NoteData::kChecklist, NoteData::kPicture}) {
+            std::unique_ptr<NoteWindow> made =
+                factory.MakeNoteWindow(3, CreateNoteDataByKind(kind));
+            auto* window = dynamic_cast<CVeskNoteWnd*>(made.get());
+            QVERIFY(window != nullptr);
+            QCOMPARE(window->GetNoteId(), NoteId{3});
+            QCOMPARE(window->GetNoteData().GetKind(), kind);
+        }
+        QVERIFY(factory.MakeNoteWindow(4, nullptr) == nullptr);
+    }
+};
+
+const RegisterUiTest<NoteWindowTest> registered;
+
+}  // namespace
+}  // namespace vesk::test
+
+#include "NoteWindowTest.moc"
