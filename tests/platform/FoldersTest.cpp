@@ -49,13 +49,13 @@ private slots:
     }
 
     void installationFilesLieBesideTheExecutableOrInSharedData() {
-        const QString exe = dir_.path() + "/build/src";
-        MakeFile(exe + "/default/settings.xml");
-        const XdgFolders build(exe);
-        QCOMPARE(build.InstallationFolder(), exe + "/");
-        QCOMPARE(build.DefaultSettingsFile(), exe + "/default/settings.xml");
-        QCOMPARE(build.DefaultNotesFile(), exe + "/default/notes.xml");
-        QCOMPARE(build.HelpFile(), exe + "/help/howtouse.html");
+        const QString tree = dir_.path() + "/build/src";
+        MakeFile(tree + "/default/settings.xml");
+        const XdgFolders build(tree);
+        QCOMPARE(build.InstallationFolder(), tree + "/");
+        QCOMPARE(build.DefaultSettingsFile(), tree + "/default/settings.xml");
+        QCOMPARE(build.DefaultNotesFile(), tree + "/default/notes.xml");
+        QCOMPARE(build.HelpFile(), tree + "/help/howtouse.html");
 
         const QString bin = dir_.path() + "/usr/bin";
         const QString share = QDir::cleanPath(bin + "/" + VESK_DATA_FROM_BIN) + "/";
@@ -65,21 +65,16 @@ private slots:
         const XdgFolders installed(bin + "/");
         QCOMPARE(installed.InstallationFolder(), share);
         QCOMPARE(installed.HelpFile(), share + "help/howtouse.html");
-    }
 
-    void currentDirectoryIsNeverLookedAt() {
+        // Never the current directory: neither installed files as seen from
+        // it nor build tree files in it.
         const QString exe = dir_.path() + "/program";
         QDir().mkpath(exe);
-        // Installed files as seen from the current directory, and build tree
-        // files in it.
-        const QString elsewhere = dir_.path() + "/elsewhere/bin";
-        MakeFile(elsewhere + "/default/settings.xml");
-        MakeFile(QDir::cleanPath(elsewhere + "/" + VESK_DATA_FROM_BIN) + "/default/settings.xml");
         const QString before = QDir::currentPath();
-        QDir::setCurrent(elsewhere);
-        const XdgFolders folders(exe);
+        QDir::setCurrent(bin);
+        const XdgFolders elsewhere(exe);
         QDir::setCurrent(before);
-        QCOMPARE(folders.InstallationFolder(), exe + "/");
+        QCOMPARE(elsewhere.InstallationFolder(), exe + "/");
     }
 
     void buildCopiesInstallationFilesBesideTheProgram() {

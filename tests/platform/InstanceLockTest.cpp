@@ -11,40 +11,34 @@ namespace vesk::platform::test {
 
 int HoldLock(const char* path) {
     FileInstanceLock lock(QString::fromLocal8Bit(path));
-    if (!lock.Acquire()) {
-        std::puts("refused");
-        return 1;
-    }
-    std::puts("held");
+    const bool held = lock.Acquire();
+    std::puts(held ? "held" : "refused");
     std::fflush(stdout);
-    while (std::getchar() != EOF) {
+    while (held && std::getchar() != EOF) {
     }
-    return 0;
+    return held ? 0 : 1;
 }
 
 namespace {
 
 // Another instance: this test program holding the lock in a process of its own.
-class OtherInstance {
+class OtherInstance : public QProcess {
 public:
     explicit OtherInstance(const QString& lockPath) {
-        process_.start(QCoreApplication::applicationFilePath(),
-                       {QString::fromLatin1(kHoldLockOption), lockPath});
+        start(QCoreApplication::applicationFilePath(),
+              {QString::fromLatin1(kHoldLockOption), lockPath});
     }
-    ~OtherInstance() { Quit(); }
+    ~OtherInstance() override { Quit(); }
 
     // "held" or "refused".
     QByteArray Answer() {
-        process_.waitForReadyRead();
-        return process_.readLine().trimmed();
+        waitForReadyRead();
+        return readLine().trimmed();
     }
     void Quit() {
-        process_.closeWriteChannel();
-        process_.waitForFinished();
+        closeWriteChannel();
+        waitForFinished();
     }
-
-private:
-    QProcess process_;
 };
 
 }  // namespace

@@ -36,8 +36,8 @@ public:
         for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) Put(it->first, it->second);
     }
     void Set(const char* name, std::optional<QByteArray> value) {
-        saved_.emplace_back(name, qEnvironmentVariableIsSet(name) ? qgetenv(name)
-                                                                  : std::optional<QByteArray>());
+        saved_.emplace_back(
+            name, qEnvironmentVariableIsSet(name) ? qgetenv(name) : std::optional<QByteArray>());
         Put(name, value);
     }
 

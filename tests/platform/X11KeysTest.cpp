@@ -4,7 +4,6 @@
 #define XK_LATIN1
 #include <X11/keysymdef.h>
 
-#include <QSignalSpy>
 #include <QTest>
 #include <utility>
 
@@ -36,16 +35,13 @@ private slots:
             {0xDB, XK_bracketleft}, {0xDC, XK_backslash}, {0xDD, XK_bracketright},
             {0xDE, XK_apostrophe},  {0xE2, XK_less},
         };
-        for (const auto& [virtualKey, keysym] : named) {
-            QVERIFY2(KeysymForVirtualKey(virtualKey) == keysym,
-                     qPrintable(QString::number(virtualKey, 16)));
-        }
+        for (const auto& [virtualKey, keysym] : named)
+            QCOMPARE(KeysymForVirtualKey(virtualKey), keysym);
         // Mouse buttons, modifiers, lock keys and unassigned codes cannot be
         // hot keys.
         for (const unsigned virtualKey :
              {0x00, 0x01, 0x10, 0x11, 0x12, 0x14, 0x3A, 0x40, 0x5B, 0x88, 0x90, 0x141}) {
-            QVERIFY2(KeysymForVirtualKey(virtualKey) == 0,
-                     qPrintable(QString::number(virtualKey, 16)));
+            QCOMPARE(KeysymForVirtualKey(virtualKey), 0u);
         }
     }
 
@@ -68,10 +64,8 @@ private slots:
     void withoutX11NoHotKeyRegisters() {
         QCOMPARE(QGuiApplication::platformName(), "offscreen");
         XcbHotKeys hotKeys;
-        QSignalSpy pressed(&hotKeys, &HotKeys::HotKeyPressed);
         QVERIFY(!hotKeys.RegisterHotKey(200, kModWindows, 'S'));
         QVERIFY(!hotKeys.UnregisterHotKey(200));
-        QVERIFY(pressed.isEmpty());
     }
 };
 

@@ -49,33 +49,6 @@ private:
     xcb_connection_t* connection_;
 };
 
-// A private virtual X server for one test run, on a free display number that
-// the server picks itself and reports once it accepts connections.
-class XvfbServer {
-public:
-    ~XvfbServer() {
-        process_.terminate();
-        process_.waitForFinished();
-    }
-    // The display, or nothing when Xvfb is not installed or did not come up.
-    QString Start() {
-        const QString program = QStandardPaths::findExecutable("Xvfb");
-        if (program.isEmpty()) return {};
-        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process_.start(program,
-                       {"-displayfd", "1", "-screen", "0", "640x480x24", "-nolisten", "tcp"});
-        while (!process_.canReadLine()) {
-            if (!process_.waitForReadyRead(10000)) return {};
-        }
-        bool isNumber = false;
-        const int number = process_.readLine().trimmed().toInt(&isNumber);
-        return isNumber ? QStringLiteral(":%1").arg(number) : QString();
-    }
-
-private:
-    QProcess process_;
-};
-
 // The user at the keyboard, through the XTEST extension.
 void Press(const QString& keys) { QCOMPARE(QProcess::execute("xdotool", {"key", keys}), 0); }
 
@@ -174,19 +147,32 @@ private:
 
 }  // namespace vesk::platform::test
 
-// The application must come up on the private X server, so the server starts
-// before it.
+// The application must come up on a private X server, so the server starts
+// first; it takes a free display and reports it once it accepts connections.
 int main(int argc, char** argv) {
-    vesk::platform::test::XvfbServer server;
-    const QString display = server.Start();
-    const bool haveServer = !display.isEmpty();
+    QProcess server;
+    if (const QString xvfb = QStandardPaths::findExecutable("Xvfb"); !xvfb.isEmpty()) {
+        server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        server.start(xvfb, {"-displayfd", "1", "-screen", "0", "640x480x24", "-nolisten", "tcp"});
+        while (server.waitForReadyRead(10000) && !server.canReadLine()) {
+        }
+    }
+    bool haveServer = false;
+    const QByteArray display = server.canReadLine() ? server.readLine().trimmed() : "";
+    display.toInt(&haveServer);
     if (haveServer) {
-        qputenv("DISPLAY", display.toLocal8Bit());
+        qputenv("DISPLAY", ":" + display);
         qputenv("QT_QPA_PLATFORM", "xcb");
     }
-    QGuiApplication app(argc, argv);
-    vesk::platform::test::XcbHotKeysTest test(haveServer);
-    return QTest::qExec(&test, argc, argv);
+    int failed = 0;
+    {
+        QGuiApplication app(argc, argv);
+        vesk::platform::test::XcbHotKeysTest test(haveServer);
+        failed = QTest::qExec(&test, argc, argv);
+    }
+    server.terminate();  // lets the server remove its lock file
+    server.waitForFinished();
+    return failed;
 }
 
 #include "XcbHotKeysTest.moc"
