@@ -12,7 +12,6 @@ namespace vesk {
 namespace {
 
 using test::AddFakeNote;
-using test::Fake;
 using test::PreviousRecord;
 using test::ReadBytes;
 using Titles = std::vector<std::u16string>;
@@ -23,19 +22,12 @@ protected:
         test::WriteBytes(path_, bytes);
         return path_;
     }
-    std::vector<std::u16string> LoadedTitles() const {
-        std::vector<std::u16string> titles;
-        for (const auto& [id, note] : collection_.GetNotes()) {
-            titles.push_back(note->GetNoteData().GetTitle());
-        }
-        return titles;
+    Titles LoadedTitles() const {
+        return test::EachNote(collection_,
+                              [](auto& note) { return note.GetNoteData().GetTitle(); });
     }
     std::vector<int> Attentions() const {
-        std::vector<int> attentions;
-        for (const auto& [id, note] : collection_.GetNotes()) {
-            attentions.push_back(Fake(note.get()).attentions);
-        }
-        return attentions;
+        return test::EachNote(collection_, [](auto& note) { return note.attentions; });
     }
 
     test::TempDir folder_;

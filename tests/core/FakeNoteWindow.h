@@ -89,6 +89,14 @@ public:
 
 inline FakeNoteWindow& Fake(NoteWindow* window) { return dynamic_cast<FakeNoteWindow&>(*window); }
 
+// One value of each note of the collection, in id order.
+template <typename Of>
+auto EachNote(const NoteCollection& collection, Of of) {
+    std::vector<decltype(of(std::declval<FakeNoteWindow&>()))> values;
+    for (const auto& [id, window] : collection.GetNotes()) values.push_back(of(Fake(window.get())));
+    return values;
+}
+
 // A note already made and placed, in the given state.
 inline FakeNoteWindow& AddFakeNote(NoteCollection& collection, FakeWindowFactory& factory,
                                    std::int32_t state, bool shaded = false, int stayOnTop = 0,

@@ -164,20 +164,6 @@ TEST(NoteDataTest, CopyFromPutsBackWhatAnEditChanges) {
     EXPECT_EQ(target.GetAlarm()->repeat, AlarmData::kRepeatOnce);
 }
 
-TEST(NoteDataTest, FactoriesByTypeNameAndKind) {
-    for (const auto& [type, kind] : std::initializer_list<std::pair<const char16_t*, int>>{
-             {u"message", 0}, {u"scribble", 1}, {u"checklist", 2}, {u"picture", 5}}) {
-        EXPECT_EQ(CreateNoteDataByType(type)->GetKind(), kind);
-        EXPECT_EQ(CreateNoteDataByKind(kind)->GetTypeName(), type);
-    }
-    for (const char16_t* type : {u"memo", u"", u"Message"}) {
-        EXPECT_EQ(CreateNoteDataByType(type), nullptr);
-    }
-    for (std::int64_t kind : {-1LL, 3LL, 4LL, 4294967296LL}) {
-        EXPECT_EQ(CreateNoteDataByKind(kind), nullptr);
-    }
-}
-
 TEST(MessageNoteTest, TextLimitEditFormAndContent) {
     MessageNoteData note;
     note.SetText(std::u16string(65536, u'x'));
@@ -243,6 +229,7 @@ TEST_F(NoteFileTest, OnlyAVesknoteRootOfAKnownTypeLoads) {
 
     EXPECT_EQ(LoadXml(u"<note type=\"message\"/>"), nullptr);
     EXPECT_EQ(LoadXml(u"<vesknote type=\"memo\"/>"), nullptr);
+    EXPECT_EQ(LoadXml(u"<vesknote type=\"Message\"/>"), nullptr);
     EXPECT_EQ(LoadXml(u"<vesknote/>"), nullptr);
     EXPECT_EQ(LoadXml(u"<vesknote type=\"message\"/>", true), nullptr) << "not a previous note";
     EXPECT_EQ(LoadNoteFile(folder_ / "missing.vesknote", false, 24), nullptr);
