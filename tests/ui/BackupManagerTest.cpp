@@ -133,11 +133,6 @@ private slots:
         QCOMPARE(desk.prompts.messages[0].caption, QStringLiteral("It's Not There"));
         Click(*dialog, "refreshList");
         QCOMPARE(ListTexts(*dialog), QStringList({Listed(2), Listed(3), Listed(4)}));
-        QStringList buttons;
-        for (const auto* button : dialog->findChildren<QPushButton*>()) buttons << button->text();
-        buttons.sort();
-        QCOMPARE(buttons, QStringList({"Create Backup", "Create Backup", "Done", "Refresh List",
-                                       "Restore ", "Restore Backup"}));
     }
 
     void restoreNeedsASelectionAndAYes() {
@@ -160,6 +155,10 @@ private slots:
         QCOMPARE(desk.prompts.messages[2].buttons, UserPrompts::Buttons::YesNo);
         QVERIFY(desk.owner.loaded.empty());
         QVERIFY(empty->isVisible() && dialog->isVisible());
+        // Done closes without restoring.
+        Click(*dialog, "done");
+        QCOMPARE(dialog->result(), int(QDialog::Rejected));
+        QVERIFY(!dialog->isVisible() && desk.owner.loaded.empty());
     }
 
     void restoreLoadsTheSelectedBackupAndCloses_data() {
@@ -233,11 +232,9 @@ private slots:
         Click(*dialog, "createBackup");
         QVERIFY(!QFile::exists(desk.BackupPath(4)));
         QCOMPARE(ListTexts(*dialog).size(), 3);
-        QCOMPARE(desk.prompts.messages.size(), 2);
+        QCOMPARE(Captions(desk.prompts), QStringList({"Sweetness", "Error"}));
         QCOMPARE(desk.prompts.messages[0].text, QStringLiteral("Backup saved successfully"));
-        QCOMPARE(desk.prompts.messages[0].caption, QStringLiteral("Sweetness"));
         QCOMPARE(desk.prompts.messages[1].text, QStringLiteral("Couldn't save backup"));
-        QCOMPARE(desk.prompts.messages[1].caption, QStringLiteral("Error"));
         QVERIFY(dialog->isVisible());
     }
 
@@ -272,17 +269,6 @@ private slots:
         QCOMPARE(Captions(desk.prompts),
                  QStringList({"Warning", "Warning", "Gooood", "Warning", "Not good"}));
         QVERIFY(dialog->isVisible());
-    }
-
-    void doneClosesWithoutRestoring() {
-        Desk desk;
-        desk.PutBackups(1);
-        const auto dialog = desk.Open();
-        Select(*dialog, 0);
-        Click(*dialog, "done");
-        QCOMPARE(dialog->result(), int(QDialog::Rejected));
-        QVERIFY(!dialog->isVisible());
-        QVERIFY(desk.owner.loaded.empty() && desk.prompts.messages.isEmpty());
     }
 };
 

@@ -69,8 +69,7 @@ private slots:
         note->SetShowTitle(false);
         note->GetStyle().SetColors(RGB(255, 0, 0), RGB(0, 0, 255), 0, RGB(255, 255, 255));
         const QImage image = Paint(*note);
-        QVERIFY(Near(image.pixel(50, 0), 255, 0, 0));
-        QVERIFY(Near(image.pixel(50, 79), 0, 0, 255));
+        QVERIFY(Near(image.pixel(50, 0), 255, 0, 0) && Near(image.pixel(50, 79), 0, 0, 255));
         QVERIFY(Near(image.pixel(50, 40), 128, 0, 128, 10));
     }
 
@@ -103,27 +102,23 @@ private slots:
         QVERIFY(qRed(image.pixel(threeOClock)) > qRed(without.pixel(threeOClock)) + 40);
     }
 
-    void titleIsCentredOnlyWithTheTitleBarOrShaded() {
+    void titleIsCentredAndStartsAfterTheAlarmClock() {
         auto note = MakeNote({}, u"Hi");
-        const QRect titleBar(0, 0, kClient.width(), TitleBarHeight());
-        const QRect title = WhiteBounds(Paint(*note), titleBar);
-        QVERIFY(title.left() > 30);
-        QVERIFY(std::abs(title.center().x() - 50) <= 3);
-        note->SetShowTitle(false);
-        QVERIFY(WhiteBounds(Paint(*note), titleBar).isNull());
-        note->SetShaded(true);
-        QCOMPARE(WhiteBounds(Paint(*note), titleBar), title);
-    }
-
-    void longTitleStartsAfterTheAlarmClock() {
-        auto note = MakeNote({}, u"Monday morning meeting notes");
         const int titleBar = TitleBarHeight();
-        // Without an alarm it is centred and runs past both sides.
+        const QRect strip(0, 0, kClient.width(), titleBar);
+        const QRect title = WhiteBounds(Paint(*note), strip);
+        QVERIFY(title.left() > 30 && std::abs(title.center().x() - 50) <= 3);
+        note->SetShowTitle(false);
+        QVERIFY(WhiteBounds(Paint(*note), strip).isNull());
+        note->SetShaded(true);
+        QCOMPARE(WhiteBounds(Paint(*note), strip), title);
+
+        // Too long to centre: it starts after the clock instead of running past it.
+        note = MakeNote({}, u"Monday morning meeting notes");
         QVERIFY(!WhiteBounds(Paint(*note), QRect(0, 0, 4, titleBar)).isNull());
         note->EnableAlarm(true);
         const QImage image = Paint(*note);
-        const int h = titleBar / 2;
-        const int clockRight = h - h / 2 + h + 1;
+        const int clockRight = titleBar / 2 - titleBar / 4 + titleBar / 2 + 1;
         QVERIFY(WhiteBounds(image, QRect(clockRight + 1, 0, titleBar - clockRight - 2, titleBar))
                     .isNull());
         QVERIFY(!WhiteBounds(image, QRect(titleBar, 0, 8, titleBar)).isNull());
