@@ -32,7 +32,6 @@ packages=(
     openbox
     trayer
     xdotool
-    x11-utils
 )
 
 missing=()
