@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test bench clean
+.PHONY: all deps configure build test run bench clean
 
 all: build
 
@@ -17,6 +17,9 @@ build: configure
 
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+run: build
+	@scripts/run-demo.sh $(BUILD)
 
 bench: build
 	@$(BUILD)/bench/vesk_bench

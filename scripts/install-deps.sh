@@ -32,6 +32,7 @@ packages=(
     openbox
     trayer
     xdotool
+    x11-utils
 )
 
 missing=()

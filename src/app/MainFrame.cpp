@@ -1,0 +1,306 @@
+#include "app/MainFrame.h"
+
+#include <QApplication>
+#include <QWidget>
+#include <cstdlib>
+#include <ctime>
+#include <utility>
+
+#include "app/MainCommandIds.h"
+#include "app/PathText.h"
+#include "app/StartUp.h"
+#include "backup/BackupManager.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/UserPrompts.h"
+#include "notewnd/CVeskNoteWnd.h"
+
+namespace vesk {
+namespace {
+
+// What a zero or negative interval in a hand-edited settings file means: the
+// usual period rather than a save on every turn of the event loop.
+constexpr int kDefaultAutoSaveMs = 10000;
+
+const QString kNoteFileFilter =
+    QStringLiteral("Vesk Notes (*.vesknote)|*.vesknote|All Files (*.*)|*.*||");
+
+}  // namespace
+
+CMainFrame::CMainFrame(MainFrameServices services, QObject* parent)
+    : QObject(parent),
+      services_(std::move(services)),
+      factory_(*this),
+      archive_([this] { return factory_.TitleBarHeight(); }),
+      alarms_(*this),
+      trayMenu_(commands_),
+      tray_([this](QMenu& menu) { trayMenu_.Fill(menu, collection_.GetNotes()); },
+            services_.trayAvailable),
+      hotKeys_(*services_.hotKeys),
+      collection_(factory_) {
+    SetUpCommands();
+    connect(&tray_, &TrayIcon::DoubleClicked, this, &CMainFrame::OnTrayDoubleClick);
+    connect(services_.hotKeys.get(), &platform::HotKeys::HotKeyPressed, this,
+            &CMainFrame::OnHotKey);
+    connect(&autoSaveTimer_, &QTimer::timeout, this, [this] { OnTimer(MainTimer::kAutoSave); });
+    connect(&alarmTimer_, &QTimer::timeout, this, [this] { OnTimer(MainTimer::kAlarmCheck); });
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::SetUpCommands() {
+    commands_.Set(MainCommand::kHelp, [this] { ShowHelp(); });
+    commands_.Set(MainCommand::kAbout, [this] { ShowAbout(); });
+    commands_.Set(MainCommand::kEmptyWastebasket, [this] { EmptyWastebasket(); });
+    commands_.Set(MainCommand::kImportNote, [this] { ImportNote(); });
+    commands_.Set(MainCommand::kBackupManager, [this] { OpenBackupManager(); });
+    commands_.Set(MainCommand::kExit, [this] { Close(); });
+    commands_.SetNoteHandler([this](NoteId id) { ShowNote(id); });
+}
+
+void CMainFrame::Create() {
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    tray_.Add();
+    StartUp startUp(*this, *services_.folders);
+    const bool firstStart = startUp.SetUpDataFolder();
+    ApplyContentFont();
+    ApplyTitleFont();
+    archive_.SetFolder(ToPath(services_.folders->ArchiveFolder()));
+    startUp.LoadData(firstStart);
+    alarmTimer_.start(MainTimer::kAlarmCheckPeriodMs);
+    RegisterHotKeys();
+    created_ = true;
+    if (closeRequested_) Close();
+}
+
+std::filesystem::path CMainFrame::NotesFile() const {
+    return ToPath(services_.folders->DataFolder() + QStringLiteral("notes.xml"));
+}
+
+std::filesystem::path CMainFrame::SettingsFile() const {
+    return ToPath(services_.folders->DataFolder() + QStringLiteral("settings.xml"));
+}
+
+void CMainFrame::MarkChanged() { settings_.GetAutoSaveData().SetChanged(true); }
+
+void CMainFrame::NoteMoved(NoteId id, std::int32_t from, std::int32_t to) {
+    emit NoteMovedTo(id, from, to);
+}
+
+void CMainFrame::ScheduleAlarm(NoteWindow& window) {
+    for (const auto& [id, held] : collection_.GetNotes()) {
+        if (held.get() == &window) alarms_.Schedule(id, window.GetNoteData().GetAlarm());
+    }
+}
+
+void CMainFrame::UnscheduleAlarm(NoteId id) { alarms_.Unschedule(id); }
+
+bool CMainFrame::ArchiveNote(NoteId id) {
+    if (!collection_.ArchiveNote(id, archive_)) return false;
+    NoteMoved(id, NotePlace::kShown, NotePlace::kArchived);
+    MarkChanged();
+    return collection_.Remove(id);
+}
+
+void CMainFrame::RegisterFontFace(const std::u16string& face) { fontFaces_.insert(face); }
+
+bool CMainFrame::LoadNotes(const std::filesystem::path& path) {
+    if (!collection_.LoadCollection(path)) return false;
+    for (const auto& [id, window] : collection_.GetNotes()) {
+        alarms_.Schedule(id, window->GetNoteData().GetAlarm());
+    }
+    return true;
+}
+
+void CMainFrame::OnAlarmDue(std::uint32_t noteId) { collection_.AlertNote(noteId); }
+
+bool CMainFrame::LoadSettings(const std::filesystem::path& path) {
+    const bool loaded = settings_.Load(path);
+    if (settings_.GetAutoSaveData().IsEnabled()) autoSaveTimer_.start(AutoSaveInterval());
+    BackupData& backups = settings_.GetBackupData();
+    backups.SetOwner(this);
+    if (backups.GetFolder().empty()) {
+        backups.SetFolder(services_.folders->BackupFolder().toStdU16String());
+    }
+    if (backups.IsEnabled()) backups.ScanBackups();
+    ApplyTitleFont();
+    ApplyContentFont();
+    return loaded;
+}
+
+int CMainFrame::AutoSaveInterval() const {
+    const AutoSaveData& autoSave = settings_.GetAutoSaveData();
+    if (!autoSave.IsEnabled()) return 0;
+    return autoSave.GetInterval() > 0 ? autoSave.GetInterval() : kDefaultAutoSaveMs;
+}
+
+bool CMainFrame::SaveNotes(const std::filesystem::path& path) {
+    BackupData& backups = settings_.GetBackupData();
+    if (backups.IsEnabled()) backups.CreateBackup(path);
+    return collection_.SaveCollection(path);
+}
+
+void CMainFrame::SaveAll() {
+    if (closed_) return;
+    if (SaveNotes(NotesFile())) settings_.GetAutoSaveData().SetChanged(false);
+    settings_.Save(SettingsFile());
+}
+
+void CMainFrame::EmptyWastebasket() {
+    collection_.EmptyWastebasket();
+    MarkChanged();
+}
+
+void CMainFrame::ApplyContentFont() {
+    FontData& font = settings_.GetContentFont();
+    if (!font.MakeUsable()) {
+        font = FontData::Fallback();
+        font.MakeUsable();
+    }
+    CVeskNoteWnd::SetDefaultContentFont(font);
+    collection_.ApplySettingsToAll();
+}
+
+void CMainFrame::ApplyTitleFont() {
+    FontData& font = settings_.GetTitleFont();
+    if (!font.MakeUsable()) {
+        font = FontData::Fallback();
+        font.MakeUsable();
+    }
+    CVeskNoteWnd::SetTitleFont(font);
+    collection_.ApplySettingsToAll();
+}
+
+void CMainFrame::RegisterHotKeys() { hotKeys_.RegisterHotKeys(settings_); }
+
+void CMainFrame::OnTimer(int id) {
+    switch (id) {
+        case MainTimer::kAlarmCheck:
+            alarms_.CheckDue();
+            break;
+        case MainTimer::kAutoSave:
+            // A save that failed keeps the mark, so the next tick tries again.
+            if (settings_.GetAutoSaveData().IsChanged() && SaveNotes(NotesFile())) {
+                settings_.GetAutoSaveData().SetChanged(false);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void CMainFrame::OnHotKey(int id) {
+    if (id == MainHotKey::kShowNotes) collection_.BringAllToFront();
+}
+
+void CMainFrame::OnTrayDoubleClick() {
+    switch (settings_.GetTray()) {
+        case TrayAction::CreateNote:
+            OnCommand(MainCommand::kNewNote);
+            break;
+        case TrayAction::CreateChecklist:
+            OnCommand(MainCommand::kNewChecklist);
+            break;
+        case TrayAction::BringToFront:
+            collection_.BringAllToFront();
+            break;
+        case TrayAction::ToggleShow:
+            collection_.ToggleAll();
+            MarkChanged();
+            break;
+        case TrayAction::None:
+            break;
+    }
+}
+
+bool CMainFrame::OnCommand(std::uint32_t command) { return commands_.Run(command); }
+
+void CMainFrame::ShowNote(NoteId id) {
+    if (collection_.Find(id) == nullptr) return;
+    collection_.ShowNoteById(id);
+    MarkChanged();
+}
+
+void CMainFrame::OpenBackupManager() {
+    if (dialogs_.Raise(DialogSlot::BackupManager)) return;
+    CBackupManager manager(settings_.GetBackupData(), *this, NotesFile());
+    dialogs_.Run(DialogSlot::BackupManager, &manager,
+                 [&manager] { UserPrompts::Current().RunDialog(manager); });
+}
+
+void CMainFrame::ImportNote() {
+    QString file;
+    const bool ran = dialogs_.Run(DialogSlot::ImportNote, nullptr, [&file] {
+        file = UserPrompts::Current().GetOpenFileName(nullptr, QStringLiteral("Import Note"),
+                                                      QString(), kNoteFileFilter);
+    });
+    if (!ran || file.isEmpty()) return;
+    if (collection_.ImportNoteFile(ToPath(file))) {
+        // The new note has the highest id; its alarm counts from now on.
+        const auto& [id, window] = *collection_.GetNotes().rbegin();
+        alarms_.Schedule(id, window->GetNoteData().GetAlarm());
+        MarkChanged();
+        return;
+    }
+    UserPrompts::Current().ShowMessage(
+        nullptr, QStringLiteral("Could not open note. It may be incompatible or corrupted."),
+        QStringLiteral("Uh oh"), UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
+}
+
+void CMainFrame::ShowHelp() { services_.links->OpenFile(services_.folders->HelpFile()); }
+
+void CMainFrame::ShowAbout() {
+    CAboutDialog about;
+    UserPrompts::Current().RunDialog(about);
+}
+
+bool CMainFrame::CancelOpenDialogs() {
+    bool any = dialogs_.AnyOpen();
+    dialogs_.CancelAll();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->isModal()) {
+            CancelModalWindow(*window);
+            any = true;
+        }
+    }
+    return any;
+}
+
+void CMainFrame::Close() {
+    if (closed_) return;
+    if (!created_) {
+        // Mid start-up: let the start-up finish, then close.
+        closeRequested_ = true;
+        CancelOpenDialogs();
+        return;
+    }
+    if (!dialogsCancelled_ && CancelOpenDialogs()) {
+        // The dialogs end when their event loops next turn; the close comes
+        // back after them.
+        dialogsCancelled_ = true;
+        QMetaObject::invokeMethod(
+            this, [this] { OnCommand(MainCommand::kExit); }, Qt::QueuedConnection);
+        return;
+    }
+    SaveAndEnd();
+}
+
+void CMainFrame::CloseNow() {
+    if (closed_) return;
+    CancelOpenDialogs();
+    SaveAndEnd();
+}
+
+void CMainFrame::SaveAndEnd() {
+    closed_ = true;
+    if (settings_.GetEmptyWaste() == EmptyWastePolicy::OnExit) collection_.EmptyWastebasket();
+    SaveNotes(NotesFile());
+    settings_.Save(SettingsFile());
+    tray_.Remove();
+    autoSaveTimer_.stop();
+    alarmTimer_.stop();
+    collection_.Clear();
+    hotKeys_.UnregisterHotKeys();
+    QCoreApplication::quit();
+}
+
+}  // namespace vesk

@@ -1,0 +1,140 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "app/AlarmQueue.h"
+#include "app/DialogSlots.h"
+#include "app/MainCommands.h"
+#include "app/MainHotKeys.h"
+#include "app/TrayIcon.h"
+#include "app/TrayMenu.h"
+#include "backup/BackupOwner.h"
+#include "notes/NoteArchive.h"
+#include "notes/NoteCollection.h"
+#include "notewnd/NoteHost.h"
+#include "notewnd/QtNoteWindowFactory.h"
+#include "platform/Folders.h"
+#include "platform/HotKeys.h"
+#include "platform/LinkOpener.h"
+#include "settings/SettingsData.h"
+
+namespace vesk {
+
+// What the main frame needs of the system; the program passes the platform's
+// own, tests their stand-ins.
+struct MainFrameServices {
+    std::unique_ptr<platform::Folders> folders;
+    std::unique_ptr<platform::HotKeys> hotKeys;
+    std::unique_ptr<platform::LinkOpener> links;
+    TrayIcon::TrayProbe trayAvailable = &QSystemTrayIcon::isSystemTrayAvailable;
+};
+
+// The program's hidden centre: owns the notes, the archive, the settings and
+// the alarms for the whole run, serves the note windows and dialogs, and
+// turns tray clicks, hot keys, timer ticks and commands into work. It has no
+// window of its own; the tray icon and the notes are what the user sees.
+class CMainFrame : public QObject, public NoteHost, public BackupOwner, public AlarmOwner {
+    Q_OBJECT
+
+public:
+    explicit CMainFrame(MainFrameServices services, QObject* parent = nullptr);
+    ~CMainFrame() override;
+
+    // The start-up: tray icon, data folder, settings and notes with their
+    // fall-backs, the alarm timer and the hot keys.
+    void Create();
+    // The close has run: files saved, windows gone.
+    bool IsClosed() const { return closed_; }
+
+    // Services of the note windows.
+    SettingsData& GetSettings() override { return settings_; }
+    void MarkChanged() override;
+    void NoteMoved(NoteId id, std::int32_t from, std::int32_t to) override;
+    void ScheduleAlarm(NoteWindow& window) override;
+    void UnscheduleAlarm(NoteId id) override;
+    bool ArchiveNote(NoteId id) override;
+    void RegisterFontFace(const std::u16string& face) override;
+
+    // Replaces every note with the file's; false when it is not a notes file.
+    bool LoadNotes(const std::filesystem::path& path) override;
+    void OnAlarmDue(std::uint32_t noteId) override;
+
+    // Reads the settings file and takes up what it says: auto-save, the
+    // backup folder, the fonts. False when the file could not be read.
+    bool LoadSettings(const std::filesystem::path& path);
+    // Backs the file up first when backups are on. False when the notes
+    // could not be written.
+    bool SaveNotes(const std::filesystem::path& path);
+    // Saves the notes and the settings without ending the program.
+    void SaveAll();
+    void EmptyWastebasket();
+    void ApplyContentFont();
+    void ApplyTitleFont();
+    void RegisterHotKeys();
+    void OpenBackupManager();
+
+    void OnTimer(int id);
+    void OnHotKey(int id);
+    void OnTrayDoubleClick();
+    // False when nothing answers the command.
+    bool OnCommand(std::uint32_t command);
+    // Ends the program, saving first. Open dialogs are cancelled first and the
+    // close comes back once they are gone; asked again meanwhile, it goes on.
+    void Close();
+    // The same for an end that cannot wait (the session is ending): dialogs
+    // are cancelled and the program ends at once.
+    void CloseNow();
+
+    std::filesystem::path NotesFile() const;
+    std::filesystem::path SettingsFile() const;
+    NoteCollection& GetCollection() { return collection_; }
+    NoteArchive& GetArchive() { return archive_; }
+    MainCommands& GetCommands() { return commands_; }
+    TrayIcon& GetTray() { return tray_; }
+    const std::set<std::u16string>& GetFontFaces() const { return fontFaces_; }
+    // The auto-save period in use; 0 while auto-save is off.
+    int AutoSaveInterval() const;
+
+signals:
+    // A note moved between places (NotePlace); the Notebook follows it.
+    void NoteMovedTo(NoteId id, std::int32_t from, std::int32_t to);
+
+private:
+    void SetUpCommands();
+    void ImportNote();
+    void ShowHelp();
+    void ShowAbout();
+    void ShowNote(NoteId id);
+    // Cancels every open modal window; false when there was none.
+    bool CancelOpenDialogs();
+    void SaveAndEnd();
+
+    MainFrameServices services_;
+    SettingsData settings_;
+    QtNoteWindowFactory factory_;
+    NoteArchive archive_;
+    AlarmQueue alarms_;
+    MainCommands commands_;
+    TrayMenu trayMenu_;
+    TrayIcon tray_;
+    MainHotKeys hotKeys_;
+    DialogSlots dialogs_;
+    std::set<std::u16string> fontFaces_;
+    QTimer autoSaveTimer_;
+    QTimer alarmTimer_;
+    // Last among the members: the windows use everything above while they
+    // are destroyed.
+    NoteCollection collection_;
+    bool created_ = false;
+    bool closeRequested_ = false;
+    bool dialogsCancelled_ = false;
+    bool closed_ = false;
+};
+
+}  // namespace vesk

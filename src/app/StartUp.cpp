@@ -1,0 +1,75 @@
+#include "app/StartUp.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "app/MainFrame.h"
+#include "app/PathText.h"
+#include "app/UnreadableFile.h"
+#include "dialogs/UserPrompts.h"
+#include "platform/Folders.h"
+
+namespace vesk {
+namespace {
+
+void CopyIfMissing(const QString& source, const QString& target) {
+    if (!QFileInfo::exists(target)) QFile::copy(source, target);
+}
+
+}  // namespace
+
+bool StartUp::SetUpDataFolder() {
+    const bool created = platform::CreateFolder(folders_.DataFolder());
+    platform::CreateFolder(folders_.BackupFolder());
+    if (created) {
+        CopyIfMissing(folders_.DefaultSettingsFile(), ToQString(frame_.SettingsFile()));
+        CopyIfMissing(folders_.DefaultNotesFile(), ToQString(frame_.NotesFile()));
+    }
+    platform::CreateFolder(folders_.ArchiveFolder());
+    return created;
+}
+
+void StartUp::LoadData(bool firstStart) {
+    if (firstStart) {
+        // Nothing to fall back on yet: what cannot be read leaves the
+        // built-in settings and no notes.
+        frame_.LoadSettings(frame_.SettingsFile());
+        frame_.LoadNotes(frame_.NotesFile());
+        return;
+    }
+    LoadSettingsOrDefault();
+    LoadNotesOrAsk();
+}
+
+QString StartUp::NotesFailedText(const QString& kept) {
+    QString text = QStringLiteral(
+        "Your notes failed to load because the notes file is either corrupted or missing.\n"
+        "Would you like to go to the Backup Manager to restore a backup file?");
+    if (!kept.isEmpty()) {
+        text += QStringLiteral("\n\nThe unreadable notes file has been kept as \"%1\".")
+                    .arg(QDir::toNativeSeparators(kept));
+    }
+    return text;
+}
+
+void StartUp::LoadSettingsOrDefault() {
+    if (frame_.LoadSettings(frame_.SettingsFile())) return;
+    const QString settings = ToQString(frame_.SettingsFile());
+    SetAsideUnreadableFile(settings);
+    QFile::remove(settings);
+    QFile::copy(folders_.DefaultSettingsFile(), settings);
+    // Should the defaults be unreadable too, the built-in settings stand.
+    frame_.LoadSettings(frame_.SettingsFile());
+}
+
+void StartUp::LoadNotesOrAsk() {
+    if (frame_.LoadNotes(frame_.NotesFile())) return;
+    const QString kept = SetAsideUnreadableFile(ToQString(frame_.NotesFile()));
+    const auto answer =
+        UserPrompts::Current().ShowMessage(nullptr, NotesFailedText(kept), QStringLiteral("Yikes!"),
+                                           UserPrompts::Buttons::YesNo, UserPrompts::Icon::Warning);
+    if (answer == UserPrompts::Answer::Yes) frame_.OpenBackupManager();
+}
+
+}  // namespace vesk

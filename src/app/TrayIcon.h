@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QMenu>
+#include <QObject>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+namespace vesk {
+
+class CTrayStandInWnd;
+
+// The program's presence in the tray: the icon with its tooltip and its menu,
+// filled afresh at each opening. While the desktop has no tray, a small
+// stand-in window offers the same menu and double-click; it goes away when a
+// tray appears and comes back if the tray goes.
+class TrayIcon : public QObject {
+    Q_OBJECT
+
+public:
+    using MenuFiller = std::function<void(QMenu&)>;
+    using TrayProbe = std::function<bool()>;
+
+    static constexpr int kTrayWatchMs = 1000;
+
+    // trayAvailable: whether the desktop has a tray now.
+    explicit TrayIcon(MenuFiller fill,
+                      TrayProbe trayAvailable = &QSystemTrayIcon::isSystemTrayAvailable,
+                      QObject* parent = nullptr);
+    ~TrayIcon() override;
+
+    void Add();
+    void Remove();
+    QMenu& Menu() { return menu_; }
+    // The stand-in window while it is up, else null.
+    CTrayStandInWnd* StandIn() const;
+    // Shows or hides the stand-in after the tray's presence; runs periodically.
+    void FollowTray();
+
+signals:
+    void DoubleClicked();
+
+private:
+    MenuFiller fill_;
+    TrayProbe trayAvailable_;
+    QMenu menu_;
+    QSystemTrayIcon icon_;
+    std::unique_ptr<CTrayStandInWnd> standIn_;
+    QTimer watch_;
+    bool added_ = false;
+};
+
+}  // namespace vesk

@@ -1,0 +1,194 @@
+// Prepares and compares the program's files for the end-to-end scenarios and
+// the start-up measurements, through the program's own readers and writers.
+//
+//   vesk_e2e_files notes <path> <shown> <hidden> <wastebasket>
+//   vesk_e2e_files demo <path>              a few notes of every place and colour
+//   vesk_e2e_files settings <path> <auto-save ms> <wastebasket policy 0|1|2>
+//   vesk_e2e_files same-notes <a> <b>       exit 0 when both hold the same notes
+//   vesk_e2e_files same-settings <a> <b>    exit 0 when both hold the same settings
+//   vesk_e2e_files note-place <path> <n>    prints "left top right bottom" of note n
+#include <unistd.h>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "notes/ChecklistNoteData.h"
+#include "notes/MessageNoteData.h"
+#include "notes/NoteData.h"
+#include "notes/NoteFactory.h"
+#include "settings/SettingsData.h"
+#include "xml/FileIO.h"
+#include "xml/TextForms.h"
+#include "xml/XMLDocument.h"
+
+namespace {
+
+using vesk::NoteData;
+using vesk::XMLDocument;
+using vesk::XMLElement;
+
+int Usage() {
+    std::cerr
+        << "usage: vesk_e2e_files notes|demo|settings|same-notes|same-settings|note-place ...\n";
+    return 2;
+}
+
+using vesk::COLORREF;
+using vesk::RGB;
+
+std::u16string Wide(const std::string& text) { return std::u16string(text.begin(), text.end()); }
+
+int WriteNotes(const std::filesystem::path& path, int shown, int hidden, int waste) {
+    XMLDocument document;
+    XMLElement& root = document.CreateRoot(u"notecollection");
+    root.SetAttribute(u"version", u"4.00");
+    XMLElement& active = root.AddChild(u"active");
+    XMLElement& wastebasket = root.AddChild(u"wastebasket");
+    const int total = shown + hidden + waste;
+    for (int i = 0; i < total; ++i) {
+        auto note =
+            vesk::CreateNoteDataByKind(i % 3 == 2 ? NoteData::kChecklist : NoteData::kMessage);
+        note->SetTitle(u"Note " + Wide(std::to_string(i)));
+        note->SetStyle(vesk::StyleData::Fallback());
+        const int left = 20 + (i % 6) * 200;
+        const int top = 20 + (i / 6) % 5 * 150;
+        note->SetRect({left, top, left + 180, top + 140});
+        const bool inWaste = i >= shown + hidden;
+        note->SetState(i < shown
+                           ? NoteData::kStateShown
+                           : (inWaste ? NoteData::kStateWastebasket : NoteData::kStateHidden));
+        note->SaveToElement(inWaste ? wastebasket : active, false);
+    }
+    return document.Save(path) ? 0 : 1;
+}
+
+int WriteDemoNotes(const std::filesystem::path& path) {
+    XMLDocument document;
+    XMLElement& root = document.CreateRoot(u"notecollection");
+    root.SetAttribute(u"version", u"4.00");
+    XMLElement& active = root.AddChild(u"active");
+    XMLElement& wastebasket = root.AddChild(u"wastebasket");
+    const auto place = [](NoteData& note, std::u16string title, vesk::Rect rect, COLORREF bg,
+                          COLORREF bg2, COLORREF titleColor) {
+        note.SetTitle(std::move(title));
+        note.SetRect(rect);
+        vesk::StyleData style;
+        style.SetColors(bg, bg2, RGB(0, 0, 0), titleColor);
+        note.SetStyle(style);
+    };
+    vesk::MessageNoteData shopping;
+    place(shopping, u"Shopping", {80, 90, 330, 330}, RGB(255, 255, 160), RGB(230, 200, 40),
+          RGB(90, 60, 0));
+    shopping.SetText(u"Milk\nBread\nCoffee beans");
+    shopping.SaveToElement(active, false);
+    vesk::ChecklistNoteData week;
+    place(week, u"This week", {400, 140, 640, 400}, RGB(170, 220, 255), RGB(40, 110, 200),
+          RGB(255, 255, 255));
+    week.AddItem(u"Call the plumber", true);
+    week.AddItem(u"Book the train", false);
+    week.SaveToElement(active, false);
+    vesk::MessageNoteData call;
+    place(call, u"Call Anna back about the weekend plans", {720, 80, 980, 260}, RGB(255, 200, 220),
+          RGB(220, 90, 130), RGB(255, 255, 255));
+    call.EnableAlarm(true);
+    call.GetAlarm()->time = vesk::Now() + 30 * 24 * 3600;
+    call.SaveToElement(active, false);
+    vesk::MessageNoteData idea;
+    place(idea, u"Someday", {300, 430, 520, 600}, RGB(128, 225, 128), RGB(0, 64, 0),
+          RGB(255, 255, 255));
+    idea.SetState(NoteData::kStateHidden);
+    idea.SaveToElement(active, false);
+    vesk::MessageNoteData old;
+    place(old, u"Old list", {600, 450, 800, 620}, RGB(220, 220, 220), RGB(120, 120, 120),
+          RGB(0, 0, 0));
+    old.SetState(NoteData::kStateWastebasket);
+    old.SaveToElement(wastebasket, false);
+    return document.Save(path) ? 0 : 1;
+}
+
+int WriteSettings(const std::filesystem::path& path, int interval, int policy) {
+    vesk::SettingsData settings;
+    settings.GetAutoSaveData().SetInterval(interval);
+    settings.SetEmptyWaste(static_cast<vesk::EmptyWastePolicy>(policy));
+    settings.SetAlpha(180);
+    settings.SetDateFormat(u"%Y-%m-%d");
+    return settings.Save(path) ? 0 : 1;
+}
+
+// Every note of the file as the program would write it again, section by
+// section; empty when the file is not a notes file.
+std::vector<std::string> NormalNotes(const std::filesystem::path& path) {
+    XMLDocument document;
+    std::vector<std::string> notes;
+    if (!document.Load(path) || document.GetRoot() == nullptr ||
+        document.GetRoot()->GetName() != u"notecollection") {
+        return notes;
+    }
+    for (const char16_t* section : {u"active", u"wastebasket"}) {
+        const XMLElement* list = document.GetRoot()->FindChild(section);
+        if (list == nullptr) continue;
+        for (const auto& [name, child] : list->Children()) {
+            auto note = vesk::CreateNoteDataByType(child->GetAttribute(u"type"));
+            if (!note) continue;
+            note->LoadFromElement(*child);
+            XMLDocument one;
+            note->SaveToElement(one.CreateRoot(section), false);
+            notes.push_back(one.ToBytes());
+        }
+    }
+    return notes;
+}
+
+std::string NormalSettings(const std::filesystem::path& path) {
+    vesk::SettingsData settings;
+    if (!settings.Load(path)) return {};
+    const std::filesystem::path copy = std::filesystem::temp_directory_path() /
+                                       ("vesk-e2e-settings-" + std::to_string(getpid()) + ".xml");
+    std::string bytes;
+    if (settings.Save(copy)) vesk::ReadFileBytes(copy, bytes);
+    std::filesystem::remove(copy);
+    return bytes;
+}
+
+int PrintNotePlace(const std::filesystem::path& path, std::size_t n) {
+    XMLDocument document;
+    if (!document.Load(path) || document.GetRoot() == nullptr) return 1;
+    const XMLElement* active = document.GetRoot()->FindChild(u"active");
+    if (active == nullptr || active->Children().size() <= n) return 1;
+    auto child = active->Children().begin();
+    std::advance(child, static_cast<std::ptrdiff_t>(n));
+    auto note = vesk::CreateNoteDataByType(child->second->GetAttribute(u"type"));
+    if (!note) return 1;
+    note->LoadFromElement(*child->second);
+    const vesk::Rect& rect = note->GetRect();
+    std::printf("%d %d %d %d\n", rect.left, rect.top, rect.right, rect.bottom);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 5 && args[0] == "notes") {
+        return WriteNotes(args[1], std::stoi(args[2]), std::stoi(args[3]), std::stoi(args[4]));
+    }
+    if (args.size() == 2 && args[0] == "demo") return WriteDemoNotes(args[1]);
+    if (args.size() == 4 && args[0] == "settings") {
+        return WriteSettings(args[1], std::stoi(args[2]), std::stoi(args[3]));
+    }
+    if (args.size() == 3 && args[0] == "same-notes") {
+        const auto a = NormalNotes(args[1]);
+        return !a.empty() && a == NormalNotes(args[2]) ? 0 : 1;
+    }
+    if (args.size() == 3 && args[0] == "same-settings") {
+        const auto a = NormalSettings(args[1]);
+        return !a.empty() && a == NormalSettings(args[2]) ? 0 : 1;
+    }
+    if (args.size() == 3 && args[0] == "note-place") {
+        return PrintNotePlace(args[1], std::stoul(args[2]));
+    }
+    return Usage();
+}

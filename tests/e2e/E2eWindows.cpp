@@ -1,0 +1,192 @@
+// Looks at the X display's windows for the end-to-end scenarios and the
+// start-up measurements. Every question is asked for all windows at once
+// (xcb sends the requests before it waits for any reply), so a look stays
+// quick with a thousand notes on the desktop.
+//
+//   vesk_e2e_windows count <title>           viewable windows with that title
+//   vesk_e2e_windows tray-icon               centre "x y" of the program's tray icon
+//   vesk_e2e_windows wait <notes> <seconds>  until that many note windows are
+//                                            viewable and the tray icon is shown
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+// The program's note windows and its tray icon carry these titles.
+constexpr const char* kNoteTitle = "vesknote";
+constexpr const char* kTrayTitle = "vesknotes";
+// A tray icon is small; the program's menus share its title but not its size.
+constexpr int kLargestTrayIcon = 64;
+
+template <typename Reply>
+using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
+
+template <typename Reply>
+ReplyPtr<Reply> Own(Reply* reply) {
+    return ReplyPtr<Reply>(reply, &std::free);
+}
+
+struct Window {
+    xcb_window_t id;
+    xcb_window_t parent;
+    bool viewable = false;
+    std::string title;
+};
+
+class Display {
+public:
+    Display() : connection_(xcb_connect(nullptr, nullptr)) {
+        const char name[] = "_NET_WM_NAME";
+        const auto atom = Own(xcb_intern_atom_reply(
+            connection_, xcb_intern_atom(connection_, 0, sizeof name - 1, name), nullptr));
+        if (atom) netWmName_ = atom->atom;
+    }
+    ~Display() { xcb_disconnect(connection_); }
+    Display(const Display&) = delete;
+    Display& operator=(const Display&) = delete;
+
+    bool Ok() const { return xcb_connection_has_error(connection_) == 0; }
+    xcb_window_t Root() const {
+        return xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
+    }
+
+    std::vector<Window> Windows() const {
+        std::vector<Window> all;
+        std::vector<xcb_window_t> level{Root()};
+        while (!level.empty()) {
+            std::vector<xcb_query_tree_cookie_t> cookies;
+            for (const xcb_window_t window : level)
+                cookies.push_back(xcb_query_tree(connection_, window));
+            std::vector<xcb_window_t> next;
+            for (std::size_t i = 0; i < level.size(); ++i) {
+                const auto tree = Own(xcb_query_tree_reply(connection_, cookies[i], nullptr));
+                if (!tree) continue;
+                const xcb_window_t* children = xcb_query_tree_children(tree.get());
+                for (int c = 0; c < xcb_query_tree_children_length(tree.get()); ++c) {
+                    all.push_back({children[c], level[i], false, {}});
+                    next.push_back(children[c]);
+                }
+            }
+            level = std::move(next);
+        }
+        Describe(all);
+        return all;
+    }
+
+    // The centre of the window in root coordinates and its size.
+    std::optional<std::pair<xcb_point_t, int>> Centre(xcb_window_t window) const {
+        const auto geometry = Own(
+            xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, window), nullptr));
+        if (!geometry) return std::nullopt;
+        const auto moved = Own(xcb_translate_coordinates_reply(
+            connection_,
+            xcb_translate_coordinates(connection_, window, Root(), geometry->width / 2,
+                                      geometry->height / 2),
+            nullptr));
+        if (!moved) return std::nullopt;
+        return std::make_pair(xcb_point_t{moved->dst_x, moved->dst_y},
+                              std::max<int>(geometry->width, geometry->height));
+    }
+
+private:
+    void Describe(std::vector<Window>& windows) const {
+        std::vector<xcb_get_window_attributes_cookie_t> attributes;
+        std::vector<xcb_get_property_cookie_t> titles;
+        std::vector<xcb_get_property_cookie_t> oldTitles;
+        for (const Window& window : windows) {
+            attributes.push_back(xcb_get_window_attributes(connection_, window.id));
+            titles.push_back(xcb_get_property(connection_, 0, window.id, netWmName_,
+                                              XCB_GET_PROPERTY_TYPE_ANY, 0, 64));
+            oldTitles.push_back(xcb_get_property(connection_, 0, window.id, XCB_ATOM_WM_NAME,
+                                                 XCB_GET_PROPERTY_TYPE_ANY, 0, 64));
+        }
+        for (std::size_t i = 0; i < windows.size(); ++i) {
+            const auto attribute =
+                Own(xcb_get_window_attributes_reply(connection_, attributes[i], nullptr));
+            windows[i].viewable = attribute && attribute->map_state == XCB_MAP_STATE_VIEWABLE;
+            const auto title = Own(xcb_get_property_reply(connection_, titles[i], nullptr));
+            if (title) {
+                windows[i].title.assign(
+                    static_cast<const char*>(xcb_get_property_value(title.get())),
+                    static_cast<std::size_t>(xcb_get_property_value_length(title.get())));
+            }
+        }
+    }
+
+    static std::string Text(xcb_get_property_reply_t* property) {
+        if (property == nullptr) return {};
+        return std::string(static_cast<const char*>(xcb_get_property_value(property)),
+                           static_cast<std::size_t>(xcb_get_property_value_length(property)));
+    }
+
+    xcb_connection_t* connection_;
+    xcb_atom_t netWmName_ = XCB_ATOM_WM_NAME;
+};
+
+int Count(const std::vector<Window>& windows, const std::string& title) {
+    int count = 0;
+    for (const Window& window : windows) count += window.viewable && window.title == title ? 1 : 0;
+    return count;
+}
+
+// The tray icon is embedded in the tray: below another window, not the root.
+std::optional<xcb_point_t> TrayIcon(const Display& display, const std::vector<Window>& windows) {
+    for (const Window& window : windows) {
+        if (!window.viewable || window.title != kTrayTitle || window.parent == display.Root())
+            continue;
+        const auto centre = display.Centre(window.id);
+        if (centre && centre->second <= kLargestTrayIcon) return centre->first;
+    }
+    return std::nullopt;
+}
+
+int Wait(const Display& display, int notes, double seconds) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (std::chrono::steady_clock::now() < deadline) {
+        const auto began = std::chrono::steady_clock::now();
+        const auto windows = display.Windows();
+        if (Count(windows, kNoteTitle) == notes && TrayIcon(display, windows)) return 0;
+        // Looking costs the X server work too: rest four times as long as the
+        // look took, so a measurement hardly slows what it measures.
+        const auto took = std::chrono::steady_clock::now() - began;
+        std::this_thread::sleep_for(
+            std::max<std::chrono::steady_clock::duration>(4 * took, std::chrono::milliseconds(10)));
+    }
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const Display display;
+    if (!display.Ok()) {
+        std::fputs("vesk_e2e_windows: no X display\n", stderr);
+        return 2;
+    }
+    if (args.size() == 2 && args[0] == "count") {
+        std::printf("%d\n", Count(display.Windows(), args[1]));
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "tray-icon") {
+        const auto centre = TrayIcon(display, display.Windows());
+        if (!centre) return 1;
+        std::printf("%d %d\n", centre->x, centre->y);
+        return 0;
+    }
+    if (args.size() == 3 && args[0] == "wait") {
+        return Wait(display, std::stoi(args[1]), std::stod(args[2]));
+    }
+    std::fputs("usage: vesk_e2e_windows count <title> | tray-icon | wait <notes> <seconds>\n",
+               stderr);
+    return 2;
+}

@@ -1,0 +1,130 @@
+# shellcheck shell=bash
+# A private virtual desktop for one end-to-end scenario: Xvfb, openbox as the
+# window manager, trayer as the tray, and the program in its own HOME and XDG
+# folders. Sourced by each scenario; everything it starts ends with it.
+set -euo pipefail
+
+: "${VESKNOTES:?path of the vesknotes executable}"
+: "${VESK_E2E_FILES:?path of vesk_e2e_files}"
+: "${VESK_E2E_WINDOWS:?path of vesk_e2e_windows}"
+for helper in "$VESKNOTES" "$VESK_E2E_FILES" "$VESK_E2E_WINDOWS"; do
+    [ -x "$helper" ] || { echo "$helper is not built" >&2; exit 1; }
+done
+
+for tool in Xvfb openbox trayer xdotool xwininfo xprop; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "skipped: $tool is not installed (scripts/install-deps.sh installs it)"
+        exit 77
+    fi
+done
+
+E2E_DIR=$(mktemp -d "${TMPDIR:-/tmp}/vesk-e2e.XXXXXX")
+export HOME=$E2E_DIR/home XDG_DATA_HOME=$E2E_DIR/data XDG_CONFIG_HOME=$E2E_DIR/config
+export XDG_CACHE_HOME=$E2E_DIR/cache XDG_RUNTIME_DIR=$E2E_DIR/runtime
+mkdir -p "$HOME" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+# Nothing of the caller's desktop session may leak in.
+unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb
+DATA="$XDG_DATA_HOME/vesk notes 4"
+
+E2E_PIDS=()
+PROGRAM_PID=
+TRAY_PID=
+
+e2e_cleanup() {
+    local pid
+    for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
+        pid=${E2E_PIDS[i]}
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$E2E_DIR"
+}
+trap e2e_cleanup EXIT
+
+fail() {
+    echo "FAILED: $*" >&2
+    if [ -s "$E2E_DIR/program.log" ]; then
+        echo "--- program output" >&2
+        cat "$E2E_DIR/program.log" >&2
+    fi
+    exit 1
+}
+
+# wait_for <seconds> <command...>: polls the command until it succeeds.
+wait_for() {
+    local limit=$1
+    shift
+    local deadline=$((SECONDS + limit))
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+}
+
+# start_desktop [--no-window-manager]
+start_desktop() {
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$E2E_DIR/display" \
+        2>"$E2E_DIR/xvfb.log" &
+    E2E_PIDS+=($!)
+    wait_for 10 test -s "$E2E_DIR/display" || fail "Xvfb did not start"
+    export DISPLAY=":$(cat "$E2E_DIR/display")"
+    [ "${1:-}" = --no-window-manager ] && return
+    openbox >"$E2E_DIR/openbox.log" 2>&1 &
+    E2E_PIDS+=($!)
+    wait_for 10 window_manager_running || fail "openbox did not start"
+}
+
+window_manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+start_tray() {
+    trayer --edge bottom --align right --widthtype request --height 24 --SetDockType true \
+        >"$E2E_DIR/trayer.log" 2>&1 &
+    TRAY_PID=$!
+    E2E_PIDS+=("$TRAY_PID")
+    wait_for 10 tray_running || fail "trayer did not start"
+}
+
+# The program finds a tray that starts after it, so the tray's first window
+# is enough to go on.
+tray_running() { xdotool search --classname '^trayer$' >/dev/null 2>&1; }
+
+# Ids of the viewable windows whose title matches the pattern.
+windows_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; }
+
+# Viewable windows with exactly this title.
+count_windows() { "$VESK_E2E_WINDOWS" count "$1"; }
+window_shown() { [ "$(count_windows "$1")" -gt 0 ]; }
+window_gone() { [ "$(count_windows "$1")" -eq 0 ]; }
+
+count_note_windows() { count_windows vesknote; }
+note_windows_are() { [ "$(count_note_windows)" -eq "$1" ]; }
+
+# The program's icon embedded in the tray.
+tray_icon_shown() { "$VESK_E2E_WINDOWS" tray-icon >/dev/null; }
+
+# prepare_data <shown> <hidden> <wastebasket> [auto-save ms] [wastebasket policy]
+prepare_data() {
+    mkdir -p "$DATA/backup" "$DATA/archive"
+    "$VESK_E2E_FILES" notes "$DATA/notes.xml" "$1" "$2" "$3"
+    "$VESK_E2E_FILES" settings "$DATA/settings.xml" "${4:-10000}" "${5:-0}"
+}
+
+start_program() {
+    "$VESKNOTES" >"$E2E_DIR/program.log" 2>&1 &
+    PROGRAM_PID=$!
+    E2E_PIDS+=("$PROGRAM_PID")
+}
+
+program_running() { kill -0 "$PROGRAM_PID" 2>/dev/null; }
+program_ended() { ! program_running; }
+
+# Sends SIGTERM and returns the program's exit status.
+terminate_program() {
+    kill -TERM "$PROGRAM_PID"
+    wait_for 20 program_ended || fail "the program did not end after SIGTERM"
+    local status=0
+    wait "$PROGRAM_PID" || status=$?
+    return "$status"
+}

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Every shown note of the notes file stands on the desktop as its own window,
+# at its stored place; hidden and wastebasket notes get none.
+source "$(dirname "$0")/desktop.sh"
+
+prepare_data 3 2 1
+start_desktop
+start_tray
+start_program
+
+wait_for 20 tray_icon_shown || fail "no tray icon"
+wait_for 20 note_windows_are 3 || fail "$(count_note_windows) note windows instead of 3"
+
+places=$(for w in $(windows_named '^vesknote$'); do
+    xdotool getwindowgeometry "$w" | awk '/Position/ {p=$2} /Geometry/ {print p, $2}'
+done | sort)
+expected=$(printf '%s\n' "20,20 180x140" "220,20 180x140" "420,20 180x140")
+[ "$places" = "$expected" ] || fail "note windows at $places"
+note_windows_are 3 || fail "hidden or wastebasket notes got windows"
+echo "three note windows at their places, and the tray icon"

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ScriptedPrompts.h"
+#include "app/MainFrame.h"
+
+namespace vesk::test {
+
+// Records registrations instead of grabbing keys: "id:modifiers:key".
+class RecordingHotKeys : public platform::HotKeys {
+public:
+    QStringList registered;
+    bool RegisterHotKey(int id, unsigned modifiers, unsigned virtualKey) override;
+    bool UnregisterHotKey(int id) override;
+};
+
+class RecordingLinks : public platform::LinkOpener {
+public:
+    QStringList opened;
+    bool OpenLink(const QString& link) override { return opened << link, true; }
+    bool OpenFile(const QString& path) override { return opened << path, true; }
+};
+
+// A note as a test writes it into a notes file.
+struct TestNote {
+    std::u16string title;
+    std::int32_t kind = NoteData::kMessage;
+    std::int32_t state = NoteData::kStateShown;
+};
+
+// A main frame over a private data folder and installation, with stand-ins
+// for the desktop's services and scripted prompts, so nothing ever waits for
+// a person. The data folder exists (a normal start) unless a test removes it.
+class MainFrameFixture {
+public:
+    MainFrameFixture();
+    ~MainFrameFixture();
+
+    QString DataFolder() const { return root_.path() + "/data/vesk notes 4/"; }
+    QString NotesFile() const { return DataFolder() + "notes.xml"; }
+    QString SettingsFile() const { return DataFolder() + "settings.xml"; }
+    QString BackupFolder() const { return DataFolder() + "backup/"; }
+    QString InstallFolder() const { return root_.path() + "/install/"; }
+    QString DefaultFolder() const { return InstallFolder() + "default/"; }
+
+    // Makes the frame and runs its start-up.
+    CMainFrame& Start();
+    CMainFrame& Frame() { return *frame_; }
+    RecordingHotKeys& HotKeys() { return *hotKeys_; }
+    RecordingLinks& Links() { return *links_; }
+    ScriptedPrompts& Prompts() { return prompts_; }
+    bool trayAvailable = true;
+
+    static void WriteNotes(const QString& path, const std::vector<TestNote>& notes);
+    // "title:kind:state" per note of the file, wastebasket last.
+    static QStringList SavedNotes(const QString& path);
+    static void WriteBytes(const QString& path, const QByteArray& bytes);
+    static QByteArray Bytes(const QString& path);
+    // Shown message notes "Note 0", "Note 1", ...
+    static std::vector<TestNote> ShownNotes(int n);
+    QStringList Files(const QString& folder) const;
+
+private:
+    ScriptedPrompts prompts_;
+    QTemporaryDir root_;
+    RecordingHotKeys* hotKeys_ = nullptr;
+    RecordingLinks* links_ = nullptr;
+    std::unique_ptr<CMainFrame> frame_;
+};
+
+}  // namespace vesk::test

@@ -1,0 +1,120 @@
+#include <QDir>
+#include <QTest>
+
+#include "MainFrameFixture.h"
+#include "UiTestRegistry.h"
+#include "app/MainCommandIds.h"
+#include "app/PathText.h"
+#include "app/UnreadableFile.h"
+#include "backup/BackupManager.h"
+
+namespace vesk::test {
+namespace {
+
+using Fixture = MainFrameFixture;
+
+const QString kYikes = QStringLiteral(
+    "Your notes failed to load because the notes file is either corrupted or missing.\n"
+    "Would you like to go to the Backup Manager to restore a backup file?");
+
+void WriteSettings(const QString& path, std::uint8_t alpha) {
+    SettingsData settings;
+    settings.SetAlpha(alpha);
+    settings.GetShowNotesHotKey() = {83, 34, true, u"shownotes"};
+    settings.GetNewNoteHotKey() = {78, 32, false, u"newnote"};
+    settings.Save(ToPath(path));
+}
+
+class StartUpTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstStartMakesTheFoldersAndTakesTheDefaults() {
+        Fixture fixture;
+        QDir(fixture.DataFolder()).removeRecursively();
+        Fixture::WriteNotes(fixture.DefaultFolder() + "notes.xml", Fixture::ShownNotes(2));
+        WriteSettings(fixture.DefaultFolder() + "settings.xml", 123);
+        CMainFrame& frame = fixture.Start();
+        QCOMPARE(fixture.Files(fixture.DataFolder()), (QStringList{"notes.xml", "settings.xml"}));
+        QVERIFY(QDir(fixture.DataFolder() + "archive").exists());
+        QCOMPARE(frame.GetCollection().GetNotes().size(), std::size_t{2});
+        QCOMPARE(frame.GetSettings().GetAlpha(), std::uint8_t{123});
+        QVERIFY(fixture.Prompts().messages.isEmpty());
+        // Only the used hot key is taken, and the close gives it back.
+        QCOMPARE(fixture.HotKeys().registered, QStringList{"200:34:83"});
+        frame.Close();
+        QVERIFY(fixture.HotKeys().registered.isEmpty());
+    }
+
+    void unreadableSettingsAreSetAsideBeforeTheDefaultsReplaceThem() {
+        Fixture fixture;
+        Fixture::WriteBytes(fixture.SettingsFile(), "<settings><broken");
+        WriteSettings(fixture.DefaultFolder() + "settings.xml", 77);
+        Fixture::WriteNotes(fixture.NotesFile(), Fixture::ShownNotes(1));
+        CMainFrame& frame = fixture.Start();
+        QCOMPARE(frame.GetSettings().GetAlpha(), std::uint8_t{77});
+        QCOMPARE(frame.GetCollection().GetNotes().size(), std::size_t{1});
+        const QStringList kept =
+            QDir(fixture.DataFolder()).entryList({"settings.xml.unreadable-*"});
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(Fixture::Bytes(fixture.DataFolder() + kept.first()), "<settings><broken");
+        QVERIFY(fixture.Prompts().messages.isEmpty());
+    }
+
+    void unreadableNotesAreKeptAndNamedInTheQuestion() {
+        Fixture fixture;
+        Fixture::WriteBytes(fixture.NotesFile(), "not a notes file");
+        CMainFrame& frame = fixture.Start();
+        const QStringList kept = QDir(fixture.DataFolder()).entryList({"notes.xml.unreadable-*"});
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(fixture.Prompts().messages.size(), 1);
+        const auto& question = fixture.Prompts().messages.first();
+        QCOMPARE(question.caption, QStringLiteral("Yikes!"));
+        QCOMPARE(question.buttons, UserPrompts::Buttons::YesNo);
+        QCOMPARE(question.text, kYikes + "\n\nThe unreadable notes file has been kept as \"" +
+                                    QDir::toNativeSeparators(fixture.DataFolder() + kept.first()) +
+                                    "\".");
+        QVERIFY(fixture.Prompts().dialogTitles.isEmpty());
+
+        // Neither the exit save nor its backup touches the kept file.
+        frame.Close();
+        QCOMPARE(Fixture::Bytes(fixture.DataFolder() + kept.first()), "not a notes file");
+        QCOMPARE(Fixture::SavedNotes(fixture.NotesFile()), QStringList{});
+        QVERIFY(QFile::exists(fixture.NotesFile()));
+        QVERIFY(fixture.Files(fixture.BackupFolder()).isEmpty());
+    }
+
+    void missingNotesAskThePlainQuestionAndYesOpensTheBackupManager() {
+        Fixture fixture;
+        fixture.Prompts().answers.push_back(UserPrompts::Answer::Yes);
+        bool managerShown = false;
+        fixture.Prompts().dialogs.push_back([&managerShown](QDialog& dialog) {
+            managerShown = qobject_cast<CBackupManager*>(&dialog) != nullptr;
+            return int(QDialog::Rejected);
+        });
+        fixture.Start();
+        QCOMPARE(fixture.Prompts().messages.size(), 1);
+        QCOMPARE(fixture.Prompts().messages.first().text, kYikes);
+        QVERIFY(managerShown);
+    }
+
+    void setAsideNamesNeverMeet() {
+        Fixture fixture;
+        const QDateTime when(QDate(2024, 2, 29), QTime(23, 59, 58));
+        const QString path = fixture.NotesFile();
+        Fixture::WriteBytes(path, "first");
+        const QString first = SetAsideUnreadableFile(path, when);
+        Fixture::WriteBytes(path, "second");
+        QCOMPARE(first, path + ".unreadable-2024-02-29_23-59-58");
+        QCOMPARE(SetAsideUnreadableFile(path, when), first + "-2");
+        QCOMPARE(Fixture::Bytes(first), "first");
+        QCOMPARE(SetAsideUnreadableFile(path, when), QString());
+    }
+};
+
+const RegisterUiTest<StartUpTest> registered;
+
+}  // namespace
+}  // namespace vesk::test
+
+#include "StartUpTest.moc"

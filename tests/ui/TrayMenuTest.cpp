@@ -1,0 +1,149 @@
+#include <QAction>
+#include <QMenu>
+#include <QTest>
+
+#include "MainFrameFixture.h"
+#include "UiTestRegistry.h"
+#include "app/MainCommandIds.h"
+
+namespace vesk::test {
+namespace {
+
+// One line per item: "-" for a separator, "~" before a greyed item, "[x]" or
+// "[ ]" after a checkable one, ">" after a pop-up.
+QStringList Describe(const QMenu& menu) {
+    QStringList lines;
+    for (const QAction* action : menu.actions()) {
+        if (action->isSeparator()) {
+            lines << QStringLiteral("-");
+            continue;
+        }
+        QString line = (action->isEnabled() ? QString() : QStringLiteral("~")) + action->text();
+        if (action->isCheckable()) line += action->isChecked() ? " [x]" : " [ ]";
+        if (action->menu() != nullptr) line += QStringLiteral(" >");
+        lines << line;
+    }
+    return lines;
+}
+
+QMenu* Submenu(const QMenu& menu, const QString& title) {
+    for (const QAction* action : menu.actions()) {
+        if (action->text() == title) return action->menu();
+    }
+    return nullptr;
+}
+
+QAction* Item(const QMenu& menu, const QString& text) {
+    for (QAction* action : menu.actions()) {
+        if (action->text() == text) return action;
+    }
+    return nullptr;
+}
+
+const QStringList kFixedPart = {
+    "-", "~Notebook/Archive", "Waste Basket >", "Do To All >", "-",   "Config/Tools >",
+    "-", "Import Note",       "New >",          "-",           "Exit"};
+
+class TrayMenuTest : public QObject {
+    Q_OBJECT
+
+private:
+    QMenu& OpenMenu(MainFrameFixture& fixture, const std::vector<TestNote>& notes) {
+        MainFrameFixture::WriteNotes(fixture.NotesFile(), notes);
+        QMenu& menu = fixture.Start().GetTray().Menu();
+        emit menu.aboutToShow();
+        return menu;
+    }
+
+private slots:
+    void withoutNotesShowsGreyedNoNotes() {
+        MainFrameFixture fixture;
+        const QMenu& menu = OpenMenu(fixture, {});
+        QCOMPARE(Describe(menu), QStringList{"~No Notes"} + kFixedPart);
+        QCOMPARE(Describe(*Submenu(menu, "Waste Basket")), QStringList{"~Empty"});
+    }
+
+    void tenNotesStandOnTopNewestFirstWithoutMore() {
+        MainFrameFixture fixture;
+        auto notes = MainFrameFixture::ShownNotes(10);
+        notes[3].state = NoteData::kStateHidden;
+        const QMenu& menu = OpenMenu(fixture, notes);
+        QStringList expected;
+        for (int i = 9; i >= 0; --i)
+            expected << QStringLiteral("Note %1 [%2]").arg(i).arg(i == 3 ? ' ' : 'x');
+        QCOMPARE(Describe(menu), expected + kFixedPart);
+    }
+
+    void theEleventhNoteGoesUnderMore() {
+        MainFrameFixture fixture;
+        auto notes = MainFrameFixture::ShownNotes(12);
+        notes.insert(notes.begin() + 4, {u"Crumpled", 0, NoteData::kStateWastebasket});
+        const QMenu& menu = OpenMenu(fixture, notes);
+        const QStringList lines = Describe(menu);
+        QCOMPARE(lines.first(), QStringLiteral("Note 9 [x]"));
+        QCOMPARE(lines[9], QStringLiteral("Note 0 [x]"));
+        QCOMPARE(lines.mid(10), QStringList{"More >"} + kFixedPart);
+        QCOMPARE(Describe(*Submenu(menu, "More")), (QStringList{"Note 11 [x]", "Note 10 [x]"}));
+        QCOMPARE(Describe(*Submenu(menu, "Waste Basket")), (QStringList{"Crumpled", "Empty"}));
+    }
+
+    void fixedPopupsHoldTheirCommandsGreyedUntilBuilt() {
+        MainFrameFixture fixture;
+        const QMenu& menu = OpenMenu(fixture, MainFrameFixture::ShownNotes(1));
+        QCOMPARE(Describe(*Submenu(menu, "Do To All")),
+                 (QStringList{"~Bring To Front", "~Send To Back", "~Hide", "~Show", "~Shade",
+                              "~Unshade", "~*Crumple*"}));
+        QCOMPARE(Describe(*Submenu(menu, "Config/Tools")),
+                 (QStringList{"Help", "About", "-", "~Theme", "Backup Manager", "-", "~Settings"}));
+        const QMenu& create = *Submenu(menu, "New");
+        QCOMPARE(Describe(create), (QStringList{"~Note", "~Checklist Note", "~Scribble Note"}));
+        QVERIFY(!Item(create, "Note")->icon().isNull());
+    }
+
+    void noteItemsCarryTheirKindAndEscapeTitles() {
+        MainFrameFixture fixture;
+        const QMenu& menu =
+            OpenMenu(fixture, {{u"Tom & Jerry", NoteData::kScribble, NoteData::kStateHidden},
+                               {u"A title that runs far too long", NoteData::kChecklist}});
+        const QStringList lines = Describe(menu);
+        QCOMPARE(lines[0], QStringLiteral("A title that runs... [x]"));
+        QCOMPARE(lines[1], QStringLiteral("Tom && Jerry [ ]"));
+        const QIcon icon = menu.actions()[1]->icon();
+        QVERIFY(!icon.isNull());
+        const QSize size(16, 16);
+        QVERIFY(icon.pixmap(size, QIcon::Normal, QIcon::On).toImage() !=
+                icon.pixmap(size, QIcon::Normal, QIcon::Off).toImage());
+    }
+
+    void choosingItemsActs() {
+        MainFrameFixture fixture;
+        QMenu& menu = OpenMenu(fixture, {{u"Hidden", 0, NoteData::kStateHidden},
+                                         {u"Crumpled", 0, NoteData::kStateWastebasket},
+                                         {u"Binned", 0, NoteData::kStateWastebasket}});
+        CMainFrame& frame = fixture.Frame();
+        Item(menu, "Hidden")->trigger();
+        QCOMPARE(frame.GetCollection().Find(0)->GetNoteData().GetState(), NoteData::kStateShown);
+        QVERIFY(frame.GetSettings().GetAutoSaveData().IsChanged());
+
+        Item(*Submenu(menu, "Waste Basket"), "Empty")->trigger();
+        QCOMPARE(frame.GetCollection().GetNotes().size(), std::size_t{1});
+
+        // The menu is built afresh at each opening.
+        emit menu.aboutToShow();
+        QCOMPARE(Describe(*Submenu(menu, "Waste Basket")), QStringList{"~Empty"});
+        QCOMPARE(Describe(menu).first(), QStringLiteral("Hidden [x]"));
+
+        // Commands not built yet answer nothing, not even as note items.
+        QVERIFY(!frame.OnCommand(MainCommand::kTheme));
+        Item(*Submenu(menu, "Config/Tools"), "Help")->trigger();
+        QCOMPARE(fixture.Links().opened,
+                 QStringList{fixture.InstallFolder() + "help/howtouse.html"});
+    }
+};
+
+const RegisterUiTest<TrayMenuTest> registered;
+
+}  // namespace
+}  // namespace vesk::test
+
+#include "TrayMenuTest.moc"
