@@ -6,6 +6,7 @@
 #include <ctime>
 #include <utility>
 
+#include "app/CollectionCommands.h"
 #include "app/MainCommandIds.h"
 #include "app/PathText.h"
 #include "app/StartUp.h"
@@ -36,7 +37,9 @@ CMainFrame::CMainFrame(MainFrameServices services, QObject* parent)
       tray_([this](QMenu& menu) { trayMenu_.Fill(menu, collection_.GetNotes()); },
             services_.trayAvailable),
       hotKeys_(*services_.hotKeys),
-      collection_(factory_) {
+      sounds_(std::move(services_.sounds)),
+      collection_(factory_),
+      newNotes_(settings_, collection_, *sounds_) {
     SetUpCommands();
     connect(&tray_, &TrayIcon::DoubleClicked, this, &CMainFrame::OnTrayDoubleClick);
     connect(services_.hotKeys.get(), &platform::HotKeys::HotKeyPressed, this,
@@ -48,6 +51,8 @@ CMainFrame::CMainFrame(MainFrameServices services, QObject* parent)
 CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::SetUpCommands() {
+    commands_.Set(MainCommand::kNewNote, [this] { CreateNewNote(NoteData::kMessage); });
+    SetUpCollectionCommands(commands_, collection_, [this] { MarkChanged(); });
     commands_.Set(MainCommand::kHelp, [this] { ShowHelp(); });
     commands_.Set(MainCommand::kAbout, [this] { ShowAbout(); });
     commands_.Set(MainCommand::kEmptyWastebasket, [this] { EmptyWastebasket(); });
@@ -84,6 +89,17 @@ void CMainFrame::MarkChanged() { settings_.GetAutoSaveData().SetChanged(true); }
 
 void CMainFrame::NoteMoved(NoteId id, std::int32_t from, std::int32_t to) {
     emit NoteMovedTo(id, from, to);
+    const bool crumpled =
+        to == NotePlace::kWastebasket && (from == NotePlace::kShown || from == NotePlace::kHidden);
+    if (crumpled && settings_.GetEmptyWaste() == EmptyWastePolicy::Always) {
+        // The crumpled window is still in its own command handler; emptying
+        // destroys it, so that waits until the handler has returned.
+        QTimer::singleShot(0, this, &CMainFrame::EmptyAfterCrumple);
+    }
+}
+
+void CMainFrame::EmptyAfterCrumple() {
+    if (!closed_ && settings_.GetEmptyWaste() == EmptyWastePolicy::Always) EmptyWastebasket();
 }
 
 void CMainFrame::ScheduleAlarm(NoteWindow& window) {
@@ -104,7 +120,7 @@ bool CMainFrame::ArchiveNote(NoteId id) {
 void CMainFrame::RegisterFontFace(const std::u16string& face) { fontFaces_.insert(face); }
 
 bool CMainFrame::LoadNotes(const std::filesystem::path& path) {
-    if (!collection_.LoadCollection(path)) return false;
+    if (!collection_.RestoreCollection(path)) return false;
     for (const auto& [id, window] : collection_.GetNotes()) {
         alarms_.Schedule(id, window->GetNoteData().GetAlarm());
     }
@@ -150,6 +166,12 @@ void CMainFrame::EmptyWastebasket() {
     MarkChanged();
 }
 
+bool CMainFrame::CreateNewNote(std::int32_t kind) {
+    if (newNotes_.CreateNote(kind) == nullptr) return false;
+    MarkChanged();
+    return true;
+}
+
 void CMainFrame::ApplyContentFont() {
     FontData& font = settings_.GetContentFont();
     if (!font.MakeUsable()) {
@@ -190,6 +212,7 @@ void CMainFrame::OnTimer(int id) {
 
 void CMainFrame::OnHotKey(int id) {
     if (id == MainHotKey::kShowNotes) collection_.BringAllToFront();
+    if (id == MainHotKey::kNewNote) NewNotes::RunChooser(dialogs_, commands_);
 }
 
 void CMainFrame::OnTrayDoubleClick() {

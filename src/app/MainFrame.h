@@ -12,6 +12,7 @@
 #include "app/DialogSlots.h"
 #include "app/MainCommands.h"
 #include "app/MainHotKeys.h"
+#include "app/NewNotes.h"
 #include "app/TrayIcon.h"
 #include "app/TrayMenu.h"
 #include "backup/BackupOwner.h"
@@ -22,6 +23,7 @@
 #include "platform/Folders.h"
 #include "platform/HotKeys.h"
 #include "platform/LinkOpener.h"
+#include "platform/SoundPlayer.h"
 #include "settings/SettingsData.h"
 
 namespace vesk {
@@ -33,6 +35,8 @@ struct MainFrameServices {
     std::unique_ptr<platform::HotKeys> hotKeys;
     std::unique_ptr<platform::LinkOpener> links;
     TrayIcon::TrayProbe trayAvailable = &QSystemTrayIcon::isSystemTrayAvailable;
+    // Plays the program's own sounds.
+    std::unique_ptr<platform::SoundPlayer> sounds;
 };
 
 // The program's hidden centre: owns the notes, the archive, the settings and
@@ -61,7 +65,8 @@ public:
     bool ArchiveNote(NoteId id) override;
     void RegisterFontFace(const std::u16string& face) override;
 
-    // Replaces every note with the file's; false when it is not a notes file.
+    // Replaces every note with the file's; false, keeping the notes held,
+    // when it is not a notes file.
     bool LoadNotes(const std::filesystem::path& path) override;
     void OnAlarmDue(std::uint32_t noteId) override;
 
@@ -74,6 +79,9 @@ public:
     // Saves the notes and the settings without ending the program.
     void SaveAll();
     void EmptyWastebasket();
+    // A note of the kind at a random place, opened for editing; false when
+    // the kind has no window.
+    bool CreateNewNote(std::int32_t kind);
     void ApplyContentFont();
     void ApplyTitleFont();
     void RegisterHotKeys();
@@ -114,6 +122,8 @@ private:
     // Cancels every open modal window; false when there was none.
     bool CancelOpenDialogs();
     void SaveAndEnd();
+    // The wastebasket policy "after each crumple".
+    void EmptyAfterCrumple();
 
     MainFrameServices services_;
     SettingsData settings_;
@@ -125,12 +135,14 @@ private:
     TrayIcon tray_;
     MainHotKeys hotKeys_;
     DialogSlots dialogs_;
+    std::unique_ptr<platform::SoundPlayer> sounds_;
     std::set<std::u16string> fontFaces_;
     QTimer autoSaveTimer_;
     QTimer alarmTimer_;
     // Last among the members: the windows use everything above while they
     // are destroyed.
     NoteCollection collection_;
+    NewNotes newNotes_;
     bool created_ = false;
     bool closeRequested_ = false;
     bool dialogsCancelled_ = false;

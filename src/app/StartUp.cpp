@@ -56,11 +56,21 @@ QString StartUp::NotesFailedText(const QString& kept) {
 void StartUp::LoadSettingsOrDefault() {
     if (frame_.LoadSettings(frame_.SettingsFile())) return;
     const QString settings = ToQString(frame_.SettingsFile());
-    SetAsideUnreadableFile(settings);
+    const QString kept = SetAsideUnreadableFile(settings);
     QFile::remove(settings);
     QFile::copy(folders_.DefaultSettingsFile(), settings);
     // Should the defaults be unreadable too, the built-in settings stand.
     frame_.LoadSettings(frame_.SettingsFile());
+    // A missing file loses nothing; an unreadable one held the user's
+    // choices, so they learn where it went.
+    if (kept.isEmpty()) return;
+    UserPrompts::Current().ShowMessage(
+        nullptr,
+        QStringLiteral("Your settings failed to load because the settings file is corrupted.\n"
+                       "The default settings are used instead.\n\n"
+                       "The unreadable settings file has been kept as \"%1\".")
+            .arg(QDir::toNativeSeparators(kept)),
+        QStringLiteral("Yikes!"), UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
 }
 
 void StartUp::LoadNotesOrAsk() {

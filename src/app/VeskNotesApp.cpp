@@ -32,7 +32,8 @@ bool CVeskNotesApp::InitInstance() {
     QApplication::setWindowIcon(AppIcon());
 
     mainFrame_ = std::make_unique<CMainFrame>(MainFrameServices{
-        platform::CreateFolders(), platform::CreateHotKeys(), platform::CreateLinkOpener()});
+        platform::CreateFolders(), platform::CreateHotKeys(), platform::CreateLinkOpener(),
+        &QSystemTrayIcon::isSystemTrayAvailable, platform::CreateSoundPlayer()});
     signals_ = std::make_unique<TerminationSignals>();
     QObject::connect(signals_.get(), &TerminationSignals::Received, mainFrame_.get(),
                      &CMainFrame::Close);

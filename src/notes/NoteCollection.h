@@ -69,6 +69,10 @@ public:
     // Clears the collection, then reads a notes file of this version or of
     // the previous one. False when the file is neither.
     bool LoadCollection(const std::filesystem::path& path);
+    // LoadCollection in place of the notes held, except that a file that is
+    // neither format (or a previous version's file that breaks off) leaves
+    // the notes held as they were: a failed restore loses nothing.
+    bool RestoreCollection(const std::filesystem::path& path);
     // The window of the element's type with its record filled in; none for
     // an unknown type.
     std::unique_ptr<NoteWindow> CreateWindowFromElement(const XMLElement& element, NoteId id);

@@ -45,11 +45,13 @@ MainFrameFixture::~MainFrameFixture() { frame_.reset(); }
 CMainFrame& MainFrameFixture::Start() {
     auto hotKeys = std::make_unique<RecordingHotKeys>();
     auto links = std::make_unique<RecordingLinks>();
+    auto sounds = std::make_unique<RecordingSounds>();
     hotKeys_ = hotKeys.get();
     links_ = links.get();
-    frame_ = std::make_unique<CMainFrame>(
-        MainFrameServices{std::make_unique<TestFolders>(DataFolder(), InstallFolder()),
-                          std::move(hotKeys), std::move(links), [this] { return trayAvailable; }});
+    sounds_ = sounds.get();
+    frame_ = std::make_unique<CMainFrame>(MainFrameServices{
+        std::make_unique<TestFolders>(DataFolder(), InstallFolder()), std::move(hotKeys),
+        std::move(links), [this] { return trayAvailable; }, std::move(sounds)});
     frame_->Create();
     return *frame_;
 }

@@ -26,6 +26,14 @@ public:
     bool OpenFile(const QString& path) override { return opened << path, true; }
 };
 
+class RecordingSounds : public platform::SoundPlayer {
+public:
+    QList<int> played;
+    bool PlaySound(int resource, Repeat) override { return played << resource, true; }
+    bool PlayFile(const QString&, Repeat) override { return false; }
+    void Stop() override {}
+};
+
 // A note as a test writes it into a notes file.
 struct TestNote {
     std::u16string title;
@@ -53,6 +61,7 @@ public:
     CMainFrame& Frame() { return *frame_; }
     RecordingHotKeys& HotKeys() { return *hotKeys_; }
     RecordingLinks& Links() { return *links_; }
+    RecordingSounds& Sounds() { return *sounds_; }
     ScriptedPrompts& Prompts() { return prompts_; }
     bool trayAvailable = true;
 
@@ -70,6 +79,7 @@ private:
     QTemporaryDir root_;
     RecordingHotKeys* hotKeys_ = nullptr;
     RecordingLinks* links_ = nullptr;
+    RecordingSounds* sounds_ = nullptr;
     std::unique_ptr<CMainFrame> frame_;
 };
 

@@ -5,6 +5,7 @@
 #include "app/MainCommandIds.h"
 #include "app/PathText.h"
 #include "app/TrayStandInWnd.h"
+#include "backup/BackupManager.h"
 
 namespace vesk::test {
 namespace {
@@ -60,6 +61,28 @@ private slots:
         QVERIFY(!closedWhileOpen);
         QTRY_VERIFY(frame.IsClosed());
         QCOMPARE(Fixture::SavedNotes(fixture.NotesFile()), QStringList{"Note 0:0:0"});
+    }
+
+    void aFailedRestoreKeepsTheNotesThatWereThere() {
+        Fixture fixture;
+        Fixture::WriteNotes(fixture.NotesFile(), Fixture::ShownNotes(2));
+        CMainFrame& frame = fixture.Start();
+        const QString junk = fixture.DataFolder() + "junk.xml";
+        Fixture::WriteBytes(junk, "not notes");
+        fixture.Prompts().fileNames.push_back(junk);
+        fixture.Prompts().answers.push_back(UserPrompts::Answer::Yes);
+        fixture.Prompts().dialogs.push_back([](QDialog& manager) {
+            static_cast<CBackupManager&>(manager).OnCommand(CBackupManager::kManualRestoreId);
+            return int(QDialog::Rejected);
+        });
+        frame.OnCommand(MainCommand::kBackupManager);
+        QCOMPARE(fixture.Prompts().messages.last().text,
+                 QStringLiteral("Unable to load backup file"));
+        QCOMPARE(frame.GetCollection().GetNotes().size(), std::size_t{2});
+        QVERIFY(dynamic_cast<QWidget*>(frame.GetCollection().Find(1))->isVisible());
+        frame.Close();
+        QCOMPARE(Fixture::SavedNotes(fixture.NotesFile()),
+                 (QStringList{"Note 0:0:0", "Note 1:0:0"}));
     }
 
     void autoSaveBacksUpAndSavesOnlyAfterAChange() {

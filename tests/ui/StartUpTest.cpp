@@ -58,7 +58,12 @@ private slots:
             QDir(fixture.DataFolder()).entryList({"settings.xml.unreadable-*"});
         QCOMPARE(kept.size(), 1);
         QCOMPARE(Fixture::Bytes(fixture.DataFolder() + kept.first()), "<settings><broken");
-        QVERIFY(fixture.Prompts().messages.isEmpty());
+        QCOMPARE(fixture.Prompts().messages.size(), 1);
+        const auto& told = fixture.Prompts().messages.first();
+        QCOMPARE(told.caption, QStringLiteral("Yikes!"));
+        QVERIFY(told.text.endsWith("The unreadable settings file has been kept as \"" +
+                                   QDir::toNativeSeparators(fixture.DataFolder() + kept.first()) +
+                                   "\"."));
     }
 
     void unreadableNotesAreKeptAndNamedInTheQuestion() {

@@ -91,13 +91,32 @@ private slots:
         MainFrameFixture fixture;
         const QMenu& menu = OpenMenu(fixture, MainFrameFixture::ShownNotes(1));
         QCOMPARE(Describe(*Submenu(menu, "Do To All")),
-                 (QStringList{"~Bring To Front", "~Send To Back", "~Hide", "~Show", "~Shade",
-                              "~Unshade", "~*Crumple*"}));
+                 (QStringList{"Bring To Front", "Send To Back", "Hide", "Show", "Shade", "Unshade",
+                              "*Crumple*"}));
         QCOMPARE(Describe(*Submenu(menu, "Config/Tools")),
                  (QStringList{"Help", "About", "-", "~Theme", "Backup Manager", "-", "~Settings"}));
         const QMenu& create = *Submenu(menu, "New");
-        QCOMPARE(Describe(create), (QStringList{"~Note", "~Checklist Note", "~Scribble Note"}));
+        QCOMPARE(Describe(create), (QStringList{"Note", "~Checklist Note", "~Scribble Note"}));
         QVERIFY(!Item(create, "Note")->icon().isNull());
+    }
+
+    void everyNoteItemAnswersAfterAGapInIds() {
+        MainFrameFixture fixture;
+        QMenu& menu = OpenMenu(fixture, {{u"First"},
+                                         {u"Gone", 0, NoteData::kStateWastebasket},
+                                         {u"Third", 0, NoteData::kStateHidden}});
+        CMainFrame& frame = fixture.Frame();
+        frame.OnCommand(MainCommand::kEmptyWastebasket);
+        Item(*Submenu(menu, "New"), "Note")->trigger();
+        frame.GetCollection().Find(3)->GetNoteData().SetTitle(u"Fourth");
+        frame.OnCommand(MainCommand::kHideAll);
+
+        emit menu.aboutToShow();
+        QCOMPARE(Describe(menu).mid(0, 3), (QStringList{"Fourth [ ]", "Third [ ]", "First [ ]"}));
+        for (const char* title : {"Fourth", "Third", "First"}) Item(menu, title)->trigger();
+        for (const auto& [id, window] : frame.GetCollection().GetNotes()) {
+            QCOMPARE(window->GetNoteData().GetState(), NoteData::kStateShown);
+        }
     }
 
     void noteItemsCarryTheirKindAndEscapeTitles() {

@@ -1,0 +1,184 @@
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include "MainFrameFixture.h"
+#include "UiTestRegistry.h"
+#include "app/MainCommandIds.h"
+#include "dialogs/NewNoteDialog.h"
+#include "notes/NoteCommands.h"
+#include "notewnd/CVeskNoteWnd.h"
+#include "notewnd/NoteGeometry.h"
+
+namespace vesk::test {
+namespace {
+
+using Fixture = MainFrameFixture;
+
+CVeskNoteWnd& Window(CMainFrame& frame, NoteId id) {
+    return *dynamic_cast<CVeskNoteWnd*>(frame.GetCollection().Find(id));
+}
+
+const NoteData& Note(CMainFrame& frame, NoteId id) {
+    return frame.GetCollection().Find(id)->GetNoteData();
+}
+
+// "state" per note, "s" after a shaded one, "v" after one whose window shows.
+QString States(CMainFrame& frame) {
+    QStringList states;
+    for (const auto& [id, window] : frame.GetCollection().GetNotes()) {
+        const NoteData& note = window->GetNoteData();
+        states << QString::number(note.GetState()) + (note.IsShaded() ? "s" : "") +
+                      (Window(frame, id).isVisible() ? "v" : "");
+    }
+    return states.join(' ');
+}
+
+class MainCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void newNotesTakeTheStyleTheSettingsAskFor() {
+        Fixture fixture;
+        CMainFrame& frame = fixture.Start();
+        SettingsData& settings = frame.GetSettings();
+        settings.ClearThemes();
+        const std::int32_t bare = settings.AddTheme();
+        settings.SetSelectedThemeId(bare);
+        settings.SetRandomStyle(true);
+        settings.SetShowTitle(false);
+
+        // Random styles from a theme without styles: the yellow one it is given.
+        QVERIFY(frame.CreateNewNote(NoteData::kMessage));
+        StyleData yellow;
+        yellow.SetColors(RGB(255, 242, 0), RGB(255, 255, 128), RGB(0, 0, 0), RGB(0, 0, 0));
+        QVERIFY(Note(frame, 0).GetStyle() == yellow);
+        QCOMPARE(settings.GetTheme(bare).GetStyles().size(), std::size_t{1});
+        QCOMPARE(fixture.Sounds().played, QList<int>{platform::kNewNoteSound});
+        QVERIFY(!Note(frame, 0).GetShowTitle());
+        QVERIFY(Window(frame, 0).isVisible());
+        const QRect place = ToQRect(Note(frame, 0).GetRect());
+        QCOMPARE(place.size(), QSize(200, 200));
+        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(place.topLeft()));
+        QVERIFY(settings.GetAutoSaveData().IsChanged());
+
+        // Not random: the lowest id, silently when sounds are off.
+        ThemeData& theme = *settings.FindTheme(settings.AddTheme());
+        theme.AddStyle(RGB(1, 0, 0), 0, 0, 0);
+        theme.AddStyle(RGB(2, 0, 0), 0, 0, 0);
+        theme.RemoveStyle(0);
+        theme.AddStyle(RGB(3, 0, 0), 0, 0, 0);
+        settings.SetSelectedThemeId(theme.GetId());
+        settings.SetRandomStyle(false);
+        settings.SetSoundEnabled(false);
+        QVERIFY(frame.CreateNewNote(NoteData::kMessage));
+        QCOMPARE(Note(frame, 1).GetStyle().bgcolor, RGB(2, 0, 0));
+        QCOMPARE(fixture.Sounds().played.size(), 1);
+
+        // Not random from a theme that is gone: the fallback style.
+        settings.SetSelectedThemeId(99);
+        QVERIFY(frame.CreateNewNote(NoteData::kMessage));
+        QVERIFY(Note(frame, 2).GetStyle() == StyleData::Fallback());
+        QVERIFY(!frame.CreateNewNote(7));
+        QCOMPARE(frame.GetCollection().GetNotes().size(), std::size_t{3});
+    }
+
+    void doToAllActsOnTheWindowsAndLeavesTheWastebasketAlone() {
+        Fixture fixture;
+        Fixture::WriteNotes(fixture.NotesFile(), {{u"Shown"},
+                                                  {u"Hidden", 0, NoteData::kStateHidden},
+                                                  {u"Bin", 0, NoteData::kStateWastebasket}});
+        CMainFrame& frame = fixture.Start();
+        Window(frame, 0).SendCommand(NoteCommand::kShade);
+        QCOMPARE(States(frame), QStringLiteral("0sv 1 2"));
+
+        frame.OnCommand(MainCommand::kHideAll);
+        QCOMPARE(States(frame), QStringLiteral("1s 1 2"));
+        QVERIFY(frame.GetSettings().GetAutoSaveData().IsChanged());
+        frame.OnCommand(MainCommand::kBringAllToFront);
+        QCOMPARE(States(frame), QStringLiteral("1s 1 2"));
+        frame.OnCommand(MainCommand::kShowAll);
+        QCOMPARE(States(frame), QStringLiteral("0sv 0v 2"));
+        frame.OnCommand(MainCommand::kShadeAll);
+        QCOMPARE(States(frame), QStringLiteral("0sv 0sv 2"));
+        frame.OnCommand(MainCommand::kUnshadeAll);
+        QCOMPARE(States(frame), QStringLiteral("0v 0v 2"));
+        frame.OnCommand(MainCommand::kSendAllToBack);
+        QCOMPARE(States(frame), QStringLiteral("0v 0v 2"));
+    }
+
+    void trayDoubleClickFollowsTheTrayAction() {
+        Fixture fixture;
+        Fixture::WriteNotes(fixture.NotesFile(), {{u"Shown"},
+                                                  {u"Hidden", 0, NoteData::kStateHidden},
+                                                  {u"Later", 0, NoteData::kStateHidden}});
+        CMainFrame& frame = fixture.Start();
+        frame.GetSettings().SetTray(TrayAction::ToggleShow);
+        frame.OnTrayDoubleClick();
+        QCOMPARE(States(frame), QStringLiteral("1 1 1"));
+        frame.OnTrayDoubleClick();
+        QCOMPARE(States(frame), QStringLiteral("0v 0v 0v"));
+
+        // No checklist window yet: that action does nothing.
+        frame.GetSettings().SetTray(TrayAction::CreateChecklist);
+        frame.OnTrayDoubleClick();
+        frame.GetSettings().SetTray(TrayAction::CreateNote);
+        frame.OnTrayDoubleClick();
+        QCOMPARE(frame.GetCollection().GetNotes().size(), std::size_t{4});
+        QCOMPARE(Note(frame, 3).GetKind(), NoteData::kMessage);
+    }
+
+    void theNewNoteHotKeyMakesTheChosenKind() {
+        Fixture fixture;
+        CMainFrame& frame = fixture.Start();
+        auto& keys = fixture.HotKeys();
+        bool greyed = false;
+        fixture.Prompts().dialogs.push_back([&](QDialog& chooser) {
+            greyed = !chooser.findChild<QPushButton*>("kind2")->isEnabled() &&
+                     !chooser.findChild<QPushButton*>("kind1")->isEnabled();
+            // A second press only raises the open chooser.
+            emit keys.HotKeyPressed(MainHotKey::kNewNote);
+            QTest::keyClick(&chooser, Qt::Key_C);
+            QTest::keyClick(&chooser, Qt::Key_S);
+            QTest::keyClick(&chooser, Qt::Key_N);
+            return chooser.result();
+        });
+        emit keys.HotKeyPressed(MainHotKey::kNewNote);
+        QVERIFY(greyed);
+        QCOMPARE(fixture.Prompts().dialogTitles, QStringList{"New Note"});
+        QCOMPARE(frame.GetCollection().GetNotes().size(), std::size_t{1});
+        QCOMPARE(Note(frame, 0).GetKind(), NoteData::kMessage);
+
+        fixture.Prompts().dialogs.push_back([](QDialog& chooser) {
+            QTest::keyClick(&chooser, Qt::Key_Escape);
+            return chooser.result();
+        });
+        emit keys.HotKeyPressed(MainHotKey::kNewNote);
+        QCOMPARE(fixture.Prompts().dialogTitles.size(), 2);
+        QCOMPARE(frame.GetCollection().GetNotes().size(), std::size_t{1});
+    }
+
+    void afterEachCrumpleEmptiesTheWastebasketOnceTheNoteIsDone() {
+        for (const auto policy : {EmptyWastePolicy::Always, EmptyWastePolicy::OnExit}) {
+            Fixture fixture;
+            Fixture::WriteNotes(fixture.NotesFile(), Fixture::ShownNotes(2));
+            CMainFrame& frame = fixture.Start();
+            frame.GetSettings().SetEmptyWaste(policy);
+            // As a crumple reports itself from the note's own handler.
+            frame.GetCollection().Find(0)->GetNoteData().SetState(NoteData::kStateWastebasket);
+            frame.NoteMoved(0, NotePlace::kShown, NotePlace::kWastebasket);
+            QVERIFY(frame.GetCollection().Find(0) != nullptr);
+            QCoreApplication::processEvents();
+            QCOMPARE(frame.GetCollection().Find(0) == nullptr, policy == EmptyWastePolicy::Always);
+            QVERIFY(frame.GetCollection().Find(1) != nullptr);
+        }
+    }
+};
+
+const RegisterUiTest<MainCommandsTest> registered;
+
+}  // namespace
+}  // namespace vesk::test
+
+#include "MainCommandsTest.moc"
