@@ -119,6 +119,14 @@ bool CMainFrame::ArchiveNote(NoteId id) {
 
 void CMainFrame::RegisterFontFace(const std::u16string& face) { fontFaces_.insert(face); }
 
+void CMainFrame::OpenLink(const std::u16string& url) {
+    services_.links->OpenLink(QString::fromStdU16String(url));
+}
+
+void CMainFrame::PlaySound(int resource) {
+    sounds_->PlaySound(resource, platform::SoundPlayer::Repeat::Once);
+}
+
 bool CMainFrame::LoadNotes(const std::filesystem::path& path) {
     if (!collection_.RestoreCollection(path)) return false;
     for (const auto& [id, window] : collection_.GetNotes()) {

@@ -64,6 +64,8 @@ public:
     void UnscheduleAlarm(NoteId id) override;
     bool ArchiveNote(NoteId id) override;
     void RegisterFontFace(const std::u16string& face) override;
+    void OpenLink(const std::u16string& url) override;
+    void PlaySound(int resource) override;
 
     // Replaces every note with the file's; false, keeping the notes held,
     // when it is not a notes file.

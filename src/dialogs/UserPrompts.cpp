@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QStringList>
 
 namespace vesk {
@@ -36,6 +38,15 @@ public:
     }
 
     int RunDialog(QDialog& dialog) override { return dialog.exec(); }
+
+    bool ChoosePrinter(QPrinter& printer, QWidget* parent) override {
+        QPrintDialog dialog(&printer, parent);
+        // A note is one page: no ranges or selections to choose. Printing to
+        // a file stays, as it is how a desktop without a printer prints.
+        dialog.setOptions(QAbstractPrintDialog::PrintToFile |
+                          QAbstractPrintDialog::PrintShowPageSize);
+        return dialog.exec() == QDialog::Accepted;
+    }
 
 private:
     static QMessageBox::Icon ToQtIcon(Icon icon) {

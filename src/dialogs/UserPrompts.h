@@ -3,6 +3,7 @@
 #include <QString>
 
 class QDialog;
+class QPrinter;
 class QWidget;
 
 namespace vesk {
@@ -28,6 +29,9 @@ public:
     // Runs a modal dialog; the dialog's result code (QDialog::Accepted or
     // Rejected).
     virtual int RunDialog(QDialog& dialog) = 0;
+    // Lets the user pick and set up the printer of a one-page document;
+    // false when the user cancels.
+    virtual bool ChoosePrinter(QPrinter& printer, QWidget* parent) = 0;
 
     static UserPrompts& Current();
     // Installs prompts for the rest of the run (tests); nullptr restores the

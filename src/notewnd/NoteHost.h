@@ -36,6 +36,11 @@ public:
     virtual bool ArchiveNote(NoteId id) = 0;
     // A face that a note uses, for the font choosers to offer.
     virtual void RegisterFontFace(const std::u16string& face) = 0;
+    // A link clicked in a note, opened by the desktop; failures are ignored.
+    virtual void OpenLink(const std::u16string& url) = 0;
+    // One of the program's own sounds (platform::k...Sound), once, without
+    // waiting for it. Callers check the settings' "soundEnabled" first.
+    virtual void PlaySound(int resource) = 0;
 
 protected:
     ~NoteHost() = default;

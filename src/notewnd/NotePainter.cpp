@@ -77,7 +77,8 @@ void PaintTitle(QPainter& painter, const NotePaintInput& in) {
     }
     const int top = in.area.top() + kTitleTop;
     const QRectF box(left, top, right - left, in.titleBarHeight - kTitleBottomGap - top);
-    DrawText(painter, in.titleFont, in.note.GetStyle().titlecolor, box, title, centred, false);
+    const COLORREF colour = in.printing ? RGB(0, 0, 0) : in.note.GetStyle().titlecolor;
+    DrawText(painter, in.titleFont, colour, box, title, centred, false);
 }
 
 void PaintEditFrames(QPainter& painter, const NotePaintInput& in) {
@@ -104,8 +105,10 @@ void PaintShadow(QPainter& painter, const NotePaintInput& in) {
 }  // namespace
 
 void PaintNoteBackground(QPainter& painter, const NotePaintInput& in) {
-    PaintBody(painter, in);
-    if (in.titleBarShown) {
+    if (!in.printing) {
+        PaintBody(painter, in);
+    }
+    if (in.titleBarShown && !in.printing) {
         PaintTitleStrip(painter, in);
     }
     if (in.note.GetAlarm() != nullptr) {
@@ -117,7 +120,7 @@ void PaintNoteBackground(QPainter& painter, const NotePaintInput& in) {
     if (in.editing) {
         PaintEditFrames(painter, in);
     }
-    if (in.shadow) {
+    if (in.shadow && !in.printing) {
         PaintShadow(painter, in);
     }
 }

@@ -22,6 +22,9 @@ struct NotePaintInput {
     // editing.
     QRect contentFrame;
     bool shadow = false;
+    // On paper the body, the title strip and the shadow are left out and the
+    // title is black.
+    bool printing = false;
 };
 
 // Everything of a note that is not its kind's content, back to front: the

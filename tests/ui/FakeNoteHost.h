@@ -19,6 +19,8 @@ public:
     int changes = 0;
     QList<std::array<std::int64_t, 3>> moves;
     QStringList faces;
+    QStringList links;
+    QList<int> sounds;
 
     SettingsData& GetSettings() override { return settings; }
     void MarkChanged() override { ++changes; }
@@ -32,6 +34,10 @@ public:
     void RegisterFontFace(const std::u16string& face) override {
         faces.append(QString::fromStdU16String(face));
     }
+    void OpenLink(const std::u16string& url) override {
+        links.append(QString::fromStdU16String(url));
+    }
+    void PlaySound(int resource) override { sounds.append(resource); }
 };
 
 // A message note at the rectangle, green fading to dark green with a white

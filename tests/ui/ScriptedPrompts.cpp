@@ -30,6 +30,14 @@ int ScriptedPrompts::RunDialog(QDialog& dialog) {
     return act(dialog);
 }
 
+bool ScriptedPrompts::ChoosePrinter(QPrinter& printer, QWidget*) {
+    ++printerChoices;
+    if (printers.empty()) return false;
+    const auto setUp = std::move(printers.front());
+    printers.pop_front();
+    return setUp(printer);
+}
+
 QString ScriptedPrompts::NextFileName(const QString& caption) {
     fileCaptions.append(caption);
     if (fileNames.empty()) return {};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPrinter>
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -27,15 +28,19 @@ public:
     ScriptedPrompts& operator=(const ScriptedPrompts&) = delete;
 
     // Queued answers; when none is left a message gets Ok (No for Yes/No),
-    // a file chooser is cancelled and a dialog is rejected.
+    // a file chooser and the printer choice are cancelled and a dialog is
+    // rejected.
     std::deque<Answer> answers;
     std::deque<QString> fileNames;
     // Acts in the dialog's place (fills its fields) and returns its result.
     std::deque<std::function<int(QDialog&)>> dialogs;
+    // Sets the printer up in the print dialog's place; true prints.
+    std::deque<std::function<bool(QPrinter&)>> printers;
 
     QList<Message> messages;
     QStringList fileCaptions;
     QStringList dialogTitles;
+    int printerChoices = 0;
 
     Answer ShowMessage(QWidget* parent, const QString& text, const QString& caption,
                        Buttons buttons, Icon icon) override;
@@ -44,6 +49,7 @@ public:
     QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& path,
                             const QString& filter) override;
     int RunDialog(QDialog& dialog) override;
+    bool ChoosePrinter(QPrinter& printer, QWidget* parent) override;
 
 private:
     QString NextFileName(const QString& caption);

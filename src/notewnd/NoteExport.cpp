@@ -1,0 +1,27 @@
+#include "notewnd/NoteExport.h"
+
+#include <QFileInfo>
+#include <QString>
+#include <filesystem>
+
+#include "dialogs/UserPrompts.h"
+#include "notes/NoteData.h"
+
+namespace vesk {
+
+void SaveNoteAs(QWidget* owner, const NoteData& note) {
+    QString name = UserPrompts::Current().GetSaveFileName(
+        owner, QStringLiteral("Save As"), QString(),
+        QStringLiteral("Vesk Notes (*.vesknote)|*.vesknote|All Files (*.*)|*.*||"));
+    if (name.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(name).suffix().isEmpty()) {
+        name += QStringLiteral(".vesknote");
+    }
+    // The note itself is safe in the collection; a failed export is not
+    // reported.
+    note.SaveToFile(std::filesystem::path(name.toStdU16String()));
+}
+
+}  // namespace vesk

@@ -1,0 +1,14 @@
+#pragma once
+
+class QWidget;
+
+namespace vesk {
+
+class NoteData;
+
+// Asks where to save the note and writes it there as a single-note file;
+// a name without an extension gets ".vesknote". Nothing is written when the
+// user cancels.
+void SaveNoteAs(QWidget* owner, const NoteData& note);
+
+}  // namespace vesk

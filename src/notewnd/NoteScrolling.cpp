@@ -1,0 +1,96 @@
+#include "notewnd/NoteScrolling.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace vesk {
+
+NoteScrolling::NoteScrolling(BarShown barShown, Scrolled scrolled)
+    : barShown_(std::move(barShown)), scrolled_(std::move(scrolled)) {}
+
+void NoteScrolling::SetScrollBar(QScrollBar* bar) {
+    if (bar_) {
+        disconnect(bar_, nullptr, this, nullptr);
+    }
+    bar_ = bar;
+    if (bar_) {
+        connect(bar_, &QScrollBar::valueChanged, this, [this](int value) {
+            if (!syncing_) {
+                ScrollTo(value);
+            }
+        });
+        SyncBar();
+    }
+}
+
+void NoteScrolling::Update(int visibleHeight, int lineHeight) {
+    lineHeight_ = std::max(1, lineHeight);
+    page_ = std::max(1, visibleHeight);
+    if (contentHeight_ > visibleHeight) {
+        const bool started = !scrolling_;
+        scrolling_ = true;
+        SyncBar();
+        if (started) {
+            barShown_(true);
+        }
+    } else if (scrolling_) {
+        TurnOff();
+    }
+}
+
+void NoteScrolling::TurnOff() {
+    scrolling_ = false;
+    barShown_(false);
+    // Content that fits shows from its top; left scrolled, its first lines
+    // could not be reached any more.
+    if (position_ != 0) {
+        position_ = 0;
+        SyncBar();
+        scrolled_();
+    }
+}
+
+void NoteScrolling::ScrollLines(int lines) {
+    if (scrolling_) {
+        ScrollTo(position_ + lines * lineHeight_);
+    }
+}
+
+void NoteScrolling::Resized(int oldHeight, int newHeight, int titleBarHeight,
+                            int contentAreaHeight) {
+    if (!scrolling_) {
+        return;
+    }
+    if (position_ > 0 && position_ - titleBarHeight + newHeight - 20 > contentHeight_) {
+        position_ = std::max(0, position_ - (newHeight - oldHeight));
+    }
+    if (contentHeight_ > contentAreaHeight || position_ != 0) {
+        SyncBar();
+    } else {
+        TurnOff();
+    }
+}
+
+void NoteScrolling::ScrollTo(int position) {
+    position = std::clamp(position, 0, std::max(0, contentHeight_ - page_));
+    if (position == position_) {
+        return;
+    }
+    position_ = position;
+    SyncBar();
+    scrolled_();
+}
+
+void NoteScrolling::SyncBar() {
+    if (!bar_) {
+        return;
+    }
+    syncing_ = true;
+    bar_->setRange(0, std::max(0, contentHeight_ - page_));
+    bar_->setPageStep(page_);
+    bar_->setSingleStep(lineHeight_);
+    bar_->setValue(position_);
+    syncing_ = false;
+}
+
+}  // namespace vesk
