@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "notes/MessageNoteData.h"
+#include "notewnd/CMessageNoteWnd.h"
 #include "notewnd/CVeskNoteWnd.h"
 
 namespace vesk {
@@ -13,10 +15,17 @@ std::unique_ptr<NoteWindow> QtNoteWindowFactory::MakeNoteWindow(NoteId id,
     }
     switch (record->GetKind()) {
         case NoteData::kMessage:
+            if (dynamic_cast<MessageNoteData*>(record.get()) == nullptr) {
+                return nullptr;
+            }
+            return std::make_unique<CMessageNoteWnd>(
+                id,
+                std::unique_ptr<MessageNoteData>(static_cast<MessageNoteData*>(record.release())),
+                host_);
         case NoteData::kScribble:
         case NoteData::kChecklist:
         case NoteData::kPicture:
-            // Every kind shows as the common note until its own window exists.
+            // The other kinds show as the common note until their own windows exist.
             return std::make_unique<CVeskNoteWnd>(id, std::move(record), host_);
         default:
             return nullptr;

@@ -1,0 +1,215 @@
+#include "notewnd/CMessageNoteWnd.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPainter>
+#include <utility>
+
+#include "notes/NoteCommands.h"
+#include "notewnd/CNoteEdit.h"
+#include "notewnd/NoteHost.h"
+#include "notewnd/ScrollHints.h"
+#include "notewnd/TextDrawing.h"
+
+namespace vesk {
+
+namespace {
+
+constexpr int kTextLimit = 65536;
+// The text ends this far above the bottom of what it laid out.
+constexpr int kContentBottomGap = 6;
+// Room the scroll range keeps below the content.
+constexpr int kScrollMargin = 20;
+// Margins of the text on paper, left, right and bottom.
+constexpr int kPrintMargin = 20;
+
+std::unique_ptr<NoteData> RecordOrNew(std::unique_ptr<MessageNoteData> record) {
+    if (!record) {
+        return std::make_unique<MessageNoteData>();
+    }
+    return record;
+}
+
+}  // namespace
+
+CMessageNoteWnd::CMessageNoteWnd(NoteId id, std::unique_ptr<MessageNoteData> record, NoteHost& host)
+    : CVeskNoteWnd(id, RecordOrNew(std::move(record)), host) {}
+
+CMessageNoteWnd::~CMessageNoteWnd() = default;
+
+void CMessageNoteWnd::CreateNoteWindow() {
+    RebuildLayout();
+    CVeskNoteWnd::CreateNoteWindow();
+}
+
+bool CMessageNoteWnd::OnCommand(std::uint32_t command) {
+    switch (command) {
+        case NoteCommand::kClearContents:
+            ClearContents();
+            return true;
+        case NoteCommand::kCopyToClipboard:
+            CopyToClipboard();
+            return true;
+        case NoteCommand::kStyleChanged:
+            RestyleTextEdit();
+            break;
+        case NoteCommand::kFontChanged:
+            if (textEdit_) {
+                textEdit_->SetNoteFont(GetEffectiveFont());
+                textEdit_->update();
+            }
+            break;
+        case NoteCommand::kAlignmentChanged:
+            if (textEdit_) {
+                // The typed text, line breaks as typed, not yet committed.
+                OpenTextEdit(textEdit_->GetText());
+            }
+            break;
+        default:
+            return CVeskNoteWnd::OnCommand(command);
+    }
+    CVeskNoteWnd::OnCommand(command);
+    update();
+    return true;
+}
+
+void CMessageNoteWnd::BeginEdit() {
+    auto backup = std::make_unique<MessageNoteData>();
+    backup->CopyFrom(Message());
+    SetBackup(std::move(backup));
+    CVeskNoteWnd::BeginEdit();
+    OpenTextEdit(Message().GetTextForEdit());
+}
+
+void CMessageNoteWnd::EndEdit(bool commit) {
+    if (commit && textEdit_) {
+        Message().SetText(textEdit_->GetText());
+        Message().RemoveCarriageReturns();
+        RebuildLayout();
+    }
+    delete textEdit_;
+    CVeskNoteWnd::EndEdit(commit);
+    update();
+}
+
+void CMessageNoteWnd::PaintNote(QPainter& painter) {
+    CVeskNoteWnd::PaintNote(painter);
+    if (IsPrinting()) {
+        if (!IsEditing() && !Message().GetText().empty()) {
+            PrintText(painter);
+        }
+        return;
+    }
+    Links().clear();
+    if (Message().IsShaded() || IsCrumpling()) {
+        return;
+    }
+    if (!IsEditing()) {
+        if (Message().GetText().empty()) {
+            // Nothing is left to scroll to once the text is gone.
+            contentHeight_ = 0;
+            SetContentHeight(0);
+            UpdateScrollBar();
+        } else {
+            PaintText(painter);
+        }
+    }
+    const int scrollPos = GetScrollPos();
+    const int visible = Message().GetRect().Height() - GetTitleBarHeight() - kScrollMargin;
+    PaintScrollHints(painter, GetContentRect(false), Message().GetStyle().textcolor, scrollPos > 0,
+                     contentHeight_ - scrollPos > visible);
+}
+
+void CMessageNoteWnd::resizeEvent(QResizeEvent* event) {
+    CVeskNoteWnd::resizeEvent(event);
+    if (textEdit_) {
+        textEdit_->setGeometry(GetContentRect(true));
+    }
+}
+
+void CMessageNoteWnd::RebuildLayout() {
+    layoutFont_ = GetEffectiveFont();
+    measurer_.emplace(GetEffectiveFont());
+    layout_.clear();
+    ProcessLinkText(Message().GetText(), layout_, *measurer_);
+}
+
+void CMessageNoteWnd::PaintText(QPainter& painter) {
+    if (!measurer_ || !(GetEffectiveFont() == layoutFont_)) {
+        RebuildLayout();
+    }
+    const QRect content = GetContentRect(false);
+    const int scrollPos = GetScrollPos();
+    painter.save();
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    painter.setClipRect(content);
+    const int bottom = DrawLayout(painter, *measurer_, Message().GetStyle().textcolor, layout_,
+                                  content.adjusted(0, -scrollPos, 0, 0), IsCentred(), Links());
+    painter.restore();
+    contentHeight_ = scrollPos - GetTitleBarHeight() + bottom - kContentBottomGap;
+    SetContentHeight(contentHeight_);
+    UpdateScrollBar();
+}
+
+void CMessageNoteWnd::PrintText(QPainter& painter) {
+    const QRect page = PaintArea();
+    const QRect box(page.x() + kPrintMargin, page.y() + GetTitleBarHeight(),
+                    page.width() - 2 * kPrintMargin,
+                    page.height() - GetTitleBarHeight() - kPrintMargin);
+    // Measured for the printer: screen widths would crowd the words at its
+    // finer resolution.
+    const QtTextMeasurer printerFont(GetEffectiveFont(), painter.device());
+    TextLayout layout;
+    ProcessLinkText(Message().GetText(), layout, printerFont);
+    // Links on paper cannot be clicked.
+    std::vector<LinkRecord> printedLinks;
+    painter.save();
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    painter.setClipRect(box);
+    DrawLayout(painter, printerFont, RGB(0, 0, 0), layout, box, IsCentred(), printedLinks);
+    painter.restore();
+}
+
+void CMessageNoteWnd::OpenTextEdit(const std::u16string& text) {
+    delete textEdit_;
+    const StyleData& style = Message().GetStyle();
+    auto* edit = new CNoteEdit(CNoteEdit::Mode::MultiLine, IsCentred(), this);
+    edit->setGeometry(GetContentRect(true));
+    edit->SetTextColor(style.textcolor);
+    edit->SetBackgroundColor(style.bgcolor);
+    edit->SetNoteFont(GetEffectiveFont());
+    edit->SetTextLimit(kTextLimit);
+    edit->SetText(text);
+    edit->show();
+    // The text is what a new note is opened for.
+    edit->setFocus();
+    textEdit_ = edit;
+}
+
+void CMessageNoteWnd::ClearContents() {
+    Message().SetText({});
+    RebuildLayout();
+    if (textEdit_) {
+        textEdit_->SetText({});
+    }
+    // A change to the record must reach the notes file.
+    Host().MarkChanged();
+    update();
+}
+
+void CMessageNoteWnd::CopyToClipboard() {
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+        clipboard->setText(QString::fromStdU16String(Message().GetText()));
+    }
+}
+
+void CMessageNoteWnd::RestyleTextEdit() {
+    if (!textEdit_) {
+        return;
+    }
+    textEdit_->SetTextColor(Message().GetStyle().textcolor);
+    textEdit_->SetBackgroundColor(Message().GetStyle().bgcolor);
+    textEdit_->update();
+}
+
+}  // namespace vesk

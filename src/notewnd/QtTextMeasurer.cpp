@@ -1,0 +1,35 @@
+#include "notewnd/QtTextMeasurer.h"
+
+#include <QString>
+
+#include "notewnd/QtFontEngine.h"
+#include "settings/FontData.h"
+
+namespace vesk {
+
+QtTextMeasurer::QtTextMeasurer(const FontData& font, QPaintDevice* device) {
+    const QtDrawingFonts* fonts = QtDrawingFonts::Of(font);
+    // Records copied from elsewhere come without their drawing fonts.
+    FontData usable;
+    if (fonts == nullptr) {
+        usable = font;
+        usable.MakeUsable();
+        fonts = QtDrawingFonts::Of(usable);
+    }
+    if (fonts == nullptr) {
+        return;
+    }
+    plain_ = fonts->GetPlainFont();
+    link_ = fonts->GetLinkFont();
+    metrics_.emplace(plain_, device);
+    lineHeight_ = static_cast<std::int32_t>(metrics_->lineSpacing());
+}
+
+std::int32_t QtTextMeasurer::MeasureText(const std::u16string& text) const {
+    if (!metrics_) {
+        return 0;
+    }
+    return static_cast<std::int32_t>(metrics_->horizontalAdvance(QString::fromStdU16String(text)));
+}
+
+}  // namespace vesk
