@@ -1,0 +1,50 @@
+#include "notewnd/QuickActionImages.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QString>
+#include <QSvgRenderer>
+
+namespace vesk {
+
+namespace {
+
+const char* ImageName(int imageId) {
+    switch (imageId) {
+        case QuickActionImage::kCrumplePressed:
+            return "crumple-pressed";
+        case QuickActionImage::kCrumple:
+            return "crumple";
+        case QuickActionImage::kShadePressed:
+            return "shade-pressed";
+        case QuickActionImage::kShade:
+            return "shade";
+        case QuickActionImage::kUnshadePressed:
+            return "unshade-pressed";
+        case QuickActionImage::kUnshade:
+            return "unshade";
+        default:
+            return nullptr;
+    }
+}
+
+}  // namespace
+
+QPixmap LoadQuickActionImage(int imageId) {
+    const char* name = ImageName(imageId);
+    if (name == nullptr) {
+        return {};
+    }
+    QSvgRenderer renderer(
+        QStringLiteral(":/icons/quickaction/%1.svg").arg(QString::fromLatin1(name)));
+    // Drawn once into a plain opaque bitmap, as the buttons always show it at
+    // this size.
+    QImage image(QuickActionImage::kSide, QuickActionImage::kSide, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+    return QPixmap::fromImage(image);
+}
+
+}  // namespace vesk
