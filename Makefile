@@ -23,6 +23,7 @@ run: build
 
 bench: build
 	@$(BUILD)/bench/vesk_bench
+	@$(BUILD)/bench/ui/vesk_ui_bench
 
 clean:
 	@rm -rf $(BUILD)
