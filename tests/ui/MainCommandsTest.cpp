@@ -165,10 +165,10 @@ private slots:
             Fixture::WriteNotes(fixture.NotesFile(), Fixture::ShownNotes(2));
             CMainFrame& frame = fixture.Start();
             frame.GetSettings().SetEmptyWaste(policy);
-            // As a crumple reports itself from the note's own handler.
-            frame.GetCollection().Find(0)->GetNoteData().SetState(NoteData::kStateWastebasket);
-            frame.NoteMoved(0, NotePlace::kShown, NotePlace::kWastebasket);
-            QVERIFY(frame.GetCollection().Find(0) != nullptr);
+            frame.GetSettings().SetAnimatedCrumple(false);
+            frame.GetSettings().SetSoundEnabled(false);
+            Window(frame, 0).SendCommand(NoteCommand::kCrumple);
+            QCOMPARE(Note(frame, 0).GetState(), NoteData::kStateWastebasket);
             QCoreApplication::processEvents();
             QCOMPARE(frame.GetCollection().Find(0) == nullptr, policy == EmptyWastePolicy::Always);
             QVERIFY(frame.GetCollection().Find(1) != nullptr);
