@@ -3,19 +3,16 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
+#include <QPointer>
 #include <QWheelEvent>
-#include <algorithm>
 #include <utility>
 
 #include "dialogs/UserPrompts.h"
 #include "notes/NoteCommands.h"
-#include "notes/NoteFactory.h"
-#include "notewnd/CNoteEdit.h"
+#include "notewnd/NoteDoubleClick.h"
 #include "notewnd/NoteExport.h"
 #include "notewnd/NoteGeometry.h"
 #include "notewnd/NoteHost.h"
@@ -23,7 +20,9 @@
 #include "notewnd/NoteLinks.h"
 #include "notewnd/NoteMenu.h"
 #include "notewnd/NotePainter.h"
+#include "notewnd/NotePlacement.h"
 #include "notewnd/NotePrinting.h"
+#include "notewnd/NoteWindowFlags.h"
 #include "platform/SoundPlayer.h"
 #include "settings/SettingsData.h"
 
@@ -31,81 +30,53 @@ namespace vesk {
 
 namespace {
 
-constexpr int kMinAlpha = 10;
-constexpr int kMaxAlpha = 255;
-constexpr int kTitleEditInset = 5;
-constexpr int kTitleLimit = 256;
-// Below the content the scroll range keeps this much room.
+// The visible part of the content leaves this much below it.
 constexpr int kScrollMargin = 20;
-
-Qt::WindowFlags NoteWindowFlags(const NoteData& note) {
-    Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint;
-    if (note.GetStayOnTop() == 1) {
-        flags |= Qt::WindowStaysOnTopHint;
-    }
-    return flags;
-}
-
-// Font records copy without their drawing fonts: each shared font makes its
-// own, falling back when the engine cannot make it.
-void MakeUsableOrFallback(FontData& font) {
-    if (!font.MakeUsable()) {
-        font = FontData::Fallback();
-        font.MakeUsable();
-    }
-}
+constexpr int kWheelNotch = 120;
 
 }  // namespace
-
-FontData CVeskNoteWnd::titleFont_;
-int CVeskNoteWnd::titleBarHeight_ = TitleBarHeightFor(0);
-FontData CVeskNoteWnd::defaultContentFont_;
-
-void CVeskNoteWnd::SetTitleFont(const FontData& font) {
-    titleFont_ = font;
-    MakeUsableOrFallback(titleFont_);
-    titleBarHeight_ = TitleBarHeightFor(titleFont_.GetHeight());
-}
-
-void CVeskNoteWnd::SetDefaultContentFont(const FontData& font) {
-    defaultContentFont_ = font;
-    MakeUsableOrFallback(defaultContentFont_);
-}
 
 CVeskNoteWnd::CVeskNoteWnd(NoteId id, std::unique_ptr<NoteData> record, NoteHost& host)
     : QWidget(nullptr, NoteWindowFlags(*record)),
       id_(id),
       note_(std::move(record)),
       host_(host),
+      opacity_(*this, *note_, host.GetSettings()),
       dragging_(*this),
       ringing_(*this, *note_),
-      scrolling_([](bool) {}, [this] { update(GetContentRect(false)); }) {
+      scrolling_([this](bool show) { quickActions_.ShowScrollBar(show); },
+                 [this] { update(GetContentRect(false)); }),
+      quickActions_(*this, *this),
+      placement_(id, *this, *note_, host, quickActions_),
+      crumple_(*this) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    scrolling_.SetScrollBar(&quickActions_.GetBox().GetScrollBar());
+    // Once its box holds the activation, the note hears of the next change
+    // only through the box.
+    quickActions_.GetBox().installEventFilter(this);
     InstallNoteAccelerators(*this, [this](std::uint32_t command) { SendCommand(command); });
 }
 
 CVeskNoteWnd::~CVeskNoteWnd() = default;
 
 void CVeskNoteWnd::CreateNoteWindow() {
-    QList<QRect> screens;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        screens.append(screen->geometry());
-    }
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    const Rect placed = PlaceOnScreen(note_->GetRect(), screens,
-                                      primary != nullptr ? primary->availableGeometry() : QRect());
+    const Rect placed = PlaceOnScreens(note_->GetRect());
     if (placed != note_->GetRect()) {
         note_->SetRect(placed);
         host_.MarkChanged();
     }
 
     setWindowTitle(QStringLiteral("vesknote"));
-    ApplyOpacity(note_->GetAlpha());
+    opacity_.Apply(note_->GetAlpha());
     const QRect unshaded = ToQRect(note_->GetRect());
     // The shaded size is taken before the window first shows, so it never
     // flashes open; the record keeps the unshaded place either way.
-    setGeometry(note_->IsShaded() ? ShadedRect(unshaded, titleBarHeight_, ShadowOn()) : unshaded);
+    setGeometry(note_->IsShaded() ? ShadedRect(unshaded, GetTitleBarHeight(), ShadowOn())
+                                  : unshaded);
+    if (note_->IsShaded()) {
+        quickActions_.SetShaded(true, false);
+    }
     ApplyShape();
     if (IsShown()) {
         show();
@@ -115,19 +86,7 @@ void CVeskNoteWnd::CreateNoteWindow() {
     }
 }
 
-void CVeskNoteWnd::SetVisible(bool show) {
-    if (!show) {
-        note_->SetState(NoteData::kStateHidden);
-        hide();
-        return;
-    }
-    const std::int32_t previous = note_->GetState();
-    note_->SetState(NoteData::kStateShown);
-    if (previous == NoteData::kStateWastebasket) {
-        host_.NoteMoved(id_, NotePlace::kWastebasket, NotePlace::kShown);
-    }
-    this->show();
-}
+void CVeskNoteWnd::SetVisible(bool show) { placement_.SetVisible(show); }
 
 void CVeskNoteWnd::BringToAttention() {
     SetVisible(true);
@@ -153,58 +112,52 @@ bool CVeskNoteWnd::OnCommand(std::uint32_t command) {
     switch (command) {
         case NoteCommand::kContextMenu:
             ShowMenu();
-            return true;
+            break;
         case NoteCommand::kEdit:
             Edit();
-            return true;
+            break;
         case NoteCommand::kDoneEditing:
         case NoteCommand::kCancelEditing:
             FinishEditing(command == NoteCommand::kDoneEditing);
-            return true;
+            break;
         case NoteCommand::kShade:
-            Shade();
-            return true;
+            placement_.Shade(GetTitleBarHeight(), ShadowOn());
+            break;
         case NoteCommand::kUnshade:
             Unshade();
-            return true;
+            break;
         case NoteCommand::kHide:
-            Hide();
-            return true;
+            placement_.Hide();
+            break;
         case NoteCommand::kShow:
-            Show();
-            return true;
+            placement_.Show();
+            break;
         case NoteCommand::kStayOnTop:
-            ToggleStayOnTop();
-            return true;
+            placement_.ToggleStayOnTop();
+            break;
         case NoteCommand::kShowTitleBar:
-            note_->SetShowTitle(!note_->GetShowTitle());
-            // Written into the record, so it must reach the file.
-            host_.MarkChanged();
-            update();
-            return true;
+            placement_.ToggleTitleBar();
+            break;
         case NoteCommand::kArchive:
-            if (host_.ArchiveNote(id_)) {
-                return true;  // This window is gone.
-            }
-            UserPrompts::Current().ShowMessage(
-                this, QStringLiteral("Unable to archive this note. Check your archive settings"),
-                QStringLiteral("No Go"), UserPrompts::Buttons::Ok, UserPrompts::Icon::None);
-            return true;
+            Archive();
+            break;
         case NoteCommand::kSave:
             SaveNoteAs(this, *note_);
-            return true;
+            break;
         case NoteCommand::kPrint:
             Print();
-            return true;
+            break;
         case NoteCommand::kCrumple:
             Crumple();
-            return true;
+            break;
         case NoteCommand::kStyleChanged:
-            StyleChanged();
-            return true;
+            editing_.RestyleTitleEdit(note_->GetStyle());
+            update();
+            break;
         default:
             return false;
     }
+    return true;
 }
 
 void CVeskNoteWnd::MoveToBottom() { lower(); }
@@ -212,38 +165,22 @@ void CVeskNoteWnd::MoveToBottom() { lower(); }
 void CVeskNoteWnd::ApplySettings() {
     // The title font or the shadow may have changed the shaded height.
     if (note_->IsShaded()) {
-        setGeometry(ShadedRect(geometry(), titleBarHeight_, ShadowOn()));
+        setGeometry(ShadedRect(geometry(), GetTitleBarHeight(), ShadowOn()));
     }
     ApplyShape();
-    ApplyCurrentOpacity();
+    opacity_.ApplyCurrent();
+    quickActions_.ApplySettings();
 }
 
 void CVeskNoteWnd::Repaint() { update(); }
 
-void CVeskNoteWnd::SetAlpha(int alpha) {
-    note_->SetAlpha(static_cast<std::uint8_t>(std::clamp(alpha, kMinAlpha, kMaxAlpha)));
-    if (host_.GetSettings().GetSolidOnSelect() && isActiveWindow()) {
-        return;
-    }
-    ApplyOpacity(note_->GetAlpha());
-    if (IsShown()) {
-        show();
-        repaint();
-    }
-}
-
-void CVeskNoteWnd::SetAlphaActive(bool active) {
-    alphaActive_ = active;
-    ApplyOpacity(active ? note_->GetAlpha() : kMaxAlpha);
-}
-
 QRect CVeskNoteWnd::GetContentRect(bool forceTitle) const {
+    const bool title = forceTitle || note_->GetShowTitle();
     if (printRect_) {
-        return ContentRect(printRect_->size(), false, forceTitle || note_->GetShowTitle(),
-                           titleBarHeight_)
+        return ContentRect(printRect_->size(), false, title, GetTitleBarHeight())
             .translated(printRect_->topLeft());
     }
-    return ContentRect(size(), ShadowOn(), forceTitle || note_->GetShowTitle(), titleBarHeight_);
+    return ContentRect(size(), ShadowOn(), title, GetTitleBarHeight());
 }
 
 QString CVeskNoteWnd::GetShortTitle() const {
@@ -251,58 +188,35 @@ QString CVeskNoteWnd::GetShortTitle() const {
 }
 
 const FontData& CVeskNoteWnd::GetEffectiveFont() const {
-    return note_->GetFont().IsDefault() ? defaultContentFont_ : note_->GetFont();
+    return note_->GetFont().IsDefault() ? GetDefaultContentFont() : note_->GetFont();
 }
 
 void CVeskNoteWnd::BeginEdit() {
-    if (!backup_) {
-        backup_ = CreateNoteDataByKind(note_->GetKind());
-        if (backup_) {
-            backup_->CopyFrom(*note_);
-        }
-    }
-    SetAlphaActive(false);
-    const StyleData& style = note_->GetStyle();
-    auto* edit = new CNoteEdit(CNoteEdit::Mode::SingleLine, true, this);
-    edit->setGeometry(kTitleEditInset, kTitleEditInset, width() - 2 * kTitleEditInset,
-                      titleBarHeight_ - 2 * kTitleEditInset);
-    edit->SetBackgroundColor(style.bgcolor);
-    edit->SetTextColor(style.titlecolor);
-    edit->SetNoteFont(titleFont_);
-    edit->SetTextLimit(kTitleLimit);
-    edit->SetText(note_->GetTitle());
-    edit->show();
-    titleEdit_ = edit;
+    editing_.EnsureBackup(*note_);
+    opacity_.SetAlphaActive(false);
+    editing_.OpenTitleEdit(*this, *note_, GetTitleFont(), GetTitleBarHeight());
 }
 
 void CVeskNoteWnd::EndEdit(bool commit) {
-    SetAlphaActive(true);
-    if (commit) {
-        if (titleEdit_) {
-            note_->SetTitle(titleEdit_->GetText());
-        }
-        note_->Touch();
-    } else if (backup_) {
-        note_->CopyFrom(*backup_);
-    }
-    delete titleEdit_;
-    backup_.reset();
+    // Put back first: the alpha shown is the restored one.
+    editing_.Close(*note_, commit);
+    opacity_.SetAlphaActive(true);
 }
 
 void CVeskNoteWnd::PaintNote(QPainter& painter) {
-    const QRect area = PaintArea();
     if (IsCrumpling()) {
+        // The whole window was captured, shadow included.
+        painter.drawPixmap(rect(), crumple_.GetCapture());
         return;
     }
-    const bool shadow = ShadowOn() && !IsPrinting();
     PaintNoteBackground(painter, {.note = *note_,
-                                  .titleFont = titleFont_,
-                                  .area = area,
-                                  .titleBarHeight = titleBarHeight_,
+                                  .titleFont = GetTitleFont(),
+                                  .area = PaintArea(),
+                                  .titleBarHeight = GetTitleBarHeight(),
                                   .titleBarShown = note_->GetShowTitle(),
-                                  .editing = editing_,
+                                  .editing = IsEditing(),
                                   .contentFrame = GetContentRect(true),
-                                  .shadow = shadow,
+                                  .shadow = ShadowOn() && !IsPrinting(),
                                   .printing = IsPrinting()});
 }
 
@@ -310,17 +224,14 @@ void CVeskNoteWnd::PrintPage(QPainter& painter, int) { PaintNote(painter); }
 
 bool CVeskNoteWnd::PrepareNoteMenu(QMenu&) { return true; }
 
-void CVeskNoteWnd::SetBackup(std::unique_ptr<NoteData> backup) { backup_ = std::move(backup); }
-
 QRect CVeskNoteWnd::PaintArea() const {
     return printRect_ ? *printRect_ : NoteArea(size(), ShadowOn());
 }
 
-bool CVeskNoteWnd::IsCrumpling() const { return false; }
+bool CVeskNoteWnd::IsCrumpling() const { return crumple_.IsRunning(); }
 
 void CVeskNoteWnd::UpdateScrollBar() {
-    const int visible = note_->GetRect().Height() - titleBarHeight_ - kScrollMargin;
-    scrolling_.Update(visible, GetEffectiveFont().GetHeight());
+    scrolling_.Update(VisibleContentHeight(), GetEffectiveFont().GetHeight());
 }
 
 void CVeskNoteWnd::paintEvent(QPaintEvent*) {
@@ -346,13 +257,15 @@ void CVeskNoteWnd::mousePressEvent(QMouseEvent* event) {
     if (dragging_.IsSizing()) {
         return;
     }
-    OpenLinksAt(links_, event->position().toPoint(), host_);
+    if (!note_->IsShaded()) {
+        OpenLinksAt(links_, event->position().toPoint(), host_);
+    }
     dragging_.Begin(*event, note_->IsShaded());
 }
 
 void CVeskNoteWnd::mouseMoveEvent(QMouseEvent* event) {
-    dragging_.Follow(*event, note_->IsShaded(), titleBarHeight_);
-    if (!dragging_.IsSizing() && !note_->IsShaded() && event->buttons() == Qt::NoButton &&
+    dragging_.Follow(*event, note_->IsShaded(), GetTitleBarHeight());
+    if (event->buttons() == Qt::NoButton && !note_->IsShaded() &&
         IsOverLink(links_, event->position().toPoint())) {
         setCursor(Qt::PointingHandCursor);
     }
@@ -368,27 +281,20 @@ void CVeskNoteWnd::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
         return;
     }
-    const QPoint at = event->position().toPoint();
-    const bool inTitleBar = at.y() <= titleBarHeight_;
-    if (editing_) {
-        SendCommand(NoteCommand::kDoneEditing);
-    } else if (!host_.GetSettings().GetShowQAButtons() && note_->GetShowTitle() && inTitleBar) {
-        // Without the quick action buttons the title bar is the way to shade.
-        SendCommand(note_->IsShaded() ? NoteCommand::kUnshade : NoteCommand::kShade);
-    } else if (note_->GetAlarm() != nullptr && at.x() <= titleBarHeight_ && inTitleBar) {
-        SendCommand(NoteCommand::kSetAlarm);
-    } else {
-        if (note_->IsShaded()) {
-            SendCommand(NoteCommand::kUnshade);
-        }
-        SendCommand(NoteCommand::kEdit);
+    const DoubleClickState state{.editing = IsEditing(),
+                                 .showQAButtons = host_.GetSettings().GetShowQAButtons(),
+                                 .titleShown = note_->GetShowTitle(),
+                                 .hasAlarm = note_->GetAlarm() != nullptr,
+                                 .shaded = note_->IsShaded(),
+                                 .titleBarHeight = GetTitleBarHeight()};
+    for (const std::uint32_t command : DoubleClickCommands(event->position().toPoint(), state)) {
+        SendCommand(command);
     }
 }
 
 void CVeskNoteWnd::wheelEvent(QWheelEvent* event) {
-    // Three lines a notch, as elsewhere on the desktop.
-    const int lines = -event->angleDelta().y() * QApplication::wheelScrollLines() / 120;
-    scrolling_.ScrollLines(lines);
+    scrolling_.ScrollLines(-event->angleDelta().y() * QApplication::wheelScrollLines() /
+                           kWheelNotch);
 }
 
 void CVeskNoteWnd::keyPressEvent(QKeyEvent* event) {
@@ -399,17 +305,15 @@ void CVeskNoteWnd::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Down:
             scrolling_.ScrollLines(1);
             break;
-        case Qt::Key_Escape:
-        case Qt::Key_F4:
-            break;
         default:
             QWidget::keyPressEvent(event);
     }
 }
 
 void CVeskNoteWnd::moveEvent(QMoveEvent*) {
-    // A shake moves the window but not the note.
-    if (!isVisible() || ringing_.IsShaking()) {
+    quickActions_.Place();
+    // A shake or a crumple moves the window but not the note.
+    if (!isVisible() || ringing_.IsShaking() || IsCrumpling()) {
         return;
     }
     const Rect old = note_->GetRect();
@@ -423,10 +327,8 @@ void CVeskNoteWnd::moveEvent(QMoveEvent*) {
 
 void CVeskNoteWnd::resizeEvent(QResizeEvent* event) {
     ApplyShape();
-    if (titleEdit_) {
-        titleEdit_->setGeometry(kTitleEditInset, kTitleEditInset, width() - 2 * kTitleEditInset,
-                                titleBarHeight_ - 2 * kTitleEditInset);
-    }
+    quickActions_.Place();
+    editing_.PlaceTitleEdit(width(), GetTitleBarHeight());
     // A shaded window is as high as its title bar; the record keeps the
     // height to unshade to.
     if (!isVisible() || note_->IsShaded() || IsCrumpling()) {
@@ -439,15 +341,22 @@ void CVeskNoteWnd::resizeEvent(QResizeEvent* event) {
         note_->SetRect(sized);
         host_.MarkChanged();
     }
-    scrolling_.Resized(event->oldSize().height(), height(), titleBarHeight_,
+    scrolling_.Resized(event->oldSize().height(), height(), GetTitleBarHeight(),
                        GetContentRect(false).height());
 }
 
 void CVeskNoteWnd::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange) {
-        ApplyCurrentOpacity();
+        ActivationChanged();
     }
     QWidget::changeEvent(event);
+}
+
+bool CVeskNoteWnd::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &quickActions_.GetBox() && event->type() == QEvent::ActivationChange) {
+        ActivationChanged();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CVeskNoteWnd::closeEvent(QCloseEvent* event) {
@@ -458,17 +367,13 @@ void CVeskNoteWnd::closeEvent(QCloseEvent* event) {
     }
 }
 
+void CVeskNoteWnd::OnQuickActionCommand(std::uint32_t command) { SendCommand(command); }
+
+void CVeskNoteWnd::OnQuickActionScroll(int action) { scrolling_.Act(action); }
+
+const SettingsData& CVeskNoteWnd::GetNoteSettings() const { return host_.GetSettings(); }
+
 bool CVeskNoteWnd::ShadowOn() const { return host_.GetSettings().GetNoteShadow(); }
-
-void CVeskNoteWnd::ApplyOpacity(std::uint8_t alpha) { setWindowOpacity(alpha / 255.0); }
-
-void CVeskNoteWnd::ApplyCurrentOpacity() {
-    if (!alphaActive_) {
-        return;
-    }
-    const bool solid = isActiveWindow() && IsShown() && host_.GetSettings().GetSolidOnSelect();
-    ApplyOpacity(solid ? kMaxAlpha : note_->GetAlpha());
-}
 
 void CVeskNoteWnd::ApplyShape() {
     if (ShadowOn()) {
@@ -484,13 +389,42 @@ void CVeskNoteWnd::StopAlarmRinging() {
     // The alarm is gone from the record; saving it keeps it from ringing
     // again after a restart.
     host_.MarkChanged();
-    update(0, 0, titleBarHeight_, titleBarHeight_);
+    update(0, 0, GetTitleBarHeight(), GetTitleBarHeight());
+}
+
+void CVeskNoteWnd::ActivationChanged() {
+    // Turning to its own quick action box keeps the note active.
+    const bool active = HoldsActivation(*this);
+    if (active == active_) {
+        return;
+    }
+    active_ = active;
+    if (!active) {
+        // While edited, or while its box is in use, the note stays as it is.
+        if (opacity_.IsAlphaActive()) {
+            opacity_.ApplyRecordAlpha();
+            quickActions_.Hide();
+            UpdateScrollBar();
+        }
+        return;
+    }
+    if (IsEditing() || !IsShown()) {
+        return;
+    }
+    opacity_.ApplyCurrent();
+    if (!IsCrumpling()) {
+        quickActions_.Show();
+    }
+}
+
+int CVeskNoteWnd::VisibleContentHeight() const {
+    return note_->GetRect().Height() - GetTitleBarHeight() - kScrollMargin;
 }
 
 void CVeskNoteWnd::ShowMenu() {
     // Without a parent: a command from it may destroy this window.
     QMenu menu;
-    BuildNoteMenu(menu, *note_, editing_);
+    BuildNoteMenu(menu, *note_, IsEditing());
     if (!PrepareNoteMenu(menu)) {
         return;
     }
@@ -502,20 +436,18 @@ void CVeskNoteWnd::ShowMenu() {
 }
 
 void CVeskNoteWnd::Edit() {
-    if (editing_) {
+    if (!editing_.Begin()) {
         return;
     }
-    editing_ = true;
-    backup_.reset();
+    quickActions_.Hide();
     BeginEdit();
     update();
 }
 
 void CVeskNoteWnd::FinishEditing(bool commit) {
-    if (!editing_) {
+    if (!editing_.End()) {
         return;
     }
-    editing_ = false;
     EndEdit(commit);
     update();
     if (!commit) {
@@ -529,47 +461,18 @@ void CVeskNoteWnd::FinishEditing(bool commit) {
     host_.MarkChanged();
 }
 
-void CVeskNoteWnd::Shade() {
-    note_->SetShaded(true);
-    host_.MarkChanged();
-    setGeometry(ShadedRect(geometry(), titleBarHeight_, ShadowOn()));
-    update();
-}
-
 void CVeskNoteWnd::Unshade() {
-    note_->SetShaded(false);
-    setGeometry(ToQRect(note_->GetRect()));
-    update();
-    host_.MarkChanged();
+    // Unshaded, the content may need its scroll bar again.
+    placement_.Unshade(scrolling_.ContentHeight() > GetContentRect(false).height());
 }
 
-void CVeskNoteWnd::Hide() {
-    note_->SetState(NoteData::kStateHidden);
-    hide();
-    host_.NoteMoved(id_, NotePlace::kShown, NotePlace::kHidden);
-    host_.MarkChanged();
-}
-
-void CVeskNoteWnd::Show() {
-    const std::int32_t previous = note_->GetState();
-    note_->SetState(NoteData::kStateShown);
-    show();
-    host_.NoteMoved(id_, previous, NotePlace::kShown);
-    host_.MarkChanged();
-}
-
-void CVeskNoteWnd::ToggleStayOnTop() {
-    const bool onTop = note_->GetStayOnTop() != 1;
-    note_->SetStayOnTop(onTop ? 1 : 0);
-    // New window flags take the window down; it comes back where it was.
-    const QRect place = geometry();
-    const bool wasVisible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    setGeometry(place);
-    if (wasVisible) {
-        show();
+void CVeskNoteWnd::Archive() {
+    if (host_.ArchiveNote(id_)) {
+        return;  // The window is gone.
     }
-    host_.MarkChanged();
+    UserPrompts::Current().ShowMessage(
+        this, QStringLiteral("Unable to archive this note. Check your archive settings"),
+        QStringLiteral("No Go"), UserPrompts::Buttons::Ok, UserPrompts::Icon::None);
 }
 
 void CVeskNoteWnd::Print() {
@@ -579,40 +482,33 @@ void CVeskNoteWnd::Print() {
                   PrintPage(painter, number);
                   printRect_.reset();
               });
-    // Cleared again whether or not anything printed.
-    printRect_.reset();
     update();
 }
 
 void CVeskNoteWnd::Crumple() {
-    if (editing_) {
-        FinishEditing(false);
+    if (IsCrumpling()) {
+        return;
     }
+    FinishEditing(false);
+    // The unshaded note is what the animation shows.
     if (note_->IsShaded()) {
         Unshade();
         repaint();
     }
+    quickActions_.Hide();
     if (host_.GetSettings().GetSoundEnabled()) {
         host_.PlaySound(platform::kCrumpleSound);
     }
-    CrumpleIntoWastebasket();
+    if (host_.GetSettings().GetAnimatedCrumple() && isVisible()) {
+        crumple_.Start([this] { CrumpleIntoWastebasket(); });
+    } else {
+        CrumpleIntoWastebasket();
+    }
 }
 
 void CVeskNoteWnd::CrumpleIntoWastebasket() {
-    hide();
     StopAlarmRinging();
-    note_->SetState(NoteData::kStateWastebasket);
-    host_.NoteMoved(id_, NotePlace::kShown, NotePlace::kWastebasket);
-    host_.MarkChanged();
-}
-
-void CVeskNoteWnd::StyleChanged() {
-    if (titleEdit_) {
-        titleEdit_->SetTextColor(note_->GetStyle().titlecolor);
-        titleEdit_->SetBackgroundColor(note_->GetStyle().bgcolor);
-        titleEdit_->update();
-    }
-    update();
+    placement_.MoveToWastebasket();
 }
 
 }  // namespace vesk

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -11,7 +10,14 @@
 
 #include "notes/NoteData.h"
 #include "notes/NoteWindow.h"
+#include "notewnd/CQuickActionBox.h"
+#include "notewnd/CrumpleAnimation.h"
 #include "notewnd/NoteDragging.h"
+#include "notewnd/NoteEditing.h"
+#include "notewnd/NoteFonts.h"
+#include "notewnd/NoteOpacity.h"
+#include "notewnd/NotePlacement.h"
+#include "notewnd/NoteQuickActions.h"
 #include "notewnd/NoteRinging.h"
 #include "notewnd/NoteScrolling.h"
 #include "notewnd/TextLayout.h"
@@ -22,7 +28,6 @@ class QPainter;
 
 namespace vesk {
 
-class CNoteEdit;
 class NoteHost;
 
 // The desktop window of one note: a frameless, translucent tool window that
@@ -30,17 +35,19 @@ class NoteHost;
 // writes every change of place and size into its record at once, and turns
 // everything the user does to the note into a command. The kinds derive
 // from it and draw and edit their content.
-class CVeskNoteWnd : public QWidget, public NoteWindow {
+class CVeskNoteWnd : public QWidget, public NoteWindow, public QuickActionOwner {
     Q_OBJECT
 
 public:
     // Shared by every note; the main frame sets them at start-up and whenever
-    // the settings change. The title bar height follows the title font.
-    static void SetTitleFont(const FontData& font);
-    static const FontData& GetTitleFont() { return titleFont_; }
-    static int GetTitleBarHeight() { return titleBarHeight_; }
-    static void SetDefaultContentFont(const FontData& font);
-    static const FontData& GetDefaultContentFont() { return defaultContentFont_; }
+    // the settings change.
+    static void SetTitleFont(const FontData& font) { NoteFonts::SetTitleFont(font); }
+    static const FontData& GetTitleFont() { return NoteFonts::GetTitleFont(); }
+    static int GetTitleBarHeight() { return NoteFonts::GetTitleBarHeight(); }
+    static void SetDefaultContentFont(const FontData& font) {
+        NoteFonts::SetDefaultContentFont(font);
+    }
+    static const FontData& GetDefaultContentFont() { return NoteFonts::GetDefaultContentFont(); }
 
     CVeskNoteWnd(NoteId id, std::unique_ptr<NoteData> record, NoteHost& host);
     ~CVeskNoteWnd() override;
@@ -64,14 +71,14 @@ public:
     // then call the base. Archive may destroy the window: callers touch
     // nothing of it afterwards.
     virtual bool OnCommand(std::uint32_t command);
-    bool IsEditing() const { return editing_; }
+    bool IsEditing() const { return editing_.IsEditing(); }
 
     // Stores the note's opacity (at least 10 of 255) and shows it, unless the
     // note is active and the settings make active notes solid.
-    void SetAlpha(int alpha);
+    void SetAlpha(int alpha) { opacity_.SetAlpha(alpha); }
     // Off: the note is opaque whatever its record says (while edited or
     // while its quick action box is in use).
-    void SetAlphaActive(bool active);
+    void SetAlphaActive(bool active) override { opacity_.SetAlphaActive(active); }
 
     // Where the kind draws its content, in client coordinates (page
     // coordinates while printing); forceTitle leaves room for the title bar
@@ -95,7 +102,7 @@ protected:
     // False keeps the menu from showing.
     virtual bool PrepareNoteMenu(QMenu& menu);
 
-    void SetBackup(std::unique_ptr<NoteData> backup);
+    void SetBackup(std::unique_ptr<NoteData> backup) { editing_.SetBackup(std::move(backup)); }
     bool IsPrinting() const { return printRect_.has_value(); }
     // The page while printing, else the client rectangle less the shadow.
     QRect PaintArea() const;
@@ -119,46 +126,45 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void OnQuickActionCommand(std::uint32_t command) override;
+    void OnQuickActionScroll(int action) override;
+    bool IsNoteShown() const override { return IsShown(); }
+    const StyleData& GetNoteStyle() const override { return note_->GetStyle(); }
+    const SettingsData& GetNoteSettings() const override;
+
     bool ShadowOn() const;
     bool IsShown() const { return note_->GetState() == NoteData::kStateShown; }
-    void ApplyOpacity(std::uint8_t alpha);
-    // The record's alpha, or opaque while the note is active with
-    // "solidOnSelect" on.
-    void ApplyCurrentOpacity();
     void ApplyShape();
     void StopAlarmRinging();
+    void ActivationChanged();
+    int VisibleContentHeight() const;
 
     void ShowMenu();
     void Edit();
     void FinishEditing(bool commit);
-    void Shade();
     void Unshade();
-    void Hide();
-    void Show();
-    void ToggleStayOnTop();
+    void Archive();
     void Print();
     void Crumple();
     void CrumpleIntoWastebasket();
-    void StyleChanged();
-
-    static FontData titleFont_;
-    static int titleBarHeight_;
-    static FontData defaultContentFont_;
 
     NoteId id_;
     std::unique_ptr<NoteData> note_;
     NoteHost& host_;
-    std::unique_ptr<NoteData> backup_;
+    NoteOpacity opacity_;
+    NoteEditing editing_;
     NoteDragging dragging_;
     NoteRinging ringing_;
     NoteScrolling scrolling_;
+    NoteQuickActions quickActions_;
+    NotePlacement placement_;
+    CrumpleAnimation crumple_;
     std::vector<LinkRecord> links_;
-    bool editing_ = false;
-    QPointer<CNoteEdit> titleEdit_;
     std::optional<QRect> printRect_;
-    bool alphaActive_ = true;
+    bool active_ = false;
 };
 
 }  // namespace vesk

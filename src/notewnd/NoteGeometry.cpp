@@ -1,5 +1,7 @@
 #include "notewnd/NoteGeometry.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <algorithm>
 #include <cstdint>
 
@@ -93,6 +95,16 @@ QString ShortTitle(const QString& title) {
         return title;
     }
     return title.left(kShortTitleKept) + QStringLiteral("...");
+}
+
+Rect PlaceOnScreens(const Rect& note) {
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        screens.append(screen->geometry());
+    }
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    return PlaceOnScreen(note, screens,
+                         primary != nullptr ? primary->availableGeometry() : QRect());
 }
 
 }  // namespace vesk

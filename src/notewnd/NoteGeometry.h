@@ -37,6 +37,8 @@ QRect ShadedRect(const QRect& window, int titleBarHeight, bool shadow);
 // note; one that no screen shows any part of moves, at its size, to the
 // nearest place inside the available area; anything else stays.
 Rect PlaceOnScreen(const Rect& note, const QList<QRect>& screens, const QRect& available);
+// The same on the screens attached now, the primary one's available area.
+Rect PlaceOnScreens(const Rect& note);
 
 // Titles longer than 20 characters are cut to 17 and "...".
 QString ShortTitle(const QString& title);

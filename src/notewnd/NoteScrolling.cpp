@@ -5,22 +5,17 @@
 
 namespace vesk {
 
+namespace {
+// The visible height leaves this much below the content.
+constexpr int kMargin = 20;
+}  // namespace
+
 NoteScrolling::NoteScrolling(BarShown barShown, Scrolled scrolled)
     : barShown_(std::move(barShown)), scrolled_(std::move(scrolled)) {}
 
 void NoteScrolling::SetScrollBar(QScrollBar* bar) {
-    if (bar_) {
-        disconnect(bar_, nullptr, this, nullptr);
-    }
     bar_ = bar;
-    if (bar_) {
-        connect(bar_, &QScrollBar::valueChanged, this, [this](int value) {
-            if (!syncing_) {
-                ScrollTo(value);
-            }
-        });
-        SyncBar();
-    }
+    SyncBar();
 }
 
 void NoteScrolling::Update(int visibleHeight, int lineHeight) {
@@ -56,12 +51,42 @@ void NoteScrolling::ScrollLines(int lines) {
     }
 }
 
+void NoteScrolling::Act(int action) {
+    switch (action) {
+        case QAbstractSlider::SliderSingleStepSub:
+            ScrollTo(position_ - lineHeight_);
+            break;
+        case QAbstractSlider::SliderSingleStepAdd:
+            ScrollTo(position_ + lineHeight_);
+            break;
+        case QAbstractSlider::SliderPageStepSub:
+            ScrollTo(position_ - page_);
+            break;
+        case QAbstractSlider::SliderPageStepAdd:
+            ScrollTo(position_ + page_);
+            break;
+        case QAbstractSlider::SliderToMinimum:
+            ScrollTo(0);
+            break;
+        case QAbstractSlider::SliderToMaximum:
+            ScrollTo(contentHeight_);
+            break;
+        case QAbstractSlider::SliderMove:
+            if (bar_) {
+                ScrollTo(bar_->sliderPosition());
+            }
+            break;
+        default:
+            break;
+    }
+}
+
 void NoteScrolling::Resized(int oldHeight, int newHeight, int titleBarHeight,
                             int contentAreaHeight) {
     if (!scrolling_) {
         return;
     }
-    if (position_ > 0 && position_ - titleBarHeight + newHeight - 20 > contentHeight_) {
+    if (position_ > 0 && position_ - titleBarHeight + newHeight - kMargin > contentHeight_) {
         position_ = std::max(0, position_ - (newHeight - oldHeight));
     }
     if (contentHeight_ > contentAreaHeight || position_ != 0) {
@@ -85,12 +110,10 @@ void NoteScrolling::SyncBar() {
     if (!bar_) {
         return;
     }
-    syncing_ = true;
     bar_->setRange(0, std::max(0, contentHeight_ - page_));
     bar_->setPageStep(page_);
     bar_->setSingleStep(lineHeight_);
     bar_->setValue(position_);
-    syncing_ = false;
 }
 
 }  // namespace vesk

@@ -18,8 +18,8 @@ public:
 
     NoteScrolling(BarShown barShown, Scrolled scrolled);
 
-    // The bar's own movements (arrows, page clicks, thumb) scroll the
-    // content; none leaves scrolling to the keys and the wheel.
+    // The bar that shows the position; none leaves scrolling to the keys
+    // and the wheel.
     void SetScrollBar(QScrollBar* bar);
     QScrollBar* GetScrollBar() const { return bar_; }
 
@@ -34,6 +34,9 @@ public:
     void TurnOff();
     // Lines up (negative) or down, clamped to the content.
     void ScrollLines(int lines);
+    // What the user did to the bar (a QAbstractSlider::SliderAction): a
+    // line, a page, or the thumb dragged.
+    void Act(int action);
     // The note grew or shrank to newHeight: a note scrolled past the end of
     // its content follows the growth, and scrolling ends once everything
     // fits in contentHeight at the top.
@@ -51,7 +54,6 @@ private:
     bool scrolling_ = false;
     int page_ = 0;
     int lineHeight_ = 1;
-    bool syncing_ = false;
 };
 
 }  // namespace vesk

@@ -1,0 +1,81 @@
+#include "notewnd/NotePlacement.h"
+
+#include <QWidget>
+
+#include "notes/NoteData.h"
+#include "notewnd/NoteGeometry.h"
+#include "notewnd/NoteHost.h"
+#include "notewnd/NoteQuickActions.h"
+#include "notewnd/NoteWindowFlags.h"
+
+namespace vesk {
+
+void NotePlacement::Shade(int titleBarHeight, bool shadow) {
+    note_.SetShaded(true);
+    host_.MarkChanged();
+    window_.setGeometry(ShadedRect(window_.geometry(), titleBarHeight, shadow));
+    quickActions_.SetShaded(true, false);
+    window_.update();
+}
+
+void NotePlacement::Unshade(bool contentOverflows) {
+    note_.SetShaded(false);
+    window_.setGeometry(ToQRect(note_.GetRect()));
+    window_.update();
+    host_.MarkChanged();
+    quickActions_.SetShaded(false, contentOverflows);
+}
+
+void NotePlacement::SetVisible(bool show) {
+    if (!show) {
+        note_.SetState(NoteData::kStateHidden);
+        quickActions_.Hide();
+        window_.hide();
+        return;
+    }
+    const std::int32_t previous = note_.GetState();
+    note_.SetState(NoteData::kStateShown);
+    if (previous == NoteData::kStateWastebasket) {
+        host_.NoteMoved(id_, NotePlace::kWastebasket, NotePlace::kShown);
+    }
+    window_.show();
+}
+
+void NotePlacement::Hide() {
+    note_.SetState(NoteData::kStateHidden);
+    quickActions_.Hide();
+    window_.hide();
+    host_.NoteMoved(id_, NotePlace::kShown, NotePlace::kHidden);
+    host_.MarkChanged();
+}
+
+void NotePlacement::Show() {
+    const std::int32_t previous = note_.GetState();
+    note_.SetState(NoteData::kStateShown);
+    window_.show();
+    host_.NoteMoved(id_, previous, NotePlace::kShown);
+    host_.MarkChanged();
+}
+
+void NotePlacement::MoveToWastebasket() {
+    quickActions_.Hide();
+    window_.hide();
+    note_.SetState(NoteData::kStateWastebasket);
+    host_.NoteMoved(id_, NotePlace::kShown, NotePlace::kWastebasket);
+    host_.MarkChanged();
+}
+
+void NotePlacement::ToggleStayOnTop() {
+    note_.SetStayOnTop(note_.GetStayOnTop() == 1 ? 0 : 1);
+    SetStaysOnTop(window_, note_.GetStayOnTop() == 1);
+    host_.MarkChanged();
+}
+
+void NotePlacement::ToggleTitleBar() {
+    note_.SetShowTitle(!note_.GetShowTitle());
+    // Written into the record, so it must reach the file.
+    host_.MarkChanged();
+    window_.update();
+}
+
+}  // namespace vesk

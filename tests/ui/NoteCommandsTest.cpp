@@ -1,0 +1,367 @@
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <array>
+#include <memory>
+
+#include "FakeNoteHost.h"
+#include "ScriptedPrompts.h"
+#include "UiTestRegistry.h"
+#include "notes/NoteCommands.h"
+#include "notes/NoteFile.h"
+#include "notewnd/CNoteEdit.h"
+#include "notewnd/CVeskNoteWnd.h"
+#include "notewnd/NoteDoubleClick.h"
+#include "notewnd/NoteMenu.h"
+#include "notewnd/QtFontEngine.h"
+
+namespace vesk::test {
+namespace {
+
+using Moves = QList<std::array<std::int64_t, 3>>;
+
+// Opens what the base keeps for the kinds.
+class ProbeNote : public CVeskNoteWnd {
+public:
+    using CVeskNoteWnd::CVeskNoteWnd;
+    using CVeskNoteWnd::Links;
+
+    QRect printedArea;
+    QRect printedContent;
+    int printedPage = 0;
+
+protected:
+    void PrintPage(QPainter& painter, int page) override {
+        printedArea = IsPrinting() ? PaintArea() : QRect();
+        printedContent = GetContentRect(false);
+        printedPage = page;
+        CVeskNoteWnd::PrintPage(painter, page);
+    }
+};
+
+QStringList Items(const QMenu& menu) {
+    QStringList items;
+    for (const QAction* item : menu.actions()) {
+        items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+    }
+    return items;
+}
+
+QList<std::uint32_t> Commands(const QMenu& menu) {
+    QList<std::uint32_t> commands;
+    for (const QAction* item : menu.actions()) {
+        if (!item->isSeparator()) commands << MenuCommand(*item);
+    }
+    return commands;
+}
+
+const QAction* Item(const QMenu& menu, const QString& text) {
+    for (const QAction* item : menu.actions()) {
+        if (item->text() == text) return item;
+    }
+    return nullptr;
+}
+
+void Press(QWidget& window, QPoint at) {
+    QMouseEvent event(QEvent::MouseButtonPress, QPointF(at), QPointF(window.mapToGlobal(at)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &event);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), QPointF(window.mapToGlobal(at)),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &release);
+}
+
+// Every window rectangle that the note took.
+class GeometryRecorder : public QObject {
+public:
+    explicit GeometryRecorder(QWidget& window) : window_(window) {
+        window.installEventFilter(this);
+    }
+    QList<QRect> rects;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Resize) rects.append(window_.geometry());
+        return false;
+    }
+
+private:
+    QWidget& window_;
+};
+
+class NoteCommandsTest : public QObject {
+    Q_OBJECT
+
+    QtFontEngine engine_;
+    FakeNoteHost host_;
+    std::unique_ptr<ProbeNote> window_;
+
+    ProbeNote& Create(std::unique_ptr<NoteData> note) {
+        window_ = std::make_unique<ProbeNote>(7, std::move(note), host_);
+        window_->CreateNoteWindow();
+        return *window_;
+    }
+    ProbeNote& Create(const Rect& rect, std::u16string title = u"Shopping") {
+        return Create(MakeNote(rect, std::move(title)));
+    }
+    CNoteEdit* TitleEdit() const { return window_->findChild<CNoteEdit*>(); }
+
+private slots:
+    void initTestCase() {
+        RegisterFontEngine(&engine_);
+        CVeskNoteWnd::SetTitleFont(FontData(u"DejaVu Sans", 10, true, false));
+        CVeskNoteWnd::SetDefaultContentFont(FontData(u"DejaVu Sans", 12, false, false));
+    }
+    void cleanupTestCase() { RegisterFontEngine(nullptr); }
+    void init() { host_ = {}; }
+    void cleanup() { window_.reset(); }
+
+    void menuOffersWhatSuitsTheNote() {
+        auto note = MakeNote({0, 0, 200, 200});
+        QMenu menu;
+        BuildNoteMenu(menu, *note, false);
+        QCOMPARE(Items(menu),
+                 (QStringList{"Edit\tCtrl+E", "Set Alarm", "Clear Contents", "-", "Shade\tCtrl+S",
+                              "Hide\tCtrl+H", "Stay On Top", "Show Title Bar", "-", "Print",
+                              "Copy To Clipboard", "Save", "-", "Archive", "*Crumple*\tCtrl+T"}));
+        QCOMPARE(Commands(menu), (QList<std::uint32_t>{32799, 32824, 32830, 32793, 32774, 32811,
+                                                       32834, 32829, 32831, 32813, 32810, 32772}));
+        QVERIFY(!Item(menu, "Stay On Top")->isChecked());
+        QVERIFY(Item(menu, "Show Title Bar")->isChecked());
+        QVERIFY(!Item(menu, "Set Alarm")->isEnabled());
+
+        note->SetShaded(true);
+        note->SetStayOnTop(1);
+        note->SetShowTitle(false);
+        QMenu shaded;
+        BuildNoteMenu(shaded, *note, false);
+        QCOMPARE(Items(shaded)[4], QString("Unshade"));
+        QCOMPARE(Commands(shaded)[3], NoteCommand::kUnshade);
+        QVERIFY(Item(shaded, "Stay On Top")->isChecked());
+        QVERIFY(!Item(shaded, "Show Title Bar")->isChecked());
+
+        QMenu editing;
+        BuildNoteMenu(editing, *note, true);
+        QCOMPARE(Items(editing), (QStringList{"Cancel Editing", "Done Editing"}));
+        QCOMPARE(Commands(editing), (QList<std::uint32_t>{32807, 32806}));
+    }
+
+    void cancelRestoresTheRecordAndDoneKeepsTheTitle() {
+        auto note = MakeNote({100, 100, 300, 300});
+        note->SetAlpha(128);
+        note->SetLastModified(1000);
+        ProbeNote& window = Create(std::move(note));
+        window.SendCommand(NoteCommand::kCancelEditing);
+        window.SendCommand(NoteCommand::kDoneEditing);
+        QVERIFY(!window.IsEditing() && TitleEdit() == nullptr);
+
+        window.SendCommand(NoteCommand::kEdit);
+        QVERIFY(window.IsEditing());
+        QCOMPARE(window.windowOpacity(), 1.0);
+        QCOMPARE(TitleEdit()->GetText(), u"Shopping");
+        QCOMPARE(TitleEdit()->geometry(), QRect(5, 5, 190, CVeskNoteWnd::GetTitleBarHeight() - 10));
+        TitleEdit()->SetText(u"Groceries");
+        window.GetNoteData().SetAlpha(40);
+        window.SendCommand(NoteCommand::kEdit);
+        QCOMPARE(window.findChildren<CNoteEdit*>().size(), 1);
+        QCOMPARE(TitleEdit()->GetText(), u"Groceries");
+
+        window.SendCommand(NoteCommand::kCancelEditing);
+        QVERIFY(!window.IsEditing() && TitleEdit() == nullptr);
+        QCOMPARE(window.GetNoteData().GetTitle(), u"Shopping");
+        QCOMPARE(window.GetNoteData().GetAlpha(), std::uint8_t{128});
+        QCOMPARE(window.windowOpacity(), 128 / 255.0);
+        QCOMPARE(window.GetNoteData().GetLastModified(), 1000);
+        QVERIFY(host_.moves.isEmpty() && host_.changes == 0);
+
+        window.SendCommand(NoteCommand::kEdit);
+        TitleEdit()->SetText(u"Groceries");
+        window.SendCommand(NoteCommand::kDoneEditing);
+        QVERIFY(!window.IsEditing() && TitleEdit() == nullptr);
+        QCOMPARE(window.GetNoteData().GetTitle(), u"Groceries");
+        QVERIFY(window.GetNoteData().GetLastModified() > 1000);
+        QCOMPARE(host_.moves, (Moves{{7, 0, 0}}));
+        QCOMPARE(host_.changes, 1);
+    }
+
+    void placeCommandsKeepRecordAndNotebookInStep() {
+        ProbeNote& window = Create({100, 100, 300, 300});
+        window.SendCommand(NoteCommand::kHide);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(window.GetNoteData().GetState(), NoteData::kStateHidden);
+        window.SendCommand(NoteCommand::kShow);
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.GetNoteData().GetState(), NoteData::kStateShown);
+        QCOMPARE(host_.moves, (Moves{{7, 0, 1}, {7, 1, 0}}));
+        QCOMPARE(host_.changes, 2);
+
+        window.SendCommand(NoteCommand::kStayOnTop);
+        QVERIFY(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(window.GetNoteData().GetStayOnTop(), 1);
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.geometry(), QRect(100, 100, 200, 200));
+        window.SendCommand(NoteCommand::kStayOnTop);
+        QVERIFY(!window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+
+        window.SendCommand(NoteCommand::kShowTitleBar);
+        QVERIFY(!window.GetNoteData().GetShowTitle());
+        QCOMPARE(host_.changes, 5);
+    }
+
+    void archiveFailureSaysNoGo() {
+        ScriptedPrompts prompts;
+        ProbeNote& window = Create({100, 100, 300, 300});
+        window.SendCommand(NoteCommand::kArchive);
+        QCOMPARE(prompts.messages.size(), 1);
+        QCOMPARE(prompts.messages[0].text,
+                 QString("Unable to archive this note. Check your archive settings"));
+        QCOMPARE(prompts.messages[0].caption, QString("No Go"));
+        QCOMPARE(prompts.messages[0].buttons, UserPrompts::Buttons::Ok);
+        QVERIFY(window.isVisible());
+    }
+
+    void saveWritesANoteFileThatLoads() {
+        ScriptedPrompts prompts;
+        QTemporaryDir folder;
+        prompts.fileNames = {folder.filePath("shopping"), folder.filePath("list.txt")};
+        ProbeNote& window = Create({100, 100, 300, 300});
+        window.SendCommand(NoteCommand::kSave);
+        window.SendCommand(NoteCommand::kSave);
+        const auto loaded =
+            LoadNoteFile(folder.filePath("shopping.vesknote").toStdU16String(), false, 24);
+        QVERIFY(loaded != nullptr);
+        QCOMPARE(loaded->GetTitle(), u"Shopping");
+        QVERIFY(QFile::exists(folder.filePath("list.txt")));
+        // Cancelled: nothing is written.
+        window.SendCommand(NoteCommand::kSave);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 2);
+    }
+
+    void printsOnePageAQuarterOfThePaper() {
+        ScriptedPrompts prompts;
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath("note.pdf");
+        prompts.printers = {[&](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            printer.setFullPage(true);
+            printer.setResolution(300);
+            return true;
+        }};
+        ProbeNote& window = Create({100, 100, 300, 300}, u"");
+        const QRect onScreen = window.GetContentRect(true);
+        window.SendCommand(NoteCommand::kPrint);
+        // 210 × 297 mm at 300 dots per inch.
+        QCOMPARE(window.printedArea, QRect(0, 0, 400, 565));
+        QCOMPARE(window.printedPage, 1);
+        QCOMPARE(window.printedContent.right() + 1, 400 - 6);
+        QCOMPARE(window.GetContentRect(true), onScreen);
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray content = file.readAll();
+        QVERIFY(content.startsWith("%PDF"));
+        // The document's title, in UTF-16 as PDF strings are written.
+        QByteArray name;
+        for (const QChar c : QString("Untitled Note"))
+            name += '\0' + QByteArray(1, char(c.unicode()));
+        QVERIFY(content.contains(name));
+
+        window.printedPage = 0;
+        window.SendCommand(NoteCommand::kPrint);
+        QCOMPARE(prompts.printerChoices, 2);
+        QCOMPARE(window.printedPage, 0);
+    }
+
+    void crumpleShrinksTheNoteIntoTheWastebasket() {
+        host_.settings.SetAnimatedCrumple(true);
+        host_.settings.SetSoundEnabled(true);
+        auto note = MakeNote({100, 100, 300, 200});
+        note->EnableAlarm(true);
+        ProbeNote& window = Create(std::move(note));
+        GeometryRecorder frames(window);
+        window.SendCommand(NoteCommand::kCrumple);
+        QVERIFY(window.isVisible());
+        QTRY_COMPARE(window.GetNoteData().GetState(), NoteData::kStateWastebasket);
+        QVERIFY(!window.isVisible());
+        QVERIFY(frames.rects.contains(QRect(196, 148, 8, 4)));
+        QCOMPARE(frames.rects.last(), QRect(100, 100, 200, 100));
+        QCOMPARE(window.GetNoteData().GetRect(), (Rect{100, 100, 300, 200}));
+        QVERIFY(window.GetNoteData().GetAlarm() == nullptr);
+        QCOMPARE(host_.moves, (Moves{{7, 0, 2}}));
+        QCOMPARE(host_.sounds, QList<int>{161});
+
+        // Edited and shaded, without animation or sound: at once, the edit
+        // cancelled and the note unshaded.
+        host_ = {};
+        host_.settings.SetAnimatedCrumple(false);
+        host_.settings.SetSoundEnabled(false);
+        ProbeNote& quick = Create({100, 100, 300, 200});
+        quick.SendCommand(NoteCommand::kEdit);
+        TitleEdit()->SetText(u"Gone");
+        quick.SendCommand(NoteCommand::kShade);
+        quick.SendCommand(NoteCommand::kCrumple);
+        QCOMPARE(quick.GetNoteData().GetState(), NoteData::kStateWastebasket);
+        QVERIFY(!quick.isVisible() && !quick.IsEditing() && !quick.GetNoteData().IsShaded());
+        QCOMPARE(quick.GetNoteData().GetTitle(), u"Shopping");
+        QCOMPARE(host_.moves, (Moves{{7, 0, 2}}));
+        QVERIFY(host_.sounds.isEmpty());
+    }
+
+    void clickOpensTheLinksUnderIt() {
+        ProbeNote& window = Create({100, 100, 300, 300});
+        window.Links() = {{u"www.x.org", Rect{10, 40, 60, 52}},
+                          {u"mailto:a@b.c", Rect{70, 40, 120, 52}},
+                          {u"https://y.org", Rect{10, 80, 60, 92}}};
+        Press(window, QPoint(20, 45));
+        Press(window, QPoint(20, 45));
+        Press(window, QPoint(100, 100));
+        QCOMPARE(host_.links, (QStringList{"http://www.x.org", "http://www.x.org"}));
+        QCOMPARE(window.Links()[0].text, u"http://www.x.org");
+
+        QMouseEvent move(QEvent::MouseMove, QPointF(80, 45),
+                         QPointF(window.mapToGlobal(QPoint(80, 45))), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(&window, &move);
+        QCOMPARE(window.cursor().shape(), Qt::PointingHandCursor);
+    }
+
+    void doubleClickPicksTheCommand() {
+        const DoubleClickState plain{.titleBarHeight = 24};
+        QCOMPARE(DoubleClickCommands({50, 50}, plain), std::vector<std::uint32_t>{32799});
+        QCOMPARE(DoubleClickCommands({50, 5}, plain), std::vector<std::uint32_t>{32799});
+        DoubleClickState state = plain;
+        state.editing = true;
+        QCOMPARE(DoubleClickCommands({50, 50}, state), std::vector<std::uint32_t>{32806});
+        state = plain;
+        state.showQAButtons = false;
+        QCOMPARE(DoubleClickCommands({50, 24}, state), std::vector<std::uint32_t>{32793});
+        state.shaded = true;
+        QCOMPARE(DoubleClickCommands({50, 5}, state), std::vector<std::uint32_t>{9999});
+        state.titleShown = false;
+        QCOMPARE(DoubleClickCommands({50, 5}, state), (std::vector<std::uint32_t>{9999, 32799}));
+        state = plain;
+        state.hasAlarm = true;
+        QCOMPARE(DoubleClickCommands({24, 24}, state), std::vector<std::uint32_t>{32824});
+        QCOMPARE(DoubleClickCommands({25, 24}, state), std::vector<std::uint32_t>{32799});
+
+        // On the window: a shaded note opens for editing unshaded.
+        auto note = MakeNote({100, 100, 300, 300});
+        note->SetShaded(true);
+        ProbeNote& window = Create(std::move(note));
+        QTest::mouseDClick(&window, Qt::LeftButton, {}, QPoint(50, 10));
+        QVERIFY(window.IsEditing() && !window.GetNoteData().IsShaded());
+        QCOMPARE(window.height(), 200);
+    }
+};
+
+const RegisterUiTest<NoteCommandsTest> registered;
+
+}  // namespace
+}  // namespace vesk::test
+
+#include "NoteCommandsTest.moc"

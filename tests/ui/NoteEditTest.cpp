@@ -1,0 +1,180 @@
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+#include <memory>
+
+#include "FakeNoteHost.h"
+#include "UiTestRegistry.h"
+#include "notes/NoteCommands.h"
+#include "notewnd/CNoteEdit.h"
+#include "notewnd/CQuickActionBox.h"
+#include "notewnd/CVeskNoteWnd.h"
+#include "notewnd/QtFontEngine.h"
+
+namespace vesk::test {
+namespace {
+
+// Lays out content of a given height, as a kind's painting does.
+class TallNote : public CVeskNoteWnd {
+public:
+    using CVeskNoteWnd::CVeskNoteWnd;
+    using CVeskNoteWnd::GetScrollPos;
+
+    void LayOut(int contentHeight) {
+        SetContentHeight(contentHeight);
+        UpdateScrollBar();
+    }
+};
+
+class NoteEditTest : public QObject {
+    Q_OBJECT
+
+    QtFontEngine engine_;
+    FakeNoteHost host_;
+    std::unique_ptr<TallNote> window_;
+
+    TallNote& Create(const Rect& rect) {
+        window_ = std::make_unique<TallNote>(7, MakeNote(rect), host_);
+        window_->CreateNoteWindow();
+        return *window_;
+    }
+    static void Activate(QWidget& window) {
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+    }
+
+private slots:
+    void initTestCase() {
+        RegisterFontEngine(&engine_);
+        CVeskNoteWnd::SetTitleFont(FontData(u"DejaVu Sans", 10, true, false));
+        CVeskNoteWnd::SetDefaultContentFont(FontData(u"DejaVu Sans", 12, false, false));
+    }
+    void cleanupTestCase() { RegisterFontEngine(nullptr); }
+    void init() { host_ = {}; }
+    void cleanup() { window_.reset(); }
+
+    void linesComeBackWithCarriageReturns() {
+        CNoteEdit edit(CNoteEdit::Mode::MultiLine, false, nullptr);
+        edit.SetText(u"one\r\ntwo\nthree");
+        QCOMPARE(edit.document()->blockCount(), 3);
+        QCOMPARE(edit.GetText(), u"one\r\ntwo\r\nthree");
+        edit.moveCursor(QTextCursor::End);
+        QTest::keyClick(&edit, Qt::Key_Return, Qt::ShiftModifier);
+        QTest::keyClicks(&edit, "4");
+        QCOMPARE(edit.GetText(), u"one\r\ntwo\r\nthree\r\n4");
+    }
+
+    void limitHoldsForTypingAndPasting() {
+        CNoteEdit edit(CNoteEdit::Mode::MultiLine, false, nullptr);
+        edit.SetTextLimit(8);
+        edit.SetText(u"abcde");
+        edit.moveCursor(QTextCursor::End);
+        QTest::keyClicks(&edit, "fghij");
+        QCOMPARE(edit.GetText(), u"abcdefgh");
+        // A line break counts two, as it comes back.
+        edit.SetText(u"abcdefg");
+        edit.moveCursor(QTextCursor::End);
+        QTest::keyClick(&edit, Qt::Key_Return);
+        QCOMPARE(edit.GetText(), u"abcdefg");
+        edit.SetText(u"abc");
+        edit.moveCursor(QTextCursor::Start);
+        QGuiApplication::clipboard()->setText("XY\nZW");
+        edit.paste();
+        QCOMPARE(edit.GetText(), u"XY\r\nZabc");
+        // Text the program sets is kept whole.
+        edit.SetText(u"0123456789");
+        QCOMPARE(edit.GetText(), u"0123456789");
+    }
+
+    void singleLineStaysOneCentredLine() {
+        CNoteEdit edit(CNoteEdit::Mode::SingleLine, true, nullptr);
+        edit.resize(200, 20);
+        edit.show();
+        edit.SetText(u"ab");
+        QTest::keyClick(&edit, Qt::Key_Return);
+        QGuiApplication::clipboard()->setText("cd\nef");
+        edit.moveCursor(QTextCursor::End);
+        edit.paste();
+        QCOMPARE(edit.GetText(), u"abcd");
+        QCOMPARE(edit.document()->blockCount(), 1);
+        // Short text sits in the middle of the line.
+        QVERIFY(qAbs(edit.cursorRect().center().x() - 100) < 30);
+    }
+
+    void acceleratorsReachTheNoteFromItsEditor() {
+        TallNote& window = Create({100, 100, 300, 300});
+        Activate(window);
+        QTest::keyClick(&window, Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(window.IsEditing());
+        auto* title = window.findChild<CNoteEdit*>();
+        title->setFocus();
+        title->SetText(u"Renamed");
+        QTest::keyClick(title, Qt::Key_Escape);
+        QVERIFY(window.IsEditing());
+        QTest::keyClick(title, Qt::Key_Return, Qt::ControlModifier);
+        QVERIFY(!window.IsEditing());
+        QCOMPARE(window.GetNoteData().GetTitle(), u"Renamed");
+        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(window.GetNoteData().IsShaded());
+        QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(window.GetNoteData().GetState(), NoteData::kStateHidden);
+    }
+
+    void tallContentScrollsByLineAndPage() {
+        TallNote& window = Create({100, 100, 300, 300});
+        auto* box = window.findChild<CQuickActionBox*>();
+        QScrollBar& bar = box->GetScrollBar();
+        window.LayOut(150);
+        QVERIFY(!box->IsScrollBarShown());
+        QTest::keyClick(&window, Qt::Key_Down);
+        QCOMPARE(window.GetScrollPos(), 0);
+
+        const int page = 200 - CVeskNoteWnd::GetTitleBarHeight() - 20;
+        const int line = window.GetEffectiveFont().GetHeight();
+        window.LayOut(500);
+        QVERIFY(box->IsScrollBarShown());
+        QCOMPARE(bar.maximum(), 500 - page);
+        QCOMPARE(bar.pageStep(), page);
+        QTest::keyClick(&window, Qt::Key_Down);
+        QCOMPARE(window.GetScrollPos(), line);
+        QCOMPARE(bar.value(), line);
+        QTest::keyClick(&window, Qt::Key_Up);
+        QTest::keyClick(&window, Qt::Key_Up);
+        QCOMPARE(window.GetScrollPos(), 0);
+        bar.triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QCOMPARE(window.GetScrollPos(), page);
+        bar.triggerAction(QAbstractSlider::SliderToMaximum);
+        QCOMPARE(window.GetScrollPos(), 500 - page);
+
+        // Content that fits again shows from its top, without the bar.
+        window.LayOut(100);
+        QCOMPARE(window.GetScrollPos(), 0);
+        QVERIFY(!box->IsScrollBarShown());
+    }
+
+    void quickActionBoxFollowsTheActiveNote() {
+        TallNote& window = Create({100, 100, 300, 300});
+        auto* box = window.findChild<CQuickActionBox*>();
+        Activate(window);
+        QVERIFY(box->isVisible());
+        QCOMPARE(box->pos(), QPoint(304, 100));
+        window.SendCommand(NoteCommand::kShade);
+        QCOMPARE(box->pos(), QPoint(304, 100));
+        QWidget other;
+        other.show();
+        Activate(other);
+        QVERIFY(!box->isVisible());
+        Activate(window);
+        window.SendCommand(NoteCommand::kEdit);
+        QVERIFY(!box->isVisible());
+    }
+};
+
+const RegisterUiTest<NoteEditTest> registered;
+
+}  // namespace
+}  // namespace vesk::test
+
+#include "NoteEditTest.moc"
