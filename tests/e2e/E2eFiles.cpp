@@ -7,18 +7,21 @@
 //   vesk_e2e_files same-notes <a> <b>       exit 0 when both hold the same notes
 //   vesk_e2e_files same-settings <a> <b>    exit 0 when both hold the same settings
 //   vesk_e2e_files note-place <path> <n>    prints "left top right bottom" of note n
+//   vesk_e2e_files list <path>              prints "state kind title|text" per note
 #include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "notes/ChecklistNoteData.h"
 #include "notes/MessageNoteData.h"
 #include "notes/NoteData.h"
 #include "notes/NoteFactory.h"
+#include "settings/HotKeyData.h"
 #include "settings/SettingsData.h"
 #include "xml/FileIO.h"
 #include "xml/TextForms.h"
@@ -32,7 +35,8 @@ using vesk::XMLElement;
 
 int Usage() {
     std::cerr
-        << "usage: vesk_e2e_files notes|demo|settings|same-notes|same-settings|note-place ...\n";
+        << "usage: vesk_e2e_files notes|demo|settings|same-notes|same-settings|note-place|list "
+           "...\n";
     return 2;
 }
 
@@ -115,6 +119,17 @@ int WriteSettings(const std::filesystem::path& path, int interval, int policy) {
     settings.SetEmptyWaste(static_cast<vesk::EmptyWastePolicy>(policy));
     settings.SetAlpha(180);
     settings.SetDateFormat(u"%Y-%m-%d");
+    // The virtual desktop has no sound output.
+    settings.SetSoundEnabled(false);
+    // New notes come pale with black text, so that drawn text stands out.
+    vesk::ThemeData& theme = *settings.FindTheme(settings.AddTheme());
+    theme.SetName(u"Pale");
+    theme.AddStyle(RGB(255, 255, 210), RGB(255, 250, 170), RGB(0, 0, 0), RGB(0, 0, 0));
+    settings.SetSelectedThemeId(theme.GetId());
+    // Ctrl+Alt+N opens the new-note chooser.
+    settings.GetNewNoteHotKey().virtualKey = 'N';
+    settings.GetNewNoteHotKey().modifiers = vesk::HotKeyData::kControl | vesk::HotKeyData::kAlt;
+    settings.GetNewNoteHotKey().used = true;
     return settings.Save(path) ? 0 : 1;
 }
 
@@ -168,6 +183,36 @@ int PrintNotePlace(const std::filesystem::path& path, std::size_t n) {
     return 0;
 }
 
+std::string Narrow(const std::u16string& text) {
+    std::string narrow;
+    for (const char16_t c : text) {
+        if (c == u'\r') continue;
+        narrow += c == u'\n' ? std::string("\\n") : std::string(1, c < 128 ? char(c) : '?');
+    }
+    return narrow;
+}
+
+int ListNotes(const std::filesystem::path& path) {
+    XMLDocument document;
+    if (!document.Load(path) || document.GetRoot() == nullptr) return 1;
+    for (const char16_t* section : {u"active", u"wastebasket"}) {
+        const XMLElement* list = document.GetRoot()->FindChild(section);
+        if (list == nullptr) continue;
+        for (const auto& [name, child] : list->Children()) {
+            auto note = vesk::CreateNoteDataByType(child->GetAttribute(u"type"));
+            if (!note) continue;
+            note->LoadFromElement(*child);
+            const int state = section == std::u16string_view(u"wastebasket")
+                                  ? NoteData::kStateWastebasket
+                                  : note->GetState();
+            const auto* message = dynamic_cast<const vesk::MessageNoteData*>(note.get());
+            std::printf("%d %d %s|%s\n", state, note->GetKind(), Narrow(note->GetTitle()).c_str(),
+                        message ? Narrow(message->GetText()).c_str() : "");
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -190,5 +235,6 @@ int main(int argc, char** argv) {
     if (args.size() == 3 && args[0] == "note-place") {
         return PrintNotePlace(args[1], std::stoul(args[2]));
     }
+    if (args.size() == 2 && args[0] == "list") return ListNotes(args[1]);
     return Usage();
 }
