@@ -7,6 +7,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextOption>
+#include <algorithm>
 
 #include "notewnd/QtFontEngine.h"
 
@@ -143,7 +144,7 @@ void CNoteEdit::EnforceLimit() {
         return;
     }
     // Cut the end of what was just inserted, a line break counting two.
-    const int end = changeStart_ + changeAdded_;
+    const int end = std::min(changeStart_ + changeAdded_, document()->characterCount() - 1);
     int cut = 0;
     int from = end;
     while (from > changeStart_ && cut < excess) {

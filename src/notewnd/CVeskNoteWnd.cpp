@@ -231,6 +231,10 @@ QRect CVeskNoteWnd::PaintArea() const {
 bool CVeskNoteWnd::IsCrumpling() const { return crumple_.IsRunning(); }
 
 void CVeskNoteWnd::UpdateScrollBar() {
+    // A shaded note shows no content, so no scroll bar either.
+    if (note_->IsShaded()) {
+        return;
+    }
     scrolling_.Update(VisibleContentHeight(), GetEffectiveFont().GetHeight());
 }
 
@@ -462,8 +466,9 @@ void CVeskNoteWnd::FinishEditing(bool commit) {
 }
 
 void CVeskNoteWnd::Unshade() {
-    // Unshaded, the content may need its scroll bar again.
-    placement_.Unshade(scrolling_.ContentHeight() > GetContentRect(false).height());
+    placement_.Unshade();
+    // At full size again, the content may need its scroll bar.
+    quickActions_.SetShaded(false, scrolling_.ContentHeight() > GetContentRect(false).height());
 }
 
 void CVeskNoteWnd::Archive() {

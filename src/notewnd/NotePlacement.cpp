@@ -18,12 +18,11 @@ void NotePlacement::Shade(int titleBarHeight, bool shadow) {
     window_.update();
 }
 
-void NotePlacement::Unshade(bool contentOverflows) {
+void NotePlacement::Unshade() {
     note_.SetShaded(false);
     window_.setGeometry(ToQRect(note_.GetRect()));
     window_.update();
     host_.MarkChanged();
-    quickActions_.SetShaded(false, contentOverflows);
 }
 
 void NotePlacement::SetVisible(bool show) {

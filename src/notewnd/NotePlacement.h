@@ -23,8 +23,9 @@ public:
     // As high as the title bar (and its shadow); the record keeps the full
     // height.
     void Shade(int titleBarHeight, bool shadow);
-    // contentOverflows brings the scroll bar back.
-    void Unshade(bool contentOverflows);
+    // Back to the record's place and size; the box gets its Shade button
+    // back, and the caller decides on the scroll bar.
+    void Unshade();
     // As the collection asks: no command of the user's, so nothing is
     // marked changed; the Notebook hears when a note leaves the wastebasket.
     void SetVisible(bool show);

@@ -147,10 +147,19 @@ private slots:
         QCOMPARE(window.GetScrollPos(), page);
         bar.triggerAction(QAbstractSlider::SliderToMaximum);
         QCOMPARE(window.GetScrollPos(), 500 - page);
+        // Rolled up and down, the note keeps the bar only while unshaded.
+        window.SendCommand(NoteCommand::kShade);
+        window.LayOut(500);
+        QVERIFY(!box->IsScrollBarShown());
+        window.SendCommand(NoteCommand::kUnshade);
+        QVERIFY(box->IsScrollBarShown());
 
         // Content that fits again shows from its top, without the bar.
         window.LayOut(100);
         QCOMPARE(window.GetScrollPos(), 0);
+        QVERIFY(!box->IsScrollBarShown());
+        window.SendCommand(NoteCommand::kShade);
+        window.SendCommand(NoteCommand::kUnshade);
         QVERIFY(!box->IsScrollBarShown());
     }
 
