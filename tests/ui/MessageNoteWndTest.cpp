@@ -38,8 +38,8 @@ protected:
     }
 };
 
-std::unique_ptr<MessageNoteData> MakeMessage(const std::u16string& text, const Rect& rect) {
-    std::unique_ptr<NoteData> note = MakeNote(rect);
+std::unique_ptr<MessageNoteData> MakeMessage(const std::u16string& text) {
+    std::unique_ptr<NoteData> note = MakeNote({100, 100, 300, 250});
     auto message = std::unique_ptr<MessageNoteData>(static_cast<MessageNoteData*>(note.release()));
     message->SetText(text);
     return message;
@@ -63,8 +63,8 @@ class MessageNoteWndTest : public QObject {
     FakeNoteHost host_;
     std::unique_ptr<ProbedMessageWnd> window_;
 
-    ProbedMessageWnd& Create(const std::u16string& text, const Rect& rect = {100, 100, 300, 250}) {
-        window_ = std::make_unique<ProbedMessageWnd>(3, MakeMessage(text, rect), host_);
+    ProbedMessageWnd& Create(const std::u16string& text) {
+        window_ = std::make_unique<ProbedMessageWnd>(3, MakeMessage(text), host_);
         window_->CreateNoteWindow();
         return *window_;
     }
@@ -134,7 +134,7 @@ private slots:
         QCOMPARE(Paint(), before);
     }
 
-    void emptyAndClearedNotesDrawOnlyTheNote() {
+    void emptyAndClearedNotesDrawOnlyTheNoteAndCopyingTakesTheText() {
         CVeskNoteWnd plain(1, MakeNote({100, 100, 300, 250}), host_);
         plain.CreateNoteWindow();
         const QImage background = Render(plain);
@@ -148,19 +148,14 @@ private slots:
         }
         ProbedMessageWnd& cleared = Create(tall);
         QVERIFY(Paint() != background);
+        cleared.SendCommand(NoteCommand::kCopyToClipboard);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdU16String(tall));
         host_.changes = 0;
         cleared.SendCommand(NoteCommand::kClearContents);
         QCOMPARE(Record().GetText(), u"");
         QVERIFY(host_.changes > 0);
         QCOMPARE(Paint(), background);
         QVERIFY(cleared.Links().empty());
-    }
-
-    void copyPutsTheTextOnTheClipboard() {
-        ProbedMessageWnd& window = Create(u"milk\nbread");
-        QGuiApplication::clipboard()->clear();
-        window.SendCommand(NoteCommand::kCopyToClipboard);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString("milk\nbread"));
     }
 
     void tallTextShowsTheScrollHints() {
