@@ -454,6 +454,10 @@ void CVeskNoteWnd::FinishEditing(bool commit) {
     }
     EndEdit(commit);
     update();
+    // Put away for the edit, the box comes back to a note still in use.
+    if (active_ && IsShown() && !IsCrumpling()) {
+        quickActions_.Show();
+    }
     if (!commit) {
         return;
     }

@@ -1,5 +1,6 @@
 #include "notewnd/NoteDragging.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
@@ -17,12 +18,9 @@ void NoteDragging::Begin(const QMouseEvent& event, bool shaded) {
         sizing_ = true;
         return;
     }
-    QWindow* handle = window_.windowHandle();
-    if (handle != nullptr && handle->startSystemMove()) {
-        return;
-    }
-    moving_ = true;
-    moveOffset_ = event.globalPosition().toPoint() - window_.pos();
+    pressed_ = true;
+    pressedAt_ = event.globalPosition().toPoint();
+    moveOffset_ = pressedAt_ - window_.pos();
 }
 
 void NoteDragging::Follow(const QMouseEvent& event, bool shaded, int titleBarHeight) {
@@ -30,15 +28,26 @@ void NoteDragging::Follow(const QMouseEvent& event, bool shaded, int titleBarHei
     if (sizing_) {
         window_.setGeometry(SizedRect(window_.geometry(), mode_, at, anchor_, titleBarHeight));
         anchor_ = at;
-    } else if (moving_) {
-        window_.move(event.globalPosition().toPoint() - moveOffset_);
-    } else if (!shaded) {
+        return;
+    }
+    const QPoint global = event.globalPosition().toPoint();
+    // A release that never arrived leaves nothing to move.
+    pressed_ = pressed_ && event.buttons().testFlag(Qt::LeftButton);
+    if (pressed_ && (global - pressedAt_).manhattanLength() >= QApplication::startDragDistance()) {
+        pressed_ = false;
+        QWindow* handle = window_.windowHandle();
+        moving_ = handle == nullptr || !handle->startSystemMove();
+    }
+    if (moving_) {
+        window_.move(global - moveOffset_);
+    } else if (!pressed_ && !shaded) {
         window_.setCursor(ZoneCursor(HitZone(at.x(), at.y(), window_.width(), window_.height())));
     }
 }
 
 void NoteDragging::End() {
     sizing_ = false;
+    pressed_ = false;
     moving_ = false;
 }
 

@@ -11,7 +11,9 @@ namespace vesk {
 
 // The left-button drags of a note window: an edge or corner sizes it, any
 // other place moves it. Moving goes through the window manager where it
-// offers a move of its own, by hand otherwise.
+// offers a move of its own, by hand otherwise. A move starts only once the
+// mouse has gone some way: the window manager's move holds the pointer, and
+// would swallow the second click of a double-click.
 class NoteDragging {
 public:
     explicit NoteDragging(QWidget& window) : window_(window) {}
@@ -29,6 +31,9 @@ private:
     bool sizing_ = false;
     SizingMode mode_ = SizingMode::None;
     QPoint anchor_;
+    // Pressed outside the sizing zones, not yet moved far enough.
+    bool pressed_ = false;
+    QPoint pressedAt_;
     bool moving_ = false;
     QPoint moveOffset_;
 };

@@ -121,6 +121,9 @@ private slots:
         QCOMPARE(window.GetNoteData().GetRect(), (Rect{90, 80, 320, 270}));
 
         host_.changes = 0;
+        // A click that barely moves is no drag: double-clicks stay whole.
+        Drag(window, QPoint(100, 60), QPoint(102, 61));
+        QCOMPARE(window.pos(), QPoint(90, 80));
         Drag(window, QPoint(100, 60), QPoint(150, 90));
         QCOMPARE(window.pos(), QPoint(140, 110));
         QCOMPARE(window.GetNoteData().GetRect(), (Rect{140, 110, 370, 300}));
