@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPalette>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextOption>

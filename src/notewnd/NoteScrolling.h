@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QObject>
 #include <QPointer>
 #include <QScrollBar>
 #include <functional>
@@ -9,7 +8,7 @@ namespace vesk {
 
 // The vertical scrolling of a note's content: the position, the height the
 // kind laid out, and the scroll bar beside the note that mirrors them.
-class NoteScrolling : public QObject {
+class NoteScrolling {
 public:
     // Told when scrolling starts (true) or stops (false), to show or hide
     // the scroll bar, and after every change of position, to repaint.
@@ -21,17 +20,14 @@ public:
     // The bar that shows the position; none leaves scrolling to the keys
     // and the wheel.
     void SetScrollBar(QScrollBar* bar);
-    QScrollBar* GetScrollBar() const { return bar_; }
 
     int Position() const { return position_; }
     int ContentHeight() const { return contentHeight_; }
     void SetContentHeight(int height) { contentHeight_ = height; }
-    bool IsScrolling() const { return scrolling_; }
 
     // Content taller than the visible height turns scrolling on and sets
     // the bar's range, page and position; otherwise scrolling turns off.
     void Update(int visibleHeight, int lineHeight);
-    void TurnOff();
     // Lines up (negative) or down, clamped to the content.
     void ScrollLines(int lines);
     // What the user did to the bar (a QAbstractSlider::SliderAction): a
@@ -43,6 +39,7 @@ public:
     void Resized(int oldHeight, int newHeight, int titleBarHeight, int contentAreaHeight);
 
 private:
+    void TurnOff();
     void ScrollTo(int position);
     void SyncBar();
 

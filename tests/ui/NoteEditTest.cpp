@@ -2,7 +2,6 @@
 #include <QGuiApplication>
 #include <QScrollBar>
 #include <QTest>
-#include <QTextBlock>
 #include <memory>
 
 #include "FakeNoteHost.h"
