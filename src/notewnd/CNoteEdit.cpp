@@ -8,15 +8,12 @@
 #include <QTextOption>
 #include <algorithm>
 
+#include "notewnd/QtColors.h"
 #include "notewnd/QtFontEngine.h"
 
 namespace vesk {
 
 namespace {
-
-QColor ToQColor(COLORREF colour) {
-    return {int(GetRValue(colour)), int(GetGValue(colour)), int(GetBValue(colour))};
-}
 
 // The editor holds line feeds only; a carriage return would make a second
 // line break.

@@ -3,13 +3,13 @@
 #include <QApplication>
 #include <QColor>
 #include <QEvent>
-#include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
 
 #include "notewnd/NoteGeometry.h"
+#include "notewnd/NotePainter.h"
 #include "notewnd/QuickActionButton.h"
 #include "settings/SettingsData.h"
 #include "settings/StyleData.h"
@@ -26,10 +26,6 @@ constexpr int kScrollBarHeight = 135;
 constexpr int kBoxWidth = 24;
 // The height of an empty column of buttons: its two margins.
 constexpr int kNoButtonsHeight = 4;
-
-QColor Opaque(COLORREF color) {
-    return {int(GetRValue(color)), int(GetGValue(color)), int(GetBValue(color))};
-}
 
 int ButtonTop(std::size_t index) { return kButtonPitch * static_cast<int>(index) + kMargin; }
 
@@ -149,18 +145,9 @@ bool CQuickActionBox::eventFilter(QObject* watched, QEvent* event) {
 void CQuickActionBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect area = NoteArea(size(), ShadowOn());
-    const StyleData& style = owner_.GetNoteStyle();
-    QLinearGradient gradient(0, 0, 0, area.height());
-    gradient.setColorAt(0, Opaque(style.bgcolor));
-    gradient.setColorAt(1, Opaque(style.bg2color));
-    painter.fillRect(area, gradient);
+    PaintStyleGradient(painter, area, owner_.GetNoteStyle());
     if (ShadowOn()) {
-        // Cast like the note's: from 2 pixels in, its outer ends cut off by
-        // the window's shape.
-        painter.fillRect(QRect(area.width(), kShadowWidth, kShadowWidth, area.height()), Qt::black);
-        painter.fillRect(
-            QRect(kShadowWidth, area.height(), area.width() - kShadowWidth, kShadowWidth),
-            Qt::black);
+        PaintShadow(painter, area);
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "notes/NoteData.h"
 #include "notewnd/NoteGeometry.h"
+#include "notewnd/QtColors.h"
 #include "notewnd/QtFontDrawing.h"
 
 namespace vesk {
@@ -22,18 +23,6 @@ constexpr int kTitleInset = 5;
 constexpr int kTitleTop = 6;
 constexpr int kTitleBottomGap = 4;
 constexpr int kTitleEditInset = 5;
-
-QColor Opaque(COLORREF color) {
-    return {int(GetRValue(color)), int(GetGValue(color)), int(GetBValue(color))};
-}
-
-void PaintBody(QPainter& painter, const NotePaintInput& in) {
-    const StyleData& style = in.note.GetStyle();
-    QLinearGradient gradient(0, in.area.top(), 0, in.area.top() + in.area.height());
-    gradient.setColorAt(0, Opaque(style.bgcolor));
-    gradient.setColorAt(1, Opaque(style.bg2color));
-    painter.fillRect(in.area, gradient);
-}
 
 void PaintTitleStrip(QPainter& painter, const NotePaintInput& in) {
     const QRect strip(in.area.left(), in.area.top(), in.area.width(), in.titleBarHeight);
@@ -53,7 +42,7 @@ void PaintAlarmClock(QPainter& painter, const NotePaintInput& in) {
     const QPointF hub(left + h / 2, top + h / 2 + 1);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Opaque(in.note.GetStyle().titlecolor), kClockPenWidth));
+    painter.setPen(QPen(ToQColor(in.note.GetStyle().titlecolor), kClockPenWidth));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(QRectF(left, top, h, h));
     painter.drawLine(QPointF(left + q, top), hub);
@@ -93,20 +82,25 @@ void PaintEditFrames(QPainter& painter, const NotePaintInput& in) {
     painter.restore();
 }
 
-// Black along the right and bottom edges, starting 2 pixels in so that it
-// looks cast; the window shape cuts off its two outer ends.
-void PaintShadow(QPainter& painter, const NotePaintInput& in) {
-    const int right = in.area.left() + in.area.width();
-    const int bottom = in.area.top() + in.area.height();
+}  // namespace
+
+void PaintStyleGradient(QPainter& painter, const QRect& area, const StyleData& style) {
+    QLinearGradient gradient(0, area.top(), 0, area.top() + area.height());
+    gradient.setColorAt(0, ToQColor(style.bgcolor));
+    gradient.setColorAt(1, ToQColor(style.bg2color));
+    painter.fillRect(area, gradient);
+}
+
+void PaintShadow(QPainter& painter, const QRect& area) {
+    const int right = area.left() + area.width();
+    const int bottom = area.top() + area.height();
     painter.fillRect(QRect(right, kShadowWidth, kShadowWidth, bottom), Qt::black);
     painter.fillRect(QRect(kShadowWidth, bottom, right - kShadowWidth, kShadowWidth), Qt::black);
 }
 
-}  // namespace
-
 void PaintNoteBackground(QPainter& painter, const NotePaintInput& in) {
     if (!in.printing) {
-        PaintBody(painter, in);
+        PaintStyleGradient(painter, in.area, in.note.GetStyle());
     }
     if (in.titleBarShown && !in.printing) {
         PaintTitleStrip(painter, in);
@@ -121,7 +115,7 @@ void PaintNoteBackground(QPainter& painter, const NotePaintInput& in) {
         PaintEditFrames(painter, in);
     }
     if (in.shadow && !in.printing) {
-        PaintShadow(painter, in);
+        PaintShadow(painter, in.area);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include "notewnd/QtColors.h"
 #include "notewnd/QtFontEngine.h"
 
 namespace vesk {
@@ -17,7 +18,7 @@ bool DrawText(QPainter& painter, const FontData& font, COLORREF color, const QRe
     painter.save();
     painter.setFont(link ? fonts->GetLinkFont() : fonts->GetPlainFont());
     // Stored colours carry no alpha: text is always fully opaque.
-    painter.setPen(QColor(GetRValue(color), GetGValue(color), GetBValue(color)));
+    painter.setPen(ToQColor(color));
     const int alignment = (centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
     painter.drawText(box, alignment | Qt::TextSingleLine | Qt::TextDontClip, text);
     painter.restore();

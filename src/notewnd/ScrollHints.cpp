@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QPainter>
 
+#include "notewnd/QtColors.h"
+
 namespace vesk {
 
 namespace {
@@ -20,7 +22,7 @@ void PaintRow(QPainter& painter, int right, int y, int k, const QColor& colour) 
 
 void PaintScrollHints(QPainter& painter, const QRect& content, COLORREF colour, bool up,
                       bool down) {
-    const QColor opaque(GetRValue(colour), GetGValue(colour), GetBValue(colour));
+    const QColor opaque = ToQColor(colour);
     const int right = content.x() + content.width();
     const int bottom = content.y() + content.height();
     for (int k = 0; k < kRows; ++k) {

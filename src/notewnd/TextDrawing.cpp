@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "notewnd/NoteGeometry.h"
+#include "notewnd/QtColors.h"
 #include "notewnd/QtTextMeasurer.h"
 
 namespace vesk {
@@ -36,7 +37,7 @@ int DrawParagraph(QPainter& painter, const QtTextMeasurer& font, COLORREF colour
     const std::optional<QRect> visible = VisibleArea(painter);
     painter.save();
     // Stored colours carry no alpha: text is always fully opaque.
-    painter.setPen(QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour)));
+    painter.setPen(ToQColor(colour));
     bool linkFont = false;
     painter.setFont(font.PlainFont());
     for (const PlacedToken& placed : placement.tokens) {

@@ -7,7 +7,9 @@
 #include <memory>
 
 #include "notes/MessageNoteData.h"
+#include "notewnd/CVeskNoteWnd.h"
 #include "notewnd/NoteHost.h"
+#include "notewnd/QtFontEngine.h"
 #include "settings/SettingsData.h"
 
 namespace vesk::test {
@@ -39,6 +41,13 @@ public:
     }
     void PlaySound(int resource) override { sounds.append(resource); }
 };
+
+// The windows measure and draw with a face that every test machine has.
+inline void UseTestFonts(QtFontEngine& engine) {
+    RegisterFontEngine(&engine);
+    CVeskNoteWnd::SetTitleFont(FontData(u"DejaVu Sans", 10, true, false));
+    CVeskNoteWnd::SetDefaultContentFont(FontData(u"DejaVu Sans", 12, false, false));
+}
 
 // A message note at the rectangle, green fading to dark green with a white
 // title, as new notes look with the built-in theme.

@@ -82,11 +82,7 @@ class MessageNoteWndTest : public QObject {
     QImage Paint() const { return Render(*window_); }
 
 private slots:
-    void initTestCase() {
-        RegisterFontEngine(&engine_);
-        CVeskNoteWnd::SetTitleFont(FontData(u"DejaVu Sans", 10, true, false));
-        CVeskNoteWnd::SetDefaultContentFont(FontData(u"DejaVu Sans", 12, false, false));
-    }
+    void initTestCase() { UseTestFonts(engine_); }
     void cleanupTestCase() { RegisterFontEngine(nullptr); }
     void init() { host_ = {}; }
     void cleanup() { window_.reset(); }

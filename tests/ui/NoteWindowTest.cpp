@@ -61,11 +61,7 @@ class NoteWindowTest : public QObject {
     int TitleBar() const { return CVeskNoteWnd::GetTitleBarHeight(); }
 
 private slots:
-    void initTestCase() {
-        RegisterFontEngine(&engine_);
-        CVeskNoteWnd::SetTitleFont(FontData(u"DejaVu Sans", 10, true, false));
-        CVeskNoteWnd::SetDefaultContentFont(FontData(u"DejaVu Sans", 12, false, false));
-    }
+    void initTestCase() { UseTestFonts(engine_); }
     void cleanupTestCase() { RegisterFontEngine(nullptr); }
     void init() { host_ = {}; }
     void cleanup() { window_.reset(); }
