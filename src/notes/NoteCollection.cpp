@@ -159,12 +159,4 @@ void NoteCollection::EmptyWastebasket() {
     }
 }
 
-bool NoteCollection::EmptyWastebasketAfterCrumple(EmptyWastePolicy policy) {
-    if (policy != EmptyWastePolicy::Always) {
-        return false;
-    }
-    EmptyWastebasket();
-    return true;
-}
-
 }  // namespace vesk

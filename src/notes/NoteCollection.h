@@ -59,10 +59,6 @@ public:
     // Writes the note into the archive; the caller removes it on success.
     bool ArchiveNote(NoteId id, NoteArchive& archive);
     void EmptyWastebasket();
-    // The wastebasket policy "after each crumple", for the window that has
-    // just been crumpled: empties the wastebasket under that policy and
-    // returns whether it did. The crumpled window is destroyed with the rest.
-    bool EmptyWastebasketAfterCrumple(EmptyWastePolicy policy);
 
     // The notes file. Saving returns whether the file was written.
     bool SaveCollection(const std::filesystem::path& path) const;

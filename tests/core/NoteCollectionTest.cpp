@@ -231,17 +231,12 @@ TEST_F(CollectionActionsTest, ShadeUnshadeAndCrumpleReachEachNoteOnce) {
 
 TEST_F(CollectionActionsTest, EmptyingTheWastebasketDestroysOnlyCrumpledNotes) {
     notes_[1]->GetNoteData().SetState(kCrumpled);
-    EXPECT_FALSE(collection_.EmptyWastebasketAfterCrumple(EmptyWastePolicy::OnExit));
-    EXPECT_FALSE(collection_.EmptyWastebasketAfterCrumple(EmptyWastePolicy::Never));
-    EXPECT_EQ(collection_.GetNotes().size(), 6u);
-    EXPECT_TRUE(collection_.EmptyWastebasketAfterCrumple(EmptyWastePolicy::Always));
+    collection_.EmptyWastebasket();
     EXPECT_EQ(factory_.desktop, (Ids{0, 2, 3, 5}));
 
     // Crumpling everything survives the wastebasket emptying after each crumple.
     for (NoteId id : factory_.desktop) {
-        Fake(collection_.Find(id)).onCrumple = [this] {
-            collection_.EmptyWastebasketAfterCrumple(EmptyWastePolicy::Always);
-        };
+        Fake(collection_.Find(id)).onCrumple = [this] { collection_.EmptyWastebasket(); };
     }
     collection_.CrumpleAll();
     EXPECT_TRUE(collection_.GetNotes().empty());
