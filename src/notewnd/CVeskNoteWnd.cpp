@@ -1,29 +1,15 @@
 #include "notewnd/CVeskNoteWnd.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QCursor>
-#include <QMenu>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
-#include <QWheelEvent>
 #include <utility>
 
-#include "dialogs/UserPrompts.h"
-#include "notes/NoteCommands.h"
-#include "notewnd/NoteDoubleClick.h"
-#include "notewnd/NoteExport.h"
 #include "notewnd/NoteGeometry.h"
 #include "notewnd/NoteHost.h"
 #include "notewnd/NoteKeys.h"
-#include "notewnd/NoteLinks.h"
-#include "notewnd/NoteMenu.h"
 #include "notewnd/NotePainter.h"
 #include "notewnd/NotePlacement.h"
-#include "notewnd/NotePrinting.h"
 #include "notewnd/NoteWindowFlags.h"
-#include "platform/SoundPlayer.h"
 #include "settings/SettingsData.h"
 
 namespace vesk {
@@ -32,7 +18,6 @@ namespace {
 
 // The visible part of the content leaves this much below it.
 constexpr int kScrollMargin = 20;
-constexpr int kWheelNotch = 120;
 
 }  // namespace
 
@@ -108,57 +93,7 @@ void CVeskNoteWnd::StartAlarmRinging() {
 
 void CVeskNoteWnd::SendCommand(std::uint32_t command) { OnCommand(command); }
 
-bool CVeskNoteWnd::OnCommand(std::uint32_t command) {
-    switch (command) {
-        case NoteCommand::kContextMenu:
-            ShowMenu();
-            break;
-        case NoteCommand::kEdit:
-            Edit();
-            break;
-        case NoteCommand::kDoneEditing:
-        case NoteCommand::kCancelEditing:
-            FinishEditing(command == NoteCommand::kDoneEditing);
-            break;
-        case NoteCommand::kShade:
-            placement_.Shade(GetTitleBarHeight(), ShadowOn());
-            break;
-        case NoteCommand::kUnshade:
-            Unshade();
-            break;
-        case NoteCommand::kHide:
-            placement_.Hide();
-            break;
-        case NoteCommand::kShow:
-            placement_.Show();
-            break;
-        case NoteCommand::kStayOnTop:
-            placement_.ToggleStayOnTop();
-            break;
-        case NoteCommand::kShowTitleBar:
-            placement_.ToggleTitleBar();
-            break;
-        case NoteCommand::kArchive:
-            Archive();
-            break;
-        case NoteCommand::kSave:
-            SaveNoteAs(this, *note_);
-            break;
-        case NoteCommand::kPrint:
-            Print();
-            break;
-        case NoteCommand::kCrumple:
-            Crumple();
-            break;
-        case NoteCommand::kStyleChanged:
-            editing_.RestyleTitleEdit(note_->GetStyle());
-            update();
-            break;
-        default:
-            return false;
-    }
-    return true;
-}
+bool CVeskNoteWnd::OnCommand(std::uint32_t command) { return commands_.Handle(command); }
 
 void CVeskNoteWnd::MoveToBottom() { lower(); }
 
@@ -243,74 +178,19 @@ void CVeskNoteWnd::paintEvent(QPaintEvent*) {
     PaintNote(painter);
 }
 
-void CVeskNoteWnd::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton) {
-        // The menu runs once this event is done: a command chosen from it
-        // may destroy the window.
-        QMetaObject::invokeMethod(
-            this, [this] { SendCommand(NoteCommand::kContextMenu); }, Qt::QueuedConnection);
-        return;
-    }
-    if (event->button() != Qt::LeftButton) {
-        return;
-    }
-    raise();
-    if (ringing_.IsShaking()) {
-        StopAlarmRinging();
-    }
-    if (dragging_.IsSizing()) {
-        return;
-    }
-    if (!note_->IsShaded()) {
-        OpenLinksAt(links_, event->position().toPoint(), host_);
-    }
-    dragging_.Begin(*event, note_->IsShaded());
-}
+void CVeskNoteWnd::mousePressEvent(QMouseEvent* event) { input_.Press(*event); }
 
-void CVeskNoteWnd::mouseMoveEvent(QMouseEvent* event) {
-    dragging_.Follow(*event, note_->IsShaded(), GetTitleBarHeight());
-    if (event->buttons() == Qt::NoButton && !note_->IsShaded() &&
-        IsOverLink(links_, event->position().toPoint())) {
-        setCursor(Qt::PointingHandCursor);
-    }
-}
+void CVeskNoteWnd::mouseMoveEvent(QMouseEvent* event) { input_.Move(*event); }
 
-void CVeskNoteWnd::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        dragging_.End();
-    }
-}
+void CVeskNoteWnd::mouseReleaseEvent(QMouseEvent* event) { input_.Release(*event); }
 
-void CVeskNoteWnd::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
-        return;
-    }
-    const DoubleClickState state{.editing = IsEditing(),
-                                 .showQAButtons = host_.GetSettings().GetShowQAButtons(),
-                                 .titleShown = note_->GetShowTitle(),
-                                 .hasAlarm = note_->GetAlarm() != nullptr,
-                                 .shaded = note_->IsShaded(),
-                                 .titleBarHeight = GetTitleBarHeight()};
-    for (const std::uint32_t command : DoubleClickCommands(event->position().toPoint(), state)) {
-        SendCommand(command);
-    }
-}
+void CVeskNoteWnd::mouseDoubleClickEvent(QMouseEvent* event) { input_.DoubleClick(*event); }
 
-void CVeskNoteWnd::wheelEvent(QWheelEvent* event) {
-    scrolling_.ScrollLines(-event->angleDelta().y() * QApplication::wheelScrollLines() /
-                           kWheelNotch);
-}
+void CVeskNoteWnd::wheelEvent(QWheelEvent* event) { input_.Wheel(*event); }
 
 void CVeskNoteWnd::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Up:
-            scrolling_.ScrollLines(-1);
-            break;
-        case Qt::Key_Down:
-            scrolling_.ScrollLines(1);
-            break;
-        default:
-            QWidget::keyPressEvent(event);
+    if (!input_.Key(*event)) {
+        QWidget::keyPressEvent(event);
     }
 }
 
@@ -320,13 +200,7 @@ void CVeskNoteWnd::moveEvent(QMoveEvent*) {
     if (!isVisible() || ringing_.IsShaking() || IsCrumpling()) {
         return;
     }
-    const Rect old = note_->GetRect();
-    Rect moved{x(), y(), WrapToInt32(std::int64_t{x()} + old.Width()),
-               WrapToInt32(std::int64_t{y()} + old.Height())};
-    if (moved != old) {
-        note_->SetRect(moved);
-        host_.MarkChanged();
-    }
+    placement_.RecordMove();
 }
 
 void CVeskNoteWnd::resizeEvent(QResizeEvent* event) {
@@ -338,13 +212,7 @@ void CVeskNoteWnd::resizeEvent(QResizeEvent* event) {
     if (!isVisible() || note_->IsShaded() || IsCrumpling()) {
         return;
     }
-    const Rect old = note_->GetRect();
-    Rect sized{old.left, old.top, WrapToInt32(std::int64_t{old.left} + width()),
-               WrapToInt32(std::int64_t{old.top} + height())};
-    if (sized != old) {
-        note_->SetRect(sized);
-        host_.MarkChanged();
-    }
+    placement_.RecordResize();
     scrolling_.Resized(event->oldSize().height(), height(), GetTitleBarHeight(),
                        GetContentRect(false).height());
 }
@@ -423,101 +291,6 @@ void CVeskNoteWnd::ActivationChanged() {
 
 int CVeskNoteWnd::VisibleContentHeight() const {
     return note_->GetRect().Height() - GetTitleBarHeight() - kScrollMargin;
-}
-
-void CVeskNoteWnd::ShowMenu() {
-    // Without a parent: a command from it may destroy this window.
-    QMenu menu;
-    BuildNoteMenu(menu, *note_, IsEditing());
-    if (!PrepareNoteMenu(menu)) {
-        return;
-    }
-    const QPointer<CVeskNoteWnd> alive(this);
-    const QAction* chosen = menu.exec(QCursor::pos());
-    if (chosen != nullptr && alive) {
-        OnCommand(MenuCommand(*chosen));
-    }
-}
-
-void CVeskNoteWnd::Edit() {
-    if (!editing_.Begin()) {
-        return;
-    }
-    quickActions_.Hide();
-    BeginEdit();
-    update();
-}
-
-void CVeskNoteWnd::FinishEditing(bool commit) {
-    if (!editing_.End()) {
-        return;
-    }
-    EndEdit(commit);
-    update();
-    // Put away for the edit, the box comes back to a note still in use.
-    if (active_ && IsShown() && !IsCrumpling()) {
-        quickActions_.Show();
-    }
-    if (!commit) {
-        return;
-    }
-    host_.UnscheduleAlarm(id_);
-    if (note_->GetAlarm() != nullptr) {
-        host_.ScheduleAlarm(*this);
-    }
-    host_.NoteMoved(id_, NotePlace::kShown, NotePlace::kShown);
-    host_.MarkChanged();
-}
-
-void CVeskNoteWnd::Unshade() {
-    placement_.Unshade();
-    // At full size again, the content may need its scroll bar.
-    quickActions_.SetShaded(false, scrolling_.ContentHeight() > GetContentRect(false).height());
-}
-
-void CVeskNoteWnd::Archive() {
-    if (host_.ArchiveNote(id_)) {
-        return;  // The window is gone.
-    }
-    UserPrompts::Current().ShowMessage(
-        this, QStringLiteral("Unable to archive this note. Check your archive settings"),
-        QStringLiteral("No Go"), UserPrompts::Buttons::Ok, UserPrompts::Icon::None);
-}
-
-void CVeskNoteWnd::Print() {
-    PrintNote(this, QString::fromStdU16String(note_->GetTitle()),
-              [this](QPainter& painter, const QRect& page, int number) {
-                  printRect_ = page;
-                  PrintPage(painter, number);
-                  printRect_.reset();
-              });
-    update();
-}
-
-void CVeskNoteWnd::Crumple() {
-    if (IsCrumpling()) {
-        return;
-    }
-    FinishEditing(false);
-    // The unshaded note is what the animation shows.
-    if (note_->IsShaded()) {
-        Unshade();
-        repaint();
-    }
-    quickActions_.Hide();
-    if (host_.GetSettings().GetSoundEnabled()) {
-        host_.PlaySound(platform::kCrumpleSound);
-    }
-    if (host_.GetSettings().GetAnimatedCrumple() && isVisible()) {
-        crumple_.Start([this] { CrumpleIntoWastebasket(); });
-    } else {
-        CrumpleIntoWastebasket();
-    }
-}
-
-void CVeskNoteWnd::CrumpleIntoWastebasket() {
-    StopAlarmRinging();
-    placement_.MoveToWastebasket();
 }
 
 }  // namespace vesk

@@ -12,9 +12,11 @@
 #include "notes/NoteWindow.h"
 #include "notewnd/CQuickActionBox.h"
 #include "notewnd/CrumpleAnimation.h"
+#include "notewnd/NoteCommandHandler.h"
 #include "notewnd/NoteDragging.h"
 #include "notewnd/NoteEditing.h"
 #include "notewnd/NoteFonts.h"
+#include "notewnd/NoteInput.h"
 #include "notewnd/NoteOpacity.h"
 #include "notewnd/NotePlacement.h"
 #include "notewnd/NoteQuickActions.h"
@@ -129,6 +131,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Split off by role, they work on the window's own parts without
+    // widening what the kinds see.
+    friend class NoteCommandHandler;
+    friend class NoteInput;
+
     void OnQuickActionCommand(std::uint32_t command) override;
     void OnQuickActionScroll(int action) override;
     bool IsNoteShown() const override { return IsShown(); }
@@ -141,15 +148,6 @@ private:
     void StopAlarmRinging();
     void ActivationChanged();
     int VisibleContentHeight() const;
-
-    void ShowMenu();
-    void Edit();
-    void FinishEditing(bool commit);
-    void Unshade();
-    void Archive();
-    void Print();
-    void Crumple();
-    void CrumpleIntoWastebasket();
 
     NoteId id_;
     std::unique_ptr<NoteData> note_;
@@ -165,6 +163,8 @@ private:
     std::vector<LinkRecord> links_;
     std::optional<QRect> printRect_;
     bool active_ = false;
+    NoteCommandHandler commands_{*this};
+    NoteInput input_{*this};
 };
 
 }  // namespace vesk

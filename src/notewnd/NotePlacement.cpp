@@ -77,4 +77,25 @@ void NotePlacement::ToggleTitleBar() {
     window_.update();
 }
 
+void NotePlacement::RecordMove() {
+    const Rect old = note_.GetRect();
+    const int x = window_.x();
+    const int y = window_.y();
+    Record({x, y, WrapToInt32(std::int64_t{x} + old.Width()),
+            WrapToInt32(std::int64_t{y} + old.Height())});
+}
+
+void NotePlacement::RecordResize() {
+    const Rect old = note_.GetRect();
+    Record({old.left, old.top, WrapToInt32(std::int64_t{old.left} + window_.width()),
+            WrapToInt32(std::int64_t{old.top} + window_.height())});
+}
+
+void NotePlacement::Record(const Rect& rect) {
+    if (rect != note_.GetRect()) {
+        note_.SetRect(rect);
+        host_.MarkChanged();
+    }
+}
+
 }  // namespace vesk

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "notes/NoteWindow.h"
+#include "notes/Rect.h"
 
 class QWidget;
 
@@ -10,10 +11,10 @@ class NoteData;
 class NoteHost;
 class NoteQuickActions;
 
-// The commands that change how a note stands on the desktop: rolled up or
-// down, hidden or shown, on top or not, with or without its title bar. Each
-// writes the record, moves the window and its quick action box, and tells
-// the host.
+// How a note stands on the desktop. The commands roll it up or down, hide or
+// show it, keep it on top or not, with or without its title bar: each writes
+// the record, moves the window and its quick action box, and tells the host.
+// Moved or sized by the user, the window's place goes into the record.
 class NotePlacement {
 public:
     NotePlacement(NoteId id, QWidget& window, NoteData& note, NoteHost& host,
@@ -35,8 +36,15 @@ public:
     void MoveToWastebasket();
     void ToggleStayOnTop();
     void ToggleTitleBar();
+    // The record takes the window's position, keeping its own size.
+    void RecordMove();
+    // The record takes the window's size, keeping its own position.
+    void RecordResize();
 
 private:
+    // Marked changed only when the record differs.
+    void Record(const Rect& rect);
+
     NoteId id_;
     QWidget& window_;
     NoteData& note_;

@@ -1,0 +1,171 @@
+#include "notewnd/NoteCommandHandler.h"
+
+#include <QCursor>
+#include <QMenu>
+#include <QPainter>
+#include <QPointer>
+
+#include "dialogs/UserPrompts.h"
+#include "notes/NoteCommands.h"
+#include "notewnd/CVeskNoteWnd.h"
+#include "notewnd/NoteExport.h"
+#include "notewnd/NoteHost.h"
+#include "notewnd/NoteMenu.h"
+#include "notewnd/NotePrinting.h"
+#include "platform/SoundPlayer.h"
+#include "settings/SettingsData.h"
+
+namespace vesk {
+
+bool NoteCommandHandler::Handle(std::uint32_t command) {
+    switch (command) {
+        case NoteCommand::kContextMenu:
+            ShowMenu();
+            break;
+        case NoteCommand::kEdit:
+            Edit();
+            break;
+        case NoteCommand::kDoneEditing:
+        case NoteCommand::kCancelEditing:
+            FinishEditing(command == NoteCommand::kDoneEditing);
+            break;
+        case NoteCommand::kShade:
+            window_.placement_.Shade(CVeskNoteWnd::GetTitleBarHeight(), window_.ShadowOn());
+            break;
+        case NoteCommand::kUnshade:
+            Unshade();
+            break;
+        case NoteCommand::kHide:
+            window_.placement_.Hide();
+            break;
+        case NoteCommand::kShow:
+            window_.placement_.Show();
+            break;
+        case NoteCommand::kStayOnTop:
+            window_.placement_.ToggleStayOnTop();
+            break;
+        case NoteCommand::kShowTitleBar:
+            window_.placement_.ToggleTitleBar();
+            break;
+        case NoteCommand::kArchive:
+            Archive();
+            break;
+        case NoteCommand::kSave:
+            SaveNoteAs(&window_, *window_.note_);
+            break;
+        case NoteCommand::kPrint:
+            Print();
+            break;
+        case NoteCommand::kCrumple:
+            Crumple();
+            break;
+        case NoteCommand::kStyleChanged:
+            window_.editing_.RestyleTitleEdit(window_.note_->GetStyle());
+            window_.update();
+            break;
+        default:
+            return false;
+    }
+    return true;
+}
+
+void NoteCommandHandler::ShowMenu() {
+    // Without a parent: a command from it may destroy the window, and this
+    // handler with it, so only the guarded pointer is used afterwards.
+    QMenu menu;
+    BuildNoteMenu(menu, *window_.note_, window_.IsEditing());
+    if (!window_.PrepareNoteMenu(menu)) {
+        return;
+    }
+    const QPointer<CVeskNoteWnd> alive(&window_);
+    const QAction* chosen = menu.exec(QCursor::pos());
+    if (chosen != nullptr && alive) {
+        alive->OnCommand(MenuCommand(*chosen));
+    }
+}
+
+void NoteCommandHandler::Edit() {
+    if (!window_.editing_.Begin()) {
+        return;
+    }
+    window_.quickActions_.Hide();
+    window_.BeginEdit();
+    window_.update();
+}
+
+void NoteCommandHandler::FinishEditing(bool commit) {
+    if (!window_.editing_.End()) {
+        return;
+    }
+    window_.EndEdit(commit);
+    window_.update();
+    // Put away for the edit, the box comes back to a note still in use.
+    if (window_.active_ && window_.IsShown() && !window_.IsCrumpling()) {
+        window_.quickActions_.Show();
+    }
+    if (!commit) {
+        return;
+    }
+    NoteHost& host = window_.host_;
+    host.UnscheduleAlarm(window_.id_);
+    if (window_.note_->GetAlarm() != nullptr) {
+        host.ScheduleAlarm(window_);
+    }
+    host.NoteMoved(window_.id_, NotePlace::kShown, NotePlace::kShown);
+    host.MarkChanged();
+}
+
+void NoteCommandHandler::Unshade() {
+    window_.placement_.Unshade();
+    // At full size again, the content may need its scroll bar.
+    window_.quickActions_.SetShaded(
+        false, window_.scrolling_.ContentHeight() > window_.GetContentRect(false).height());
+}
+
+void NoteCommandHandler::Archive() {
+    if (window_.host_.ArchiveNote(window_.id_)) {
+        return;  // The window is gone.
+    }
+    UserPrompts::Current().ShowMessage(
+        &window_, QStringLiteral("Unable to archive this note. Check your archive settings"),
+        QStringLiteral("No Go"), UserPrompts::Buttons::Ok, UserPrompts::Icon::None);
+}
+
+void NoteCommandHandler::Print() {
+    PrintNote(&window_, QString::fromStdU16String(window_.note_->GetTitle()),
+              [this](QPainter& painter, const QRect& page, int number) {
+                  window_.printRect_ = page;
+                  window_.PrintPage(painter, number);
+                  window_.printRect_.reset();
+              });
+    window_.update();
+}
+
+void NoteCommandHandler::Crumple() {
+    if (window_.IsCrumpling()) {
+        return;
+    }
+    FinishEditing(false);
+    // The unshaded note is what the animation shows.
+    if (window_.note_->IsShaded()) {
+        Unshade();
+        window_.repaint();
+    }
+    window_.quickActions_.Hide();
+    const SettingsData& settings = window_.host_.GetSettings();
+    if (settings.GetSoundEnabled()) {
+        window_.host_.PlaySound(platform::kCrumpleSound);
+    }
+    if (settings.GetAnimatedCrumple() && window_.isVisible()) {
+        window_.crumple_.Start([this] { CrumpleIntoWastebasket(); });
+    } else {
+        CrumpleIntoWastebasket();
+    }
+}
+
+void NoteCommandHandler::CrumpleIntoWastebasket() {
+    window_.StopAlarmRinging();
+    window_.placement_.MoveToWastebasket();
+}
+
+}  // namespace vesk
