@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "RecordWindow.h"
 #include "notes/ChecklistNoteData.h"
 #include "notes/MessageNoteData.h"
 #include "notes/NoteCollection.h"
@@ -18,36 +19,6 @@
 namespace {
 
 using namespace vesk;
-
-// A window that only holds its record, so the figures are the storage's own.
-class RecordWindow : public NoteWindow {
-public:
-    explicit RecordWindow(std::unique_ptr<NoteData> record) : record_(std::move(record)) {}
-    NoteData& GetNoteData() override { return *record_; }
-    const NoteData& GetNoteData() const override { return *record_; }
-    void CreateNoteWindow() override {}
-    void SetVisible(bool show) override {
-        record_->SetState(show ? NoteData::kStateShown : NoteData::kStateHidden);
-    }
-    void BringToAttention() override { SetVisible(true); }
-    void SetShake(bool, int, int) override {}
-    void StartAlarmRinging() override {}
-    void SendCommand(std::uint32_t) override {}
-    void MoveToBottom() override {}
-    void ApplySettings() override {}
-    void Repaint() override {}
-
-private:
-    std::unique_ptr<NoteData> record_;
-};
-
-class RecordWindowFactory : public NoteWindowFactory {
-public:
-    std::unique_ptr<NoteWindow> MakeNoteWindow(NoteId, std::unique_ptr<NoteData> record) override {
-        return std::make_unique<RecordWindow>(std::move(record));
-    }
-    int TitleBarHeight() const override { return 24; }
-};
 
 std::u16string Words(int i, std::size_t length) {
     static const std::u16string words[] = {u"call",  u"the", u"dentist", u"about", u"Tuesday's",

@@ -12,43 +12,11 @@
 #include <system_error>
 #include <utility>
 
+#include "RecordWindow.h"
 #include "notes/NoteCollection.h"
-#include "notes/NoteWindow.h"
-#include "notes/NoteWindowFactory.h"
 #include "xml/XMLDocument.h"
 
 namespace {
-
-// A window that only holds its record.
-class RecordWindow : public vesk::NoteWindow {
-public:
-    explicit RecordWindow(std::unique_ptr<vesk::NoteData> record) : record_(std::move(record)) {}
-    vesk::NoteData& GetNoteData() override { return *record_; }
-    const vesk::NoteData& GetNoteData() const override { return *record_; }
-    void CreateNoteWindow() override {}
-    void SetVisible(bool show) override {
-        record_->SetState(show ? vesk::NoteData::kStateShown : vesk::NoteData::kStateHidden);
-    }
-    void BringToAttention() override { SetVisible(true); }
-    void SetShake(bool, int, int) override {}
-    void StartAlarmRinging() override {}
-    void SendCommand(std::uint32_t) override {}
-    void MoveToBottom() override {}
-    void ApplySettings() override {}
-    void Repaint() override {}
-
-private:
-    std::unique_ptr<vesk::NoteData> record_;
-};
-
-class RecordWindowFactory : public vesk::NoteWindowFactory {
-public:
-    std::unique_ptr<vesk::NoteWindow> MakeNoteWindow(
-        vesk::NoteId, std::unique_ptr<vesk::NoteData> record) override {
-        return std::make_unique<RecordWindow>(std::move(record));
-    }
-    int TitleBarHeight() const override { return 24; }
-};
 
 // The file one run works on, removed when the fuzzer exits.
 struct ScratchFile {
@@ -67,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ofstream(input.path, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 
-    RecordWindowFactory factory;
+    vesk::RecordWindowFactory factory;
     vesk::NoteCollection collection(factory);
     collection.LoadCollection(input.path);
 
