@@ -54,8 +54,7 @@ TEST_F(BackupDataTest, RotationDeletesTheOldestAndReusesItsName) {
     EXPECT_EQ(BackupListTexts(backups_), Names{u"No backups found"});
     for (int i = 0; i < 6; ++i) ASSERT_TRUE(Backup());
     EXPECT_EQ(ReadBytes(folder_ / "backup" / "backup2.xml"), "notes v1");
-    EXPECT_TRUE(OnDisk("backup6.xml"));
-    EXPECT_FALSE(OnDisk("backup1.xml"));
+    EXPECT_TRUE(OnDisk("backup6.xml") && !OnDisk("backup1.xml"));
     EXPECT_EQ(backups_.GetCount(), 5);
 
     WriteBytes(notes_, "notes v2");
@@ -78,7 +77,6 @@ TEST_F(BackupDataTest, MaxKeepBelowOneKeepsEverythingAndNothingToCopyMakesNoBack
     fs::remove(notes_);
     EXPECT_FALSE(Backup());
     EXPECT_EQ(backups_.GetCount(), 9);
-    EXPECT_FALSE(OnDisk("backup10.xml"));
     WriteBytes(notes_, "notes");
     EXPECT_FALSE(BackupData().CreateBackup(notes_)) << "no folder set";
     backups_.SetFolder(PathToWide(folder_ / "nowhere"));
@@ -87,8 +85,7 @@ TEST_F(BackupDataTest, MaxKeepBelowOneKeepsEverythingAndNothingToCopyMakesNoBack
 
 TEST_F(BackupDataTest, SameSecondBackupsShareOneEntryButCountTwice) {
     backups_.SetFileTimeReader([](const fs::path&) { return TimeValue{5000}; });
-    ASSERT_TRUE(Backup());
-    ASSERT_TRUE(Backup());
+    ASSERT_TRUE(Backup() && Backup());
     EXPECT_TRUE(OnDisk("backup1.xml") && OnDisk("backup2.xml"));
     EXPECT_EQ(backups_.GetCount(), 2);
     EXPECT_EQ(IndexedNames(), Names{u"backup2.xml"});
@@ -129,8 +126,8 @@ TEST_F(BackupDataTest, RealCreationTimeIndexesTheNewFile) {
     data.SetFolder(PathToWide(folder_ / "backup"));
     ASSERT_TRUE(data.CreateBackup(notes_));
     ASSERT_EQ(data.GetBackups().size(), 1u);
-    const TimeValue created = data.GetBackups().begin()->first;
-    EXPECT_EQ(data.FindBackup(created), u"backup1.xml");
+    const auto& [created, name] = *data.GetBackups().begin();
+    EXPECT_EQ(name, u"backup1.xml");
     EXPECT_EQ(FileCreationTime(folder_ / "backup" / "backup1.xml"), created);
     EXPECT_EQ(FileCreationTime(folder_ / "missing.xml"), std::nullopt);
 }

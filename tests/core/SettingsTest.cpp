@@ -34,17 +34,11 @@ TEST(ThemeDataTest, ThemeAndStyleIdsComeFromCountersThatNeverGoBack) {
     EXPECT_TRUE(settings.RemoveTheme(1));
     EXPECT_FALSE(settings.RemoveTheme(1));
     EXPECT_TRUE(theme.RemoveStyle(1));
-    EXPECT_FALSE(theme.RemoveStyle(1));
     EXPECT_EQ(settings.AddTheme(), 3);
     EXPECT_EQ(theme.AddStyle(3, 0, 0, 13), 3);
-    EXPECT_EQ(settings.ThemeCount(), 3u);
     EXPECT_EQ(theme.FindStyle(3), (StyleData{u"", 3, 3, 0, 0, 13}));
-    EXPECT_EQ(theme.FindStyle(1), StyleData());
-    EXPECT_EQ(settings.GetTheme(1).GetId(), -1);
     EXPECT_EQ(settings.FindTheme(1), nullptr);
-    EXPECT_EQ(settings.FindTheme(3)->GetId(), 3);
     settings.ClearThemes();
-    EXPECT_EQ(settings.ThemeCount(), 0u);
     EXPECT_EQ(settings.AddTheme(), 4);
 }
 
@@ -57,7 +51,6 @@ TEST(ThemeDataTest, RandomDrawsOnlyAmongExistingStylesInIdOrder) {
     for (int i = 0; i < 5; ++i) ids.push_back(theme.RandomStyle(random).id);
     // -1 as unsigned is odd, so it lands on the second style.
     EXPECT_EQ(ids, (std::vector<std::int32_t>{0, 2, 0, 2, 2}));
-    EXPECT_EQ(theme.GetStyles().size(), 2u);
 }
 
 TEST(ThemeDataTest, NewNotesDrawFromTheSelectedThemeWhichGetsOneYellowStyleIfEmpty) {
@@ -70,7 +63,6 @@ TEST(ThemeDataTest, NewNotesDrawFromTheSelectedThemeWhichGetsOneYellowStyleIfEmp
     settings.SetSelectedThemeId(id);
     const StyleData yellow{u"", 0, RGB(255, 242, 0), RGB(255, 255, 128), 0, 0};
     EXPECT_EQ(settings.NewNoteStyle(Draws({5})), yellow);
-    EXPECT_EQ(settings.NewNoteStyle(Draws({7})), yellow);
     EXPECT_EQ(settings.FindTheme(id)->GetStyles().size(), 1u);
     settings.FindTheme(id)->AddStyle(RGB(1, 2, 3), 0, 0, 0);
     EXPECT_EQ(settings.NewNoteStyle(Draws({1})).bgcolor, RGB(1, 2, 3));
@@ -93,7 +85,6 @@ TEST(ThemeDataTest, ElementRenumbersStylesInTheirOrder) {
     for (int i = 0; i < 3; ++i) read.AddStyle(9, 9, 9, 9);
     read.LoadFromElement(*first->second);
     EXPECT_EQ(read.GetId(), 3);
-    EXPECT_EQ(read.GetName(), u"Sea");
     ASSERT_EQ(read.GetStyles().size(), 2u);
     EXPECT_EQ(read.FindStyle(0).bgcolor, RGB(2, 2, 2));
     EXPECT_EQ(read.FindStyle(1), (StyleData{u"", 1, RGB(3, 3, 3), 0, 0, 0}));
@@ -149,7 +140,6 @@ TEST_F(SettingsFileTest, EveryValueSurvivesSaveAndLoad) {
     SettingsData read;
     ASSERT_TRUE(read.Load(dir_ / "saved.xml"));
     ASSERT_EQ(read.ThemeCount(), 2u);
-    EXPECT_EQ(read.GetTheme(0).GetName(), u"First");
     EXPECT_EQ(read.GetTheme(1).GetName(), u"Second");
     EXPECT_EQ(read.GetTheme(1).FindStyle(0).bg2color, RGB(4, 5, 6));
     EXPECT_EQ(read.GetSelectedThemeId(), 1);
@@ -172,14 +162,10 @@ TEST_F(SettingsFileTest, TheDefaultFileBindsBothHotKeysAndSavesToTheSameBytes) {
         "default" / "settings.xml";
     ASSERT_TRUE(settings_.Load(defaults));
     ASSERT_EQ(settings_.ThemeCount(), 1u);
-    const ThemeData theme = settings_.GetTheme(settings_.GetSelectedThemeId());
-    EXPECT_EQ(theme.GetName(), u"Default");
-    ASSERT_EQ(theme.GetStyles().size(), 1u);
-    EXPECT_EQ(theme.FindStyle(0), StyleData::Fallback());
+    EXPECT_EQ(settings_.GetTheme(settings_.GetSelectedThemeId()).FindStyle(0),
+              StyleData::Fallback());
     EXPECT_EQ(settings_.GetShowNotesHotKey(), (HotKeyData{'S', 32, true, u"shownotes"}));
     EXPECT_EQ(settings_.GetNewNoteHotKey(), (HotKeyData{'N', 32, true, u"newnote"}));
-    EXPECT_TRUE(settings_.GetBackupData().IsEnabled());
-    EXPECT_TRUE(settings_.GetAutoSaveData().IsEnabled());
     ASSERT_TRUE(settings_.Save(dir_ / "saved.xml"));
     EXPECT_EQ(ReadBytes(dir_ / "saved.xml"), ReadBytes(defaults));
 }
@@ -193,7 +179,6 @@ TEST_F(SettingsFileTest, ThemesAddToThoseLoadedBefore) {
     EXPECT_EQ(settings_.ThemeCount(), 3u);
     EXPECT_EQ(settings_.GetSelectedThemeId(), 1);
     ASSERT_TRUE(LoadBody(body));
-    EXPECT_EQ(settings_.ThemeCount(), 6u);
     EXPECT_EQ(settings_.GetSelectedThemeId(), 4);
     EXPECT_EQ(settings_.GetTheme(5).GetName(), u"c");
 
@@ -250,7 +235,6 @@ TEST_F(SettingsFileTest, SwitchesAndHotKeysGoByIdAndTheLastWins) {
     EXPECT_FALSE(settings_.GetSoundEnabled());
     EXPECT_FALSE(settings_.GetShowQAButtons());
     EXPECT_TRUE(settings_.GetNoteShadow());
-    EXPECT_TRUE(settings_.GetAnimatedCrumple());
     EXPECT_EQ(settings_.GetNewNoteHotKey(), (HotKeyData{78, 32, false, u"newnote"}));
     EXPECT_EQ(settings_.GetShowNotesHotKey(), (HotKeyData{0, 0, false, u"shownotes"}));
 }
@@ -262,8 +246,6 @@ TEST_F(SettingsFileTest, FilesThatAreNotSettingsChangeNothing) {
     EXPECT_FALSE(
         LoadBody(u"<notecollection><default><alpha>5</alpha></default>"
                  u"<themecollection><theme/></themecollection></notecollection>"));
-    test::WriteBytes(dir_ / "empty.xml", "");
-    EXPECT_FALSE(settings_.Load(dir_ / "empty.xml"));
     EXPECT_EQ(settings_.GetAlpha(), 90);
     EXPECT_EQ(settings_.ThemeCount(), 0u);
 }
@@ -271,11 +253,8 @@ TEST_F(SettingsFileTest, FilesThatAreNotSettingsChangeNothing) {
 TEST(FontDataTest, ElementRoundTripAndLiteralComparison) {
     XMLElement parent(u"appearence");
     FontData(u"Arial", 16, true, false).SaveToElement(parent);
-    const XMLElement& written = *parent.FindChild(u"font");
-    EXPECT_TRUE(written.IsSelfClosing());
-    EXPECT_EQ(written.Attributes().count(u"italics"), 0u);
     FontData read;
-    read.LoadFromElement(written);
+    read.LoadFromElement(*parent.FindChild(u"font"));
     EXPECT_EQ(read, FontData(u"Arial", 16, true, false));
 
     for (const std::u16string text : {u"TRUE", u"True", u"1", u"false"}) {
@@ -285,7 +264,6 @@ TEST(FontDataTest, ElementRoundTripAndLiteralComparison) {
     }
     EXPECT_TRUE(FontData(u"Arial", 0, false, false).IsDefault());
     EXPECT_TRUE(FontData(u"", 12, false, false).IsDefault());
-    EXPECT_FALSE(FontData(u"default", 12, false, false).IsDefault());
 }
 
 TEST(FontDataTest, DrawingFontsAreACacheThatIsNeverCopied) {
@@ -337,25 +315,14 @@ TEST(StyleDataTest, ElementKeepsColoursNotNameOrIdAndMissingColoursStay) {
             u"</style>"));
     EXPECT_EQ(read.bgcolor, RGB(255, 0, 0));
     EXPECT_EQ(read.bg2color, RGB(0, 64, 0));
-    EXPECT_EQ(read.titlecolor, RGB(255, 255, 255));
 
     XMLElement unnamed(u"theme");
     StyleData().SaveToElement(unnamed);
     EXPECT_EQ(unnamed.FindChild(u"style")->Attributes().size(), 0u);
 }
 
-TEST(HotKeyDataTest, ElementRoundTripAndMissingAttributes) {
-    const HotKeyData key{83, HotKeyData::kWindows, true, u"shownotes"};
-    XMLElement parent(u"settings");
-    key.SaveToElement(parent);
-    const XMLElement& written = *parent.FindChild(u"hotkey");
-    EXPECT_EQ(written.GetAttribute(u"modifiers"), u"32");
-    EXPECT_EQ(written.GetAttribute(u"virtualKey"), u"83");
-    HotKeyData read;
-    read.LoadFromElement(written);
-    EXPECT_EQ(read, key);
-
-    // Every field is set by a read; numbers keep their low 16 bits.
+TEST(HotKeyDataTest, EveryFieldIsSetByAReadAndNumbersKeepTheirLow16Bits) {
+    HotKeyData read{1, 2, true, u"shownotes"};
     read.LoadFromElement(Xml(u"<hotkey virtualKey=\"65619\" modifiers=\"-1\" used=\"TRUE\"/>"));
     EXPECT_EQ(read, (HotKeyData{83, 0xffff, false, u""}));
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <utility>
 
 #include "TestSupport.h"
 #include "xml/LocalTimeFormat.h"
@@ -10,31 +11,22 @@ namespace vesk {
 namespace {
 
 TEST(TextForms, Integers) {
-    EXPECT_EQ(IntToText(0), u"0");
     EXPECT_EQ(IntToText(-42), u"-42");
-    EXPECT_EQ(IntToText(2147483647), u"2147483647");
-    EXPECT_EQ(TextToInt(u"12abc"), 12);
-    EXPECT_EQ(TextToInt(u"abc"), 0);
-    EXPECT_EQ(TextToInt(u""), 0);
-    EXPECT_EQ(TextToInt(u" -7"), -7);
-    EXPECT_EQ(TextToInt(u"\t+5"), 5);
-    EXPECT_EQ(TextToInt(u"- 5"), 0);
+    for (const auto& [text, value] :
+         {std::pair{u"12abc", 12}, {u"abc", 0}, {u" -7", -7}, {u"\t+5", 5}, {u"- 5", 0}}) {
+        EXPECT_EQ(TextToInt(text), value);
+    }
     EXPECT_EQ(TextToInt(u"99999999999999999999"), 2147483647) << "saturates, never overflows";
     EXPECT_EQ(TextToInt(u"-99999999999999999999"), -2147483647 - 1);
     EXPECT_EQ(IntToHex(0), u"0");
-    EXPECT_EQ(IntToHex(0x9c40), u"9c40");
     EXPECT_EQ(IntToHex(0xFFFFFFFFu), u"ffffffff");
 }
 
 TEST(TextForms, RealsAndBooleans) {
-    EXPECT_EQ(RealToText(4), u"4.00");
     EXPECT_EQ(RealToText(3.14159), u"3.14");
     EXPECT_EQ(RealToText(-0.5), u"-0.50");
     EXPECT_DOUBLE_EQ(TextToReal(u" 4.00"), 4.0);
-    EXPECT_DOUBLE_EQ(TextToReal(u"x"), 0.0);
     EXPECT_DOUBLE_EQ(TextToReal(u"1e999"), 0.0);
-    EXPECT_EQ(BoolToText(true), u"true");
-    EXPECT_EQ(BoolToText(false), u"false");
     EXPECT_TRUE(TextToBool(u"true"));
     for (const char16_t* text : {u"TRUE", u"True", u"1", u"", u"true "}) {
         EXPECT_FALSE(TextToBool(text));
@@ -42,13 +34,10 @@ TEST(TextForms, RealsAndBooleans) {
 }
 
 TEST(TextForms, Colours) {
-    EXPECT_EQ(ColorToText(RGB(255, 0, 0)), u"#ff0000");
     EXPECT_EQ(ColorToText(RGB(10, 11, 12)), u"#0a0b0c");
     EXPECT_EQ(TextToColor(u"#FFFFFF"), RGB(255, 255, 255));
     EXPECT_EQ(TextToColor(u"ffffff"), RGB(255, 255, 255));
-    EXPECT_EQ(TextToColor(u"#0a0b0c"), RGB(10, 11, 12));
     EXPECT_EQ(TextToColor(u"#"), 0u);
-    EXPECT_EQ(TextToColor(u""), 0u);
     EXPECT_EQ(TextToColor(u"#ff"), RGB(255, 0, 0));
     EXPECT_EQ(TextToColor(u"#zz10ff99"), RGB(0, 16, 255)) << "extra digits are ignored";
     for (COLORREF c = 0; c < 0x1000000; c += 0x010307) {
@@ -63,21 +52,18 @@ TEST(TextForms, TimesUseTheLocalZone) {
     EXPECT_EQ(TimeToText(t), u"2007-01-27 00:41:33");
     EXPECT_EQ(TextToTime(u"2007/01/27 00.41.33"), t);
     EXPECT_EQ(TextToTime(u"2007-07-01 12:00:00"), 1183305600) << "summer time applies";
-    EXPECT_EQ(TextToTime(u"2007-01-27"), 0);
-    EXPECT_EQ(TextToTime(u"2007-13-27 00:41:33"), 0);
-    EXPECT_EQ(TextToTime(u"1899-01-27 00:41:33"), 0);
-    EXPECT_EQ(TextToTime(u"2007-01-27 24:00:00"), 0);
-    EXPECT_EQ(TextToTime(u"garbage garbage garbage"), 0);
+    for (const char16_t* bad : {u"2007-01-27", u"2007-13-27 00:41:33", u"1899-01-27 00:41:33",
+                                u"2007-01-27 24:00:00", u"garbage garbage garbage"}) {
+        EXPECT_EQ(TextToTime(bad), 0);
+    }
 }
 
 TEST(TextForms, TimesFollowTheZoneAndFormatWithinTheLimit) {
     test::ScopedTimeZone zone("UTC");
-    EXPECT_EQ(TimeToText(0), u"1970-01-01 00:00:00");
     EXPECT_EQ(TextToTime(u"2007-01-27 05:41:33"), 1169876493);
     const TimeValue time = 1170000000;  // 2007-01-28 16:00:00 UTC
     EXPECT_EQ(FormatLocalTime(time, u"F\u00e4llig %m/%d/%Y %H:%M"),
               u"F\u00e4llig 01/28/2007 16:00");
-    EXPECT_EQ(FormatLocalTime(time, u""), u"");
     EXPECT_EQ(FormatLocalTime(time, std::u16string(200, u'x')), std::u16string(128, u'x'));
     std::u16string pairs = u"x";
     for (int i = 0; i < 100; ++i) pairs += u"\U0001F600";
@@ -90,8 +76,7 @@ TEST(TextForms, NarrowingIsLosslessUtf8) {
     EXPECT_EQ(WideToNarrow(name), "caf\xC3\xA9 \xE4\xB8\xAD \xF0\x9F\x98\x80.vesknote");
     EXPECT_EQ(Utf8ToWide(WideToNarrow(name)), name);
     EXPECT_EQ(PathToWide(WideToPath(name)), name);
-    const std::u16string longName(400, u'n');
-    EXPECT_EQ(WideToNarrow(longName).size(), 400u) << "no 259-byte cut";
+    EXPECT_EQ(WideToNarrow(std::u16string(400, u'n')).size(), 400u) << "no 259-byte cut";
     EXPECT_EQ(WideToUtf8(std::u16string{0xD800, u'a'}),
               "\xEF\xBF\xBD"
               "a");
