@@ -8,7 +8,6 @@
 #include "PreviousVersionText.h"
 #include "TestSupport.h"
 #include "notes/MessageNoteData.h"
-#include "notes/NoteArchive.h"
 #include "xml/LocalTimeFormat.h"
 
 namespace vesk {
@@ -111,16 +110,6 @@ TEST_F(NoteCollectionTest, ShowingAndAlertingBringTheNoteBackFromAnywhere) {
     EXPECT_TRUE(hidden.ringing);
     EXPECT_EQ(hidden.GetNoteData().GetState(), kShown);
     EXPECT_EQ(factory_.desktop.back(), hidden.Id());
-}
-
-TEST_F(NoteCollectionTest, ArchivingWritesTheNoteAndLeavesItToTheCaller) {
-    test::TempDir folder;
-    NoteArchive archive([] { return 24; });
-    archive.SetFolder(folder.Path());
-    EXPECT_FALSE(collection_.ArchiveNote(77, archive));
-    ASSERT_TRUE(collection_.ArchiveNote(Add(kShown, true).Id(), archive));
-    EXPECT_NE(archive.GetNote(folder / "Note 0.vesknote"), nullptr);
-    EXPECT_EQ(collection_.GetNotes().size(), 1u) << "the caller removes an archived note";
 }
 
 TEST_F(NoteCollectionTest, ImportedNotesAreAlwaysShown) {

@@ -14,25 +14,6 @@ namespace {
 using test::ReadBytes;
 using test::TempDir;
 using test::Utf16XmlFile;
-using Texts = std::vector<std::u16string>;
-
-TEST(XMLElement, AttributesAndChildrenByName) {
-    XMLElement parent(u"p");
-    EXPECT_EQ(parent.GetAttribute(u"x"), u"");
-    EXPECT_TRUE(parent.Attributes().empty()) << "reading must not create the attribute";
-
-    for (const char16_t* child : {u"b1", u"a2", u"b3", u"B4"}) {
-        parent.AddChild(std::u16string(1, child[0])).SetText(child + 1);
-    }
-    Texts all, named;
-    for (const auto& [name, child] : parent.Children()) all.push_back(name + child->GetText());
-    EXPECT_EQ(all, (Texts{u"B4", u"a2", u"b1", u"b3"})) << "equal names keep their order";
-    for (auto [it, end] = parent.FindChildren(u"b"); it != end; ++it) {
-        named.push_back(it->second->GetText());
-    }
-    EXPECT_EQ(named, (Texts{u"1", u"3"}));
-    EXPECT_EQ(parent.FindChild(u"b")->GetText(), u"1");
-}
 
 TEST(XMLReader, TextRuns) {
     // A lone line feed is the writer's line break; a later run replaces the
