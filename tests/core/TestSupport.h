@@ -46,20 +46,16 @@ inline void WriteBytes(const std::filesystem::path& path, const std::string& byt
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-// UTF-16LE bytes of an ASCII or BMP text, for building files by hand.
-inline std::string Utf16Bytes(std::u16string_view text) {
-    std::string bytes;
-    for (const char16_t c : text) {
+// A whole file as the writer makes it: byte-order mark, declaration, body,
+// in UTF-16LE (the body ASCII or BMP).
+inline std::string Utf16XmlFile(std::u16string_view body) {
+    std::string bytes("\xFF\xFE", 2);
+    for (const char16_t c :
+         u"<?xml version=\"1.0\" encoding=\"UTF-16\" ?>\n" + std::u16string(body)) {
         bytes.push_back(static_cast<char>(c & 0xFF));
         bytes.push_back(static_cast<char>(c >> 8));
     }
     return bytes;
-}
-
-// A whole file as the writer makes it: byte-order mark, declaration, body.
-inline std::string Utf16XmlFile(std::u16string_view body) {
-    return std::string("\xFF\xFE", 2) +
-           Utf16Bytes(u"<?xml version=\"1.0\" encoding=\"UTF-16\" ?>\n") + Utf16Bytes(body);
 }
 
 // An element tree written as XML text, for the readers of records.
