@@ -15,6 +15,7 @@
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "notes/ChecklistNoteData.h"
@@ -33,24 +34,22 @@ using vesk::NoteData;
 using vesk::XMLDocument;
 using vesk::XMLElement;
 
-int Usage() {
-    std::cerr
-        << "usage: vesk_e2e_files notes|demo|settings|same-notes|same-settings|note-place|list "
-           "...\n";
-    return 2;
-}
-
 using vesk::COLORREF;
 using vesk::RGB;
 
 std::u16string Wide(const std::string& text) { return std::u16string(text.begin(), text.end()); }
 
-int WriteNotes(const std::filesystem::path& path, int shown, int hidden, int waste) {
-    XMLDocument document;
+// An empty notes file: its active list and its wastebasket.
+std::pair<XMLElement*, XMLElement*> NewCollection(XMLDocument& document) {
     XMLElement& root = document.CreateRoot(u"notecollection");
     root.SetAttribute(u"version", u"4.00");
     XMLElement& active = root.AddChild(u"active");
-    XMLElement& wastebasket = root.AddChild(u"wastebasket");
+    return {&active, &root.AddChild(u"wastebasket")};
+}
+
+int WriteNotes(const std::filesystem::path& path, int shown, int hidden, int waste) {
+    XMLDocument document;
+    const auto [active, wastebasket] = NewCollection(document);
     const int total = shown + hidden + waste;
     for (int i = 0; i < total; ++i) {
         auto note =
@@ -64,17 +63,15 @@ int WriteNotes(const std::filesystem::path& path, int shown, int hidden, int was
         note->SetState(i < shown
                            ? NoteData::kStateShown
                            : (inWaste ? NoteData::kStateWastebasket : NoteData::kStateHidden));
-        note->SaveToElement(inWaste ? wastebasket : active, false);
+        note->SaveToElement(inWaste ? *wastebasket : *active, false);
     }
     return document.Save(path) ? 0 : 1;
 }
 
 int WriteDemoNotes(const std::filesystem::path& path) {
     XMLDocument document;
-    XMLElement& root = document.CreateRoot(u"notecollection");
-    root.SetAttribute(u"version", u"4.00");
-    XMLElement& active = root.AddChild(u"active");
-    XMLElement& wastebasket = root.AddChild(u"wastebasket");
+    const auto [activePtr, wastebasketPtr] = NewCollection(document);
+    XMLElement& active = *activePtr;
     const auto place = [](NoteData& note, std::u16string title, vesk::Rect rect, COLORREF bg,
                           COLORREF bg2, COLORREF titleColor) {
         note.SetTitle(std::move(title));
@@ -109,7 +106,7 @@ int WriteDemoNotes(const std::filesystem::path& path) {
     place(old, u"Old list", {600, 450, 800, 620}, RGB(220, 220, 220), RGB(120, 120, 120),
           RGB(0, 0, 0));
     old.SetState(NoteData::kStateWastebasket);
-    old.SaveToElement(wastebasket, false);
+    old.SaveToElement(*wastebasketPtr, false);
     return document.Save(path) ? 0 : 1;
 }
 
@@ -133,6 +130,22 @@ int WriteSettings(const std::filesystem::path& path, int interval, int policy) {
     return settings.Save(path) ? 0 : 1;
 }
 
+// Calls visit(section, note) for every note of a loaded notes file, as the
+// program reads it.
+template <typename Visit>
+void ForEachNote(const XMLDocument& document, Visit visit) {
+    for (const char16_t* section : {u"active", u"wastebasket"}) {
+        const XMLElement* list = document.GetRoot()->FindChild(section);
+        if (list == nullptr) continue;
+        for (const auto& [name, child] : list->Children()) {
+            auto note = vesk::CreateNoteDataByType(child->GetAttribute(u"type"));
+            if (!note) continue;
+            note->LoadFromElement(*child);
+            visit(section, *note);
+        }
+    }
+}
+
 // Every note of the file as the program would write it again, section by
 // section; empty when the file is not a notes file.
 std::vector<std::string> NormalNotes(const std::filesystem::path& path) {
@@ -142,18 +155,11 @@ std::vector<std::string> NormalNotes(const std::filesystem::path& path) {
         document.GetRoot()->GetName() != u"notecollection") {
         return notes;
     }
-    for (const char16_t* section : {u"active", u"wastebasket"}) {
-        const XMLElement* list = document.GetRoot()->FindChild(section);
-        if (list == nullptr) continue;
-        for (const auto& [name, child] : list->Children()) {
-            auto note = vesk::CreateNoteDataByType(child->GetAttribute(u"type"));
-            if (!note) continue;
-            note->LoadFromElement(*child);
-            XMLDocument one;
-            note->SaveToElement(one.CreateRoot(section), false);
-            notes.push_back(one.ToBytes());
-        }
-    }
+    ForEachNote(document, [&](const char16_t* section, const NoteData& note) {
+        XMLDocument one;
+        note.SaveToElement(one.CreateRoot(section), false);
+        notes.push_back(one.ToBytes());
+    });
     return notes;
 }
 
@@ -195,21 +201,14 @@ std::string Narrow(const std::u16string& text) {
 int ListNotes(const std::filesystem::path& path) {
     XMLDocument document;
     if (!document.Load(path) || document.GetRoot() == nullptr) return 1;
-    for (const char16_t* section : {u"active", u"wastebasket"}) {
-        const XMLElement* list = document.GetRoot()->FindChild(section);
-        if (list == nullptr) continue;
-        for (const auto& [name, child] : list->Children()) {
-            auto note = vesk::CreateNoteDataByType(child->GetAttribute(u"type"));
-            if (!note) continue;
-            note->LoadFromElement(*child);
-            const int state = section == std::u16string_view(u"wastebasket")
-                                  ? NoteData::kStateWastebasket
-                                  : note->GetState();
-            const auto* message = dynamic_cast<const vesk::MessageNoteData*>(note.get());
-            std::printf("%d %d %s|%s\n", state, note->GetKind(), Narrow(note->GetTitle()).c_str(),
-                        message ? Narrow(message->GetText()).c_str() : "");
-        }
-    }
+    ForEachNote(document, [](const char16_t* section, const NoteData& note) {
+        const int state = section == std::u16string_view(u"wastebasket")
+                              ? NoteData::kStateWastebasket
+                              : note.GetState();
+        const auto* message = dynamic_cast<const vesk::MessageNoteData*>(&note);
+        std::printf("%d %d %s|%s\n", state, note.GetKind(), Narrow(note.GetTitle()).c_str(),
+                    message ? Narrow(message->GetText()).c_str() : "");
+    });
     return 0;
 }
 
@@ -236,5 +235,7 @@ int main(int argc, char** argv) {
         return PrintNotePlace(args[1], std::stoul(args[2]));
     }
     if (args.size() == 2 && args[0] == "list") return ListNotes(args[1]);
-    return Usage();
+    std::cerr << "usage: vesk_e2e_files notes|demo|settings|same-notes|same-settings|note-place|"
+                 "list ...\n";
+    return 2;
 }

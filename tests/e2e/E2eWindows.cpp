@@ -101,24 +101,17 @@ private:
     void Describe(std::vector<Window>& windows) const {
         std::vector<xcb_get_window_attributes_cookie_t> attributes;
         std::vector<xcb_get_property_cookie_t> titles;
-        std::vector<xcb_get_property_cookie_t> oldTitles;
         for (const Window& window : windows) {
             attributes.push_back(xcb_get_window_attributes(connection_, window.id));
             titles.push_back(xcb_get_property(connection_, 0, window.id, netWmName_,
                                               XCB_GET_PROPERTY_TYPE_ANY, 0, 64));
-            oldTitles.push_back(xcb_get_property(connection_, 0, window.id, XCB_ATOM_WM_NAME,
-                                                 XCB_GET_PROPERTY_TYPE_ANY, 0, 64));
         }
         for (std::size_t i = 0; i < windows.size(); ++i) {
             const auto attribute =
                 Own(xcb_get_window_attributes_reply(connection_, attributes[i], nullptr));
             windows[i].viewable = attribute && attribute->map_state == XCB_MAP_STATE_VIEWABLE;
-            const auto title = Own(xcb_get_property_reply(connection_, titles[i], nullptr));
-            if (title) {
-                windows[i].title.assign(
-                    static_cast<const char*>(xcb_get_property_value(title.get())),
-                    static_cast<std::size_t>(xcb_get_property_value_length(title.get())));
-            }
+            windows[i].title =
+                Text(Own(xcb_get_property_reply(connection_, titles[i], nullptr)).get());
         }
     }
 

@@ -54,8 +54,6 @@ private slots:
         const XdgFolders build(tree);
         QCOMPARE(build.InstallationFolder(), tree + "/");
         QCOMPARE(build.DefaultSettingsFile(), tree + "/default/settings.xml");
-        QCOMPARE(build.DefaultNotesFile(), tree + "/default/notes.xml");
-        QCOMPARE(build.HelpFile(), tree + "/help/howtouse.html");
 
         const QString bin = dir_.path() + "/usr/bin";
         const QString share = QDir::cleanPath(bin + "/" + VESK_DATA_FROM_BIN) + "/";

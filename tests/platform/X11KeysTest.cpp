@@ -24,15 +24,8 @@ private slots:
         for (unsigned i = 0; i < 10; ++i) QCOMPARE(KeysymForVirtualKey(0x60 + i), XK_KP_0 + i);
         for (unsigned i = 0; i < 24; ++i) QCOMPARE(KeysymForVirtualKey(0x70 + i), XK_F1 + i);
         const std::pair<unsigned, unsigned> named[] = {
-            {0x6A, XK_KP_Multiply}, {0x6F, XK_KP_Divide}, {0x08, XK_BackSpace},
-            {0x09, XK_Tab},         {0x0D, XK_Return},    {0x1B, XK_Escape},
-            {0x20, XK_space},       {0x21, XK_Prior},     {0x22, XK_Next},
-            {0x23, XK_End},         {0x24, XK_Home},      {0x25, XK_Left},
-            {0x26, XK_Up},          {0x27, XK_Right},     {0x28, XK_Down},
-            {0x2D, XK_Insert},      {0x2E, XK_Delete},    {0xBA, XK_semicolon},
-            {0xBB, XK_equal},       {0xBC, XK_comma},     {0xBD, XK_minus},
-            {0xBE, XK_period},      {0xBF, XK_slash},     {0xC0, XK_grave},
-            {0xDB, XK_bracketleft}, {0xDC, XK_backslash}, {0xDD, XK_bracketright},
+            {0x6A, XK_KP_Multiply}, {0x6F, XK_KP_Divide}, {0x08, XK_BackSpace}, {0x21, XK_Prior},
+            {0x28, XK_Down},        {0x2E, XK_Delete},    {0xBA, XK_semicolon}, {0xC0, XK_grave},
             {0xDE, XK_apostrophe},  {0xE2, XK_less},
         };
         for (const auto& [virtualKey, keysym] : named)
@@ -48,10 +41,7 @@ private slots:
     void modifierBitsMapToTheServersMasks() {
         const X11ModifierMasks usual;
         QCOMPARE(X11Modifiers(0, usual), 0);
-        QCOMPARE(X11Modifiers(1, usual), XCB_MOD_MASK_SHIFT);
-        QCOMPARE(X11Modifiers(2, usual), XCB_MOD_MASK_CONTROL);
         QCOMPARE(X11Modifiers(4, usual), XCB_MOD_MASK_1);
-        QCOMPARE(X11Modifiers(32, usual), XCB_MOD_MASK_4);
         QCOMPARE(X11Modifiers(1 | 2 | 4 | 32, usual),
                  XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1 | XCB_MOD_MASK_4);
         // 8 is the hot-key control's extended-key flag, 16 is unused.

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "MainFrameFixture.h"
 #include "ScriptedPrompts.h"
 #include "UiTestRegistry.h"
 #include "backup/BackupList.h"
@@ -32,16 +33,8 @@ public:
     std::vector<std::filesystem::path> loaded;
 };
 
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+constexpr auto WriteFile = &MainFrameFixture::WriteBytes;
+constexpr auto ReadFile = &MainFrameFixture::Bytes;
 
 // A data folder with a notes file and a backup folder, whose backups were
 // made an hour apart in the order of their numbers.
@@ -126,11 +119,10 @@ private slots:
         WriteFile(desk.BackupPath(9), "dropped in by hand");
         Select(*dialog, 0);
         Click(*dialog, "restoreBackup");
-        QCOMPARE(desk.prompts.messages.size(), 1);
+        QCOMPARE(Captions(desk.prompts), QStringList{"It's Not There"});
         QCOMPARE(desk.prompts.messages[0].text,
                  QStringLiteral("That backup was not found. The backup list may be out of sync "
                                 "with the backup folder. Click \"Refresh\" to update the list"));
-        QCOMPARE(desk.prompts.messages[0].caption, QStringLiteral("It's Not There"));
         Click(*dialog, "refreshList");
         QCOMPARE(ListTexts(*dialog), QStringList({Listed(2), Listed(3), Listed(4)}));
     }
@@ -161,34 +153,25 @@ private slots:
         QVERIFY(!dialog->isVisible() && desk.owner.loaded.empty());
     }
 
-    void restoreLoadsTheSelectedBackupAndCloses_data() {
-        QTest::addColumn<bool>("loads");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("loaded") << true << "Backup restored successfully?"
-                                << "Gooood";
-        QTest::newRow("failed") << false << "Unable to load backup file"
-                                << "Not good";
-    }
-
     void restoreLoadsTheSelectedBackupAndCloses() {
-        QFETCH(bool, loads);
-        QFETCH(QString, text);
-        QFETCH(QString, caption);
-        Desk desk;
-        desk.PutBackups(3);
-        desk.owner.loads = loads;
-        const auto dialog = desk.Open();
-        Select(*dialog, 1);
-        desk.prompts.answers.push_back(Answer::Yes);
-        Click(*dialog, "restoreBackup");
-        QCOMPARE(desk.owner.loaded,
-                 std::vector<std::filesystem::path>({desk.BackupPath(2).toStdU16String()}));
-        QCOMPARE(desk.prompts.messages.size(), 2);
-        QCOMPARE(desk.prompts.messages[1].text, text);
-        QCOMPARE(desk.prompts.messages[1].caption, caption);
-        QVERIFY(!dialog->isVisible());
-        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        for (const bool loads : {true, false}) {
+            Desk desk;
+            desk.PutBackups(3);
+            desk.owner.loads = loads;
+            const auto dialog = desk.Open();
+            Select(*dialog, 1);
+            desk.prompts.answers.push_back(Answer::Yes);
+            Click(*dialog, "restoreBackup");
+            QCOMPARE(desk.owner.loaded,
+                     std::vector<std::filesystem::path>({desk.BackupPath(2).toStdU16String()}));
+            QCOMPARE(Captions(desk.prompts),
+                     QStringList({"Warning", loads ? "Gooood" : "Not good"}));
+            QCOMPARE(desk.prompts.messages[1].text,
+                     loads ? QStringLiteral("Backup restored successfully?")
+                           : QStringLiteral("Unable to load backup file"));
+            QVERIFY(!dialog->isVisible());
+            QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        }
     }
 
     void twoBackupsOfTheSameLocalTimeEachRestoreTheirOwn() {

@@ -98,8 +98,6 @@ private slots:
         QCOMPARE(States(frame), QStringLiteral("0sv 0sv 2"));
         frame.OnCommand(MainCommand::kUnshadeAll);
         QCOMPARE(States(frame), QStringLiteral("0v 0v 2"));
-        frame.OnCommand(MainCommand::kSendAllToBack);
-        QCOMPARE(States(frame), QStringLiteral("0v 0v 2"));
     }
 
     void trayDoubleClickFollowsTheTrayAction() {

@@ -87,9 +87,13 @@ private slots:
 
     void autoSaveBacksUpAndSavesOnlyAfterAChange() {
         Fixture fixture;
+        WriteSettings(fixture.SettingsFile(),
+                      [](SettingsData& s) { s.GetAutoSaveData().SetInterval(-40); });
         Fixture::WriteNotes(fixture.NotesFile(), Fixture::ShownNotes(1));
         const QByteArray before = Fixture::Bytes(fixture.NotesFile());
         CMainFrame& frame = fixture.Start();
+        // A meaningless interval falls back to the usual one.
+        QCOMPARE(frame.AutoSaveInterval(), 10000);
         frame.OnTimer(MainTimer::kAutoSave);
         QVERIFY(fixture.Files(fixture.BackupFolder()).isEmpty());
 
@@ -106,13 +110,6 @@ private slots:
         frame.MarkChanged();
         frame.OnTimer(MainTimer::kAutoSave);
         QVERIFY(frame.GetSettings().GetAutoSaveData().IsChanged());
-    }
-
-    void aMeaninglessAutoSaveIntervalFallsBackToTheUsualOne() {
-        Fixture fixture;
-        WriteSettings(fixture.SettingsFile(),
-                      [](SettingsData& s) { s.GetAutoSaveData().SetInterval(-40); });
-        QCOMPARE(fixture.Start().AutoSaveInterval(), 10000);
     }
 
     void withoutATrayAStandInWindowOffersTheTrayUntilOneAppears() {

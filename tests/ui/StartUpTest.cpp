@@ -25,6 +25,12 @@ void WriteSettings(const QString& path, std::uint8_t alpha) {
     settings.Save(ToPath(path));
 }
 
+// The one file that start-up set aside under the name of `file`.
+QString Kept(const Fixture& fixture, const QString& file) {
+    const QStringList kept = QDir(fixture.DataFolder()).entryList({file + ".unreadable-*"});
+    return kept.size() == 1 ? fixture.DataFolder() + kept.first() : QString();
+}
+
 class StartUpTest : public QObject {
     Q_OBJECT
 
@@ -54,36 +60,31 @@ private slots:
         CMainFrame& frame = fixture.Start();
         QCOMPARE(frame.GetSettings().GetAlpha(), std::uint8_t{77});
         QCOMPARE(frame.GetCollection().GetNotes().size(), std::size_t{1});
-        const QStringList kept =
-            QDir(fixture.DataFolder()).entryList({"settings.xml.unreadable-*"});
-        QCOMPARE(kept.size(), 1);
-        QCOMPARE(Fixture::Bytes(fixture.DataFolder() + kept.first()), "<settings><broken");
+        const QString kept = Kept(fixture, "settings.xml");
+        QCOMPARE(Fixture::Bytes(kept), "<settings><broken");
         QCOMPARE(fixture.Prompts().messages.size(), 1);
         const auto& told = fixture.Prompts().messages.first();
         QCOMPARE(told.caption, QStringLiteral("Yikes!"));
         QVERIFY(told.text.endsWith("The unreadable settings file has been kept as \"" +
-                                   QDir::toNativeSeparators(fixture.DataFolder() + kept.first()) +
-                                   "\"."));
+                                   QDir::toNativeSeparators(kept) + "\"."));
     }
 
     void unreadableNotesAreKeptAndNamedInTheQuestion() {
         Fixture fixture;
         Fixture::WriteBytes(fixture.NotesFile(), "not a notes file");
         CMainFrame& frame = fixture.Start();
-        const QStringList kept = QDir(fixture.DataFolder()).entryList({"notes.xml.unreadable-*"});
-        QCOMPARE(kept.size(), 1);
+        const QString kept = Kept(fixture, "notes.xml");
         QCOMPARE(fixture.Prompts().messages.size(), 1);
         const auto& question = fixture.Prompts().messages.first();
         QCOMPARE(question.caption, QStringLiteral("Yikes!"));
         QCOMPARE(question.buttons, UserPrompts::Buttons::YesNo);
         QCOMPARE(question.text, kYikes + "\n\nThe unreadable notes file has been kept as \"" +
-                                    QDir::toNativeSeparators(fixture.DataFolder() + kept.first()) +
-                                    "\".");
+                                    QDir::toNativeSeparators(kept) + "\".");
         QVERIFY(fixture.Prompts().dialogTitles.isEmpty());
 
         // Neither the exit save nor its backup touches the kept file.
         frame.Close();
-        QCOMPARE(Fixture::Bytes(fixture.DataFolder() + kept.first()), "not a notes file");
+        QCOMPARE(Fixture::Bytes(kept), "not a notes file");
         QCOMPARE(Fixture::SavedNotes(fixture.NotesFile()), QStringList{});
         QVERIFY(QFile::exists(fixture.NotesFile()));
         QVERIFY(fixture.Files(fixture.BackupFolder()).isEmpty());
