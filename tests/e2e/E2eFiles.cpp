@@ -70,43 +70,40 @@ int WriteNotes(const std::filesystem::path& path, int shown, int hidden, int was
 
 int WriteDemoNotes(const std::filesystem::path& path) {
     XMLDocument document;
-    const auto [activePtr, wastebasketPtr] = NewCollection(document);
-    XMLElement& active = *activePtr;
-    const auto place = [](NoteData& note, std::u16string title, vesk::Rect rect, COLORREF bg,
-                          COLORREF bg2, COLORREF titleColor) {
+    const auto [active, wastebasket] = NewCollection(document);
+    // Places and colours a note whose contents are set, and files it.
+    const auto put = [&](NoteData& note, std::u16string title, vesk::Rect rect, COLORREF bg,
+                         COLORREF bg2, COLORREF titleColor) {
         note.SetTitle(std::move(title));
         note.SetRect(rect);
         vesk::StyleData style;
         style.SetColors(bg, bg2, RGB(0, 0, 0), titleColor);
         note.SetStyle(style);
+        const bool inWaste = note.GetState() == NoteData::kStateWastebasket;
+        note.SaveToElement(inWaste ? *wastebasket : *active, false);
     };
     vesk::MessageNoteData shopping;
-    place(shopping, u"Shopping", {80, 90, 330, 330}, RGB(255, 255, 160), RGB(230, 200, 40),
-          RGB(90, 60, 0));
     shopping.SetText(u"Milk\nBread\nCoffee beans");
-    shopping.SaveToElement(active, false);
+    put(shopping, u"Shopping", {80, 90, 330, 330}, RGB(255, 255, 160), RGB(230, 200, 40),
+        RGB(90, 60, 0));
     vesk::ChecklistNoteData week;
-    place(week, u"This week", {400, 140, 640, 400}, RGB(170, 220, 255), RGB(40, 110, 200),
-          RGB(255, 255, 255));
     week.AddItem(u"Call the plumber", true);
     week.AddItem(u"Book the train", false);
-    week.SaveToElement(active, false);
+    put(week, u"This week", {400, 140, 640, 400}, RGB(170, 220, 255), RGB(40, 110, 200),
+        RGB(255, 255, 255));
     vesk::MessageNoteData call;
-    place(call, u"Call Anna back about the weekend plans", {720, 80, 980, 260}, RGB(255, 200, 220),
-          RGB(220, 90, 130), RGB(255, 255, 255));
     call.EnableAlarm(true);
     call.GetAlarm()->time = vesk::Now() + 30 * 24 * 3600;
-    call.SaveToElement(active, false);
+    put(call, u"Call Anna back about the weekend plans", {720, 80, 980, 260}, RGB(255, 200, 220),
+        RGB(220, 90, 130), RGB(255, 255, 255));
     vesk::MessageNoteData idea;
-    place(idea, u"Someday", {300, 430, 520, 600}, RGB(128, 225, 128), RGB(0, 64, 0),
-          RGB(255, 255, 255));
     idea.SetState(NoteData::kStateHidden);
-    idea.SaveToElement(active, false);
+    put(idea, u"Someday", {300, 430, 520, 600}, RGB(128, 225, 128), RGB(0, 64, 0),
+        RGB(255, 255, 255));
     vesk::MessageNoteData old;
-    place(old, u"Old list", {600, 450, 800, 620}, RGB(220, 220, 220), RGB(120, 120, 120),
-          RGB(0, 0, 0));
     old.SetState(NoteData::kStateWastebasket);
-    old.SaveToElement(*wastebasketPtr, false);
+    put(old, u"Old list", {600, 450, 800, 620}, RGB(220, 220, 220), RGB(120, 120, 120),
+        RGB(0, 0, 0));
     return document.Save(path) ? 0 : 1;
 }
 
