@@ -39,8 +39,8 @@ public:
 
 class NoLinks : public platform::LinkOpener {
 public:
-    bool OpenLink(const QString&) override { return false; }
-    bool OpenFile(const QString&) override { return false; }
+    void OpenLink(const QString&, Failure) override {}
+    void OpenFile(const QString&, Failure) override {}
 };
 
 class NoSounds : public platform::SoundPlayer {

@@ -25,6 +25,16 @@ constexpr int kDefaultAutoSaveMs = 10000;
 const QString kNoteFileFilter =
     QStringLiteral("Vesk Notes (*.vesknote)|*.vesknote|All Files (*.*)|*.*||");
 
+// Without a word the user would click the link again and again.
+void ReportUnopened(const QString& target) {
+    UserPrompts::Current().ShowMessage(
+        nullptr,
+        QStringLiteral("\"%1\" could not be opened: no program on this computer is set up "
+                       "to open it (for a web link, a web browser).")
+            .arg(target),
+        QStringLiteral("No Go"), UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame(MainFrameServices services, QObject* parent)
@@ -120,7 +130,7 @@ bool CMainFrame::ArchiveNote(NoteId id) {
 void CMainFrame::RegisterFontFace(const std::u16string& face) { fontFaces_.insert(face); }
 
 void CMainFrame::OpenLink(const std::u16string& url) {
-    services_.links->OpenLink(QString::fromStdU16String(url));
+    services_.links->OpenLink(QString::fromStdU16String(url), ReportUnopened);
 }
 
 void CMainFrame::PlaySound(int resource) {
@@ -277,7 +287,9 @@ void CMainFrame::ImportNote() {
         QStringLiteral("Uh oh"), UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
 }
 
-void CMainFrame::ShowHelp() { services_.links->OpenFile(services_.folders->HelpFile()); }
+void CMainFrame::ShowHelp() {
+    services_.links->OpenFile(services_.folders->HelpFile(), ReportUnopened);
+}
 
 void CMainFrame::ShowAbout() {
     CAboutDialog about;

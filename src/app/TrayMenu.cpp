@@ -121,9 +121,11 @@ QMenu* TrayMenu::AddSubmenu(QMenu& parent, const QString& title) const {
 
 QAction* TrayMenu::MakeNoteItem(QMenu& owner, NoteId id, const NoteData& note) const {
     const std::uint32_t command = MainCommand::kFirstNote + id;
-    auto* item =
-        new QAction(KindPair(note.GetKind()),
-                    MenuText(ShortTitle(QString::fromStdU16String(note.GetTitle()))), &owner);
+    // An icon alone tells the user nothing of which note it is.
+    const QString title = note.GetTitle().empty()
+                              ? QStringLiteral("Untitled Note")
+                              : ShortTitle(QString::fromStdU16String(note.GetTitle()));
+    auto* item = new QAction(KindPair(note.GetKind()), MenuText(title), &owner);
     item->setEnabled(commands_.IsAvailable(command));
     QObject::connect(item, &QAction::triggered, item, [this, command] { commands_.Run(command); });
     return item;

@@ -19,11 +19,19 @@ public:
     bool UnregisterHotKey(int id) override;
 };
 
+// Records what is opened; with fail set, reports each as not opened.
 class RecordingLinks : public platform::LinkOpener {
 public:
     QStringList opened;
-    bool OpenLink(const QString& link) override { return opened << link, true; }
-    bool OpenFile(const QString& path) override { return opened << path, true; }
+    bool fail = false;
+    void OpenLink(const QString& link, Failure failed) override { Open(link, failed); }
+    void OpenFile(const QString& path, Failure failed) override { Open(path, failed); }
+
+private:
+    void Open(const QString& target, const Failure& failed) {
+        opened << target;
+        if (fail) failed(target);
+    }
 };
 
 class RecordingSounds : public platform::SoundPlayer {

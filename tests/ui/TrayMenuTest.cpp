@@ -115,10 +115,12 @@ private slots:
         MainFrameFixture fixture;
         const QMenu& menu =
             OpenMenu(fixture, {{u"Tom & Jerry", NoteData::kScribble, NoteData::kStateHidden},
-                               {u"A title that runs far too long", NoteData::kChecklist}});
-        QCOMPARE(Describe(menu).mid(0, 2),
-                 (QStringList{"A title that runs... [x]", "Tom && Jerry [ ]"}));
-        const QIcon icon = menu.actions()[1]->icon();
+                               {u"A title that runs far too long", NoteData::kChecklist},
+                               {u""}});
+        QCOMPARE(
+            Describe(menu).mid(0, 3),
+            (QStringList{"Untitled Note [x]", "A title that runs... [x]", "Tom && Jerry [ ]"}));
+        const QIcon icon = menu.actions()[2]->icon();
         QVERIFY(!icon.isNull());
         const QSize size(16, 16);
         QVERIFY(icon.pixmap(size, QIcon::Normal, QIcon::On).toImage() !=
@@ -146,8 +148,16 @@ private slots:
         // Commands not built yet answer nothing, not even as note items.
         QVERIFY(!frame.OnCommand(MainCommand::kTheme));
         Item(*Submenu(menu, "Config/Tools"), "Help")->trigger();
-        QCOMPARE(fixture.Links().opened,
-                 QStringList{fixture.InstallFolder() + "help/howtouse.html"});
+        const QString help = fixture.InstallFolder() + "help/howtouse.html";
+        QCOMPARE(fixture.Links().opened, QStringList{help});
+        QVERIFY(fixture.Prompts().messages.isEmpty());
+        // Nothing on the desktop could open it: the user is told, not left
+        // clicking.
+        fixture.Links().fail = true;
+        Item(*Submenu(menu, "Config/Tools"), "Help")->trigger();
+        QCOMPARE(fixture.Prompts().messages.size(), 1);
+        QCOMPARE(fixture.Prompts().messages[0].caption, QStringLiteral("No Go"));
+        QVERIFY(fixture.Prompts().messages[0].text.contains(help));
     }
 };
 
