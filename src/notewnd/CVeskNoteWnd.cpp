@@ -1,5 +1,6 @@
 #include "notewnd/CVeskNoteWnd.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QPainter>
 #include <utility>
@@ -265,8 +266,12 @@ void CVeskNoteWnd::StopAlarmRinging() {
 }
 
 void CVeskNoteWnd::ActivationChanged() {
-    // Turning to its own quick action box keeps the note active.
-    const bool active = HoldsActivation(*this);
+    // Only its own window makes the note active; turning to its quick action
+    // box keeps it so. Some window systems activate the box as it shows: were
+    // that the note's activation too, a note that has just lost the keyboard
+    // would take it back through its box, show the box again, and two notes
+    // would hand the activation to and fro without end.
+    const bool active = QApplication::activeWindow() == this || (active_ && HoldsActivation(*this));
     if (active == active_) {
         return;
     }

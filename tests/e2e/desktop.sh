@@ -37,17 +37,22 @@ e2e_cleanup() {
     for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
         pid=${E2E_PIDS[i]}
         kill "$pid" 2>/dev/null || true
+        # What ignores SIGTERM is not left behind.
+        wait_for 5 process_ended "$pid" || kill -KILL "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
     rm -rf "$E2E_DIR"
 }
 trap e2e_cleanup EXIT
 
+# Gone, or ended and waiting to be reaped.
+process_ended() { ! ps -o stat= -p "$1" | grep -qv Z; }
+
 fail() {
     echo "FAILED: $*" >&2
     if [ -s "$E2E_DIR/program.log" ]; then
-        echo "--- program output" >&2
-        cat "$E2E_DIR/program.log" >&2
+        echo "--- program output (its end)" >&2
+        tail -n 40 "$E2E_DIR/program.log" >&2
     fi
     exit 1
 }
