@@ -49,8 +49,10 @@ CMainFrame::CMainFrame(MainFrameServices services, QObject* parent)
       hotKeys_(*services_.hotKeys),
       sounds_(std::move(services_.sounds)),
       collection_(factory_),
-      newNotes_(settings_, collection_, *sounds_) {
+      newNotes_(settings_, collection_, *sounds_),
+      saver_(collection_, settings_.GetBackupData()) {
     SetUpCommands();
+    connect(&saver_, &NotesSaver::Report, &tray_, &TrayIcon::ShowMessage);
     connect(&tray_, &TrayIcon::DoubleClicked, this, &CMainFrame::OnTrayDoubleClick);
     connect(services_.hotKeys.get(), &platform::HotKeys::HotKeyPressed, this,
             &CMainFrame::OnHotKey);
@@ -168,13 +170,12 @@ int CMainFrame::AutoSaveInterval() const {
 }
 
 bool CMainFrame::SaveNotes(const std::filesystem::path& path) {
-    BackupData& backups = settings_.GetBackupData();
-    if (backups.IsEnabled()) backups.CreateBackup(path);
-    return collection_.SaveCollection(path);
+    return static_cast<bool>(saver_.Save(path));
 }
 
 void CMainFrame::SaveAll() {
     if (closed_) return;
+    collection_.DoneEditingAll();
     if (SaveNotes(NotesFile())) settings_.GetAutoSaveData().SetChanged(false);
     settings_.Save(SettingsFile());
 }
@@ -316,6 +317,12 @@ void CMainFrame::Close() {
         CancelOpenDialogs();
         return;
     }
+    if (ending_) {
+        // The close waits for the user's answer; a session that ends cannot
+        // wait for it.
+        if (saver_.IsSessionEnding()) CancelOpenDialogs();
+        return;
+    }
     if (!dialogsCancelled_ && CancelOpenDialogs()) {
         // The dialogs end when their event loops next turn; the close comes
         // back after them.
@@ -327,16 +334,34 @@ void CMainFrame::Close() {
     SaveAndEnd();
 }
 
+void CMainFrame::EndSession() {
+    saver_.SetSessionEnding();
+    Close();
+}
+
 void CMainFrame::CloseNow() {
     if (closed_) return;
+    saver_.SetSessionEnding();
     CancelOpenDialogs();
     SaveAndEnd();
 }
 
 void CMainFrame::SaveAndEnd() {
-    closed_ = true;
+    if (ending_) return;
+    ending_ = true;
+    // What is being typed belongs to the notes as much as what was.
+    collection_.DoneEditingAll();
     if (settings_.GetEmptyWaste() == EmptyWastePolicy::OnExit) collection_.EmptyWastebasket();
-    SaveNotes(NotesFile());
+    const bool saved = saver_.SaveAtEnd(NotesFile());
+    ending_ = false;
+    if (!saved) {
+        // The user keeps the program running: auto-save tries again, and a
+        // later close cancels the dialogs open then.
+        MarkChanged();
+        dialogsCancelled_ = false;
+        return;
+    }
+    closed_ = true;
     settings_.Save(SettingsFile());
     tray_.Remove();
     autoSaveTimer_.stop();

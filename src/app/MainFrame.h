@@ -13,6 +13,7 @@
 #include "app/MainCommands.h"
 #include "app/MainHotKeys.h"
 #include "app/NewNotes.h"
+#include "app/NotesSaver.h"
 #include "app/TrayIcon.h"
 #include "app/TrayMenu.h"
 #include "backup/BackupOwner.h"
@@ -76,9 +77,10 @@ public:
     // backup folder, the fonts. False when the file could not be read.
     bool LoadSettings(const std::filesystem::path& path);
     // Backs the file up first when backups are on. False when the notes
-    // could not be written.
+    // could not be written; the user hears of it.
     bool SaveNotes(const std::filesystem::path& path);
-    // Saves the notes and the settings without ending the program.
+    // Saves the notes, open edits included, and the settings without ending
+    // the program.
     void SaveAll();
     void EmptyWastebasket();
     // A note of the kind at a random place, opened for editing; false when
@@ -94,12 +96,19 @@ public:
     void OnTrayDoubleClick();
     // False when nothing answers the command.
     bool OnCommand(std::uint32_t command);
-    // Ends the program, saving first. Open dialogs are cancelled first and the
-    // close comes back once they are gone; asked again meanwhile, it goes on.
+    // Ends the program, saving first, open edits included. Open dialogs are
+    // cancelled first and the close comes back once they are gone; asked
+    // again meanwhile, it goes on. When the notes cannot be saved the user
+    // chooses between trying again, ending without them and going on.
     void Close();
-    // The same for an end that cannot wait (the session is ending): dialogs
-    // are cancelled and the program ends at once.
+    // Close when the session ends (a signal): no one is asked; notes that
+    // cannot be saved make the run fail.
+    void EndSession();
+    // The same for an end that cannot wait: dialogs are cancelled and the
+    // program ends at once.
     void CloseNow();
+    // The program's exit status: 1 when it ended without its notes saved.
+    int ExitStatus() const { return saver_.NotesLost() ? 1 : 0; }
 
     std::filesystem::path NotesFile() const;
     std::filesystem::path SettingsFile() const;
@@ -107,6 +116,7 @@ public:
     NoteArchive& GetArchive() { return archive_; }
     MainCommands& GetCommands() { return commands_; }
     TrayIcon& GetTray() { return tray_; }
+    NotesSaver& GetSaver() { return saver_; }
     const std::set<std::u16string>& GetFontFaces() const { return fontFaces_; }
     // The auto-save period in use; 0 while auto-save is off.
     int AutoSaveInterval() const;
@@ -145,9 +155,12 @@ private:
     // are destroyed.
     NoteCollection collection_;
     NewNotes newNotes_;
+    NotesSaver saver_;
     bool created_ = false;
     bool closeRequested_ = false;
     bool dialogsCancelled_ = false;
+    // The close is saving, perhaps waiting for the user's answer.
+    bool ending_ = false;
     bool closed_ = false;
 };
 

@@ -9,6 +9,7 @@
 #include "app/UnreadableFile.h"
 #include "dialogs/UserPrompts.h"
 #include "platform/Folders.h"
+#include "xml/FileIO.h"
 
 namespace vesk {
 namespace {
@@ -27,6 +28,12 @@ bool StartUp::SetUpDataFolder() {
         CopyIfMissing(folders_.DefaultNotesFile(), ToQString(frame_.NotesFile()));
     }
     platform::CreateFolder(folders_.ArchiveFolder());
+    // The instance lock keeps every other instance out, so each temporary
+    // file here is one a killed write left behind.
+    for (const QString& folder :
+         {folders_.DataFolder(), folders_.BackupFolder(), folders_.ArchiveFolder()}) {
+        RemoveStaleTemporaryFiles(ToPath(folder));
+    }
     return created;
 }
 

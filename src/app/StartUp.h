@@ -18,8 +18,9 @@ public:
     StartUp(CMainFrame& frame, const platform::Folders& folders)
         : frame_(frame), folders_(folders) {}
 
-    // Makes the data, backup and archive folders; when the data folder is new
-    // the installation's default files are copied into it. True when the data
+    // Makes the data, backup and archive folders and clears them of the
+    // temporary files of writes cut short; when the data folder is new the
+    // installation's default files are copied into it. True when the data
     // folder was made now: the first start.
     bool SetUpDataFolder();
     void LoadData(bool firstStart);

@@ -8,7 +8,7 @@ namespace vesk {
 
 // Turns SIGTERM, SIGINT and SIGHUP (a logout, a shutdown, Ctrl+C, a closed
 // terminal) into a signal on the user-interface thread, so the program can
-// save and end as if the user had chosen Exit. One instance per process.
+// save and end with no one left to ask. One instance per process.
 class TerminationSignals : public QObject {
     Q_OBJECT
 

@@ -39,6 +39,11 @@ void TrayIcon::Remove() {
     standIn_.reset();
 }
 
+void TrayIcon::ShowMessage(const QString& title, const QString& text,
+                           QSystemTrayIcon::MessageIcon icon) {
+    icon_.showMessage(title, text, icon);
+}
+
 CTrayStandInWnd* TrayIcon::StandIn() const { return standIn_.get(); }
 
 void TrayIcon::FollowTray() {

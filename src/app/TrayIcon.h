@@ -32,6 +32,8 @@ public:
 
     void Add();
     void Remove();
+    // A message beside the icon that goes by itself.
+    void ShowMessage(const QString& title, const QString& text, QSystemTrayIcon::MessageIcon icon);
     QMenu& Menu() { return menu_; }
     // The stand-in window while it is up, else null.
     CTrayStandInWnd* StandIn() const;

@@ -36,7 +36,7 @@ bool CVeskNotesApp::InitInstance() {
         &QSystemTrayIcon::isSystemTrayAvailable, platform::CreateSoundPlayer()});
     signals_ = std::make_unique<TerminationSignals>();
     QObject::connect(signals_.get(), &TerminationSignals::Received, mainFrame_.get(),
-                     &CMainFrame::Close);
+                     &CMainFrame::EndSession);
     // Asked to save before the session ends: whatever follows, nothing is
     // lost. The session's end itself quits the event loop.
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, mainFrame_.get(),
@@ -47,6 +47,11 @@ bool CVeskNotesApp::InitInstance() {
     return !mainFrame_->IsClosed();
 }
 
-int CVeskNotesApp::Run() { return QApplication::exec(); }
+int CVeskNotesApp::Run() {
+    const int status = QApplication::exec();
+    return status != 0 ? status : ExitStatus();
+}
+
+int CVeskNotesApp::ExitStatus() const { return mainFrame_ ? mainFrame_->ExitStatus() : 0; }
 
 }  // namespace vesk

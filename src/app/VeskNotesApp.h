@@ -26,8 +26,10 @@ public:
     // False when another instance runs, or the program was told to end while
     // it came up; the caller then ends quietly.
     bool InitInstance();
-    // The event loop, until the main frame has closed.
+    // The event loop, until the main frame has closed; the exit status.
     int Run();
+    // Non-zero when the program ended without its notes saved.
+    int ExitStatus() const;
 
 private:
     QtFontEngine fontEngine_;

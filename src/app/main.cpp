@@ -6,6 +6,6 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     vesk::CVeskNotesApp program;
     // A second start, or one told to end while coming up, ends quietly.
-    if (!program.InitInstance()) return 0;
+    if (!program.InitInstance()) return program.ExitStatus();
     return program.Run();
 }

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "xml/FileIO.h"
+
 namespace vesk {
 
 namespace {
@@ -25,6 +27,26 @@ void BackupData::SetFolder(std::u16string folder) {
 }
 
 bool BackupData::CreateBackup(const std::filesystem::path& source) {
+    std::string bytes;
+    return ReadFileBytes(source, bytes) && Store(bytes);
+}
+
+bool BackupData::BackUpBeforeSave(const std::filesystem::path& source) {
+    std::string bytes;
+    return ReadFileBytes(source, bytes) && (NewestHolds(bytes) || Store(bytes));
+}
+
+bool BackupData::NewestHolds(const std::string& bytes) const {
+    if (backups_.empty()) return false;
+    const std::filesystem::path newest = WideToPath(folder_ + backups_.rbegin()->second);
+    std::error_code error;
+    // The size tells most changes apart without reading the backup.
+    if (std::filesystem::file_size(newest, error) != bytes.size() || error) return false;
+    std::string held;
+    return ReadFileBytes(newest, held) && held == bytes;
+}
+
+bool BackupData::Store(const std::string& bytes) {
     // Without a folder the copy would land in the current directory.
     if (folder_.empty()) return false;
     std::error_code error;
@@ -35,12 +57,9 @@ bool BackupData::CreateBackup(const std::filesystem::path& source) {
         target = WideToPath(folder_ + name);
         if (!std::filesystem::exists(target, error)) break;
     }
-    if (!std::filesystem::copy_file(source, target,
-                                    std::filesystem::copy_options::overwrite_existing, error)) {
-        // The name was free, so anything there now is a partial copy.
-        std::filesystem::remove(target, error);
-        return false;
-    }
+    // Written whole under a temporary name first: a backup cut short by a
+    // crash never takes a backup's name.
+    if (!WriteFileAtomically(target, bytes)) return false;
     backups_[fileTime_(target).value_or(Now())] = name;
     ++count_;
     Prune();

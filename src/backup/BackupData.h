@@ -44,6 +44,10 @@ public:
     // copy fails (the source does not exist yet, the folder is unset or
     // unwritable); nothing changes then.
     bool CreateBackup(const std::filesystem::path& source);
+    // The backup before a save: as CreateBackup, except that a source the
+    // newest backup already holds makes none. Saves that keep failing leave
+    // the file as it was, so their retries never push good backups out.
+    bool BackUpBeforeSave(const std::filesystem::path& source);
     // Rebuilds the index from the folder, then prunes.
     void ScanBackups();
     // The file name indexed under that second, or empty.
@@ -56,6 +60,9 @@ public:
     void LoadFromElement(const XMLElement& element);
 
 private:
+    bool NewestHolds(const std::string& bytes) const;
+    // Writes the bytes as a new backup and prunes.
+    bool Store(const std::string& bytes);
     void Prune();
 
     bool enabled_ = true;

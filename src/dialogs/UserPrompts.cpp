@@ -22,6 +22,8 @@ public:
                 return Answer::No;
             case QMessageBox::Cancel:
                 return Answer::Cancel;
+            case QMessageBox::Retry:
+                return Answer::Retry;
             default:
                 return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
         }
@@ -73,6 +75,8 @@ private:
                 return QMessageBox::Yes | QMessageBox::No;
             case Buttons::YesNoCancel:
                 return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+            case Buttons::RetryCancel:
+                return QMessageBox::Retry | QMessageBox::Cancel;
             case Buttons::Ok:
                 break;
         }

@@ -13,9 +13,9 @@ namespace vesk {
 // answers of their own and never wait for a person.
 class UserPrompts {
 public:
-    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
     enum class Icon { None, Information, Warning, Critical, Question };
-    enum class Answer { Ok, Cancel, Yes, No };
+    enum class Answer { Ok, Cancel, Yes, No, Retry };
 
     virtual ~UserPrompts() = default;
 

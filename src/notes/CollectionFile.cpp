@@ -54,7 +54,7 @@ bool NoteCollection::AddNoteFromElement(const XMLElement& element, bool inWasteb
     return true;
 }
 
-bool NoteCollection::SaveCollection(const std::filesystem::path& path) const {
+FileResult NoteCollection::SaveCollection(const std::filesystem::path& path) const {
     XMLDocument document;
     XMLElement& root = document.CreateRoot(u"notecollection");
     root.SetAttribute(u"version", RealToText(kFileVersion));

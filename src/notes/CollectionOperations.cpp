@@ -55,6 +55,11 @@ void NoteCollection::CrumpleAll() {
                 [](NoteWindow& note) { note.SendCommand(NoteCommand::kCrumple); });
 }
 
+void NoteCollection::DoneEditingAll() {
+    // Hidden notes too: one hidden while edited still holds its edit.
+    ForEachNote(Any, [](NoteWindow& note) { note.SendCommand(NoteCommand::kDoneEditing); });
+}
+
 void NoteCollection::BringAllToFront() { ForEachNote(IsShown, Attend); }
 
 void NoteCollection::SendAllToBack() {

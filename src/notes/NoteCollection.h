@@ -11,6 +11,7 @@
 #include "settings/SettingsData.h"
 #include "settings/StyleData.h"
 #include "settings/ThemeData.h"
+#include "xml/FileIO.h"
 
 namespace vesk {
 
@@ -59,9 +60,11 @@ public:
     // Writes the note into the archive; the caller removes it on success.
     bool ArchiveNote(NoteId id, NoteArchive& archive);
     void EmptyWastebasket();
+    // Ends every open edit as Done Editing does, keeping what was typed.
+    void DoneEditingAll();
 
-    // The notes file. Saving returns whether the file was written.
-    bool SaveCollection(const std::filesystem::path& path) const;
+    // The notes file. Saving says whether the file was written, and if not, why.
+    FileResult SaveCollection(const std::filesystem::path& path) const;
     // Clears the collection, then reads a notes file of this version or of
     // the previous one. False when the file is neither.
     bool LoadCollection(const std::filesystem::path& path);

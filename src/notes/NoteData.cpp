@@ -173,7 +173,7 @@ void NoteData::LoadDesktop(const XMLElement& desktop) {
 bool NoteData::SaveToFile(const std::filesystem::path& path) const {
     XMLDocument document;
     SaveToElement(document.CreateRoot(u"vesknote"), true);
-    return document.Save(path);
+    return static_cast<bool>(document.Save(path));
 }
 
 }  // namespace vesk

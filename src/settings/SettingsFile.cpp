@@ -84,7 +84,7 @@ bool SettingsData::Save(const std::filesystem::path& path) const {
         setting.SetAttribute(u"id", std::u16string(name));
         setting.SetAttribute(u"status", BoolToText(this->*FindSwitch(name)));
     }
-    return document.Save(path);
+    return static_cast<bool>(document.Save(path));
 }
 
 void SettingsData::SaveDefaults(XMLElement& root) const {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "xml/FileIO.h"
 #include "xml/XMLElement.h"
 
 namespace vesk {
@@ -28,9 +29,9 @@ public:
     bool LoadFromBytes(std::string_view bytes);
 
     // Writes the tree as UTF-16LE with a byte-order mark. The file is replaced
-    // atomically: a failed save (no root, folder missing, disk full) returns
-    // false and leaves any existing file untouched.
-    bool Save(const std::filesystem::path& path) const;
+    // atomically: a failed save (no root, folder missing, disk full) says why
+    // and leaves any existing file untouched.
+    FileResult Save(const std::filesystem::path& path) const;
     // The bytes Save would write.
     std::string ToBytes() const;
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cerrno>
 #include <cstdint>
 #include <cstring>
 
@@ -210,8 +211,8 @@ std::string XMLDocument::ToBytes() const {
     return bytes;
 }
 
-bool XMLDocument::Save(const std::filesystem::path& path) const {
-    if (!root_) return false;
+FileResult XMLDocument::Save(const std::filesystem::path& path) const {
+    if (!root_) return FileResult::Failed(EINVAL);
     if constexpr (std::endian::native == std::endian::little) {
         // The text in memory already is UTF-16LE: write it without a copy.
         const std::u16string text = Serialize(root_.get());

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -81,6 +83,24 @@ TEST_F(BackupDataTest, MaxKeepBelowOneKeepsEverythingAndNothingToCopyMakesNoBack
     EXPECT_FALSE(BackupData().CreateBackup(notes_)) << "no folder set";
     backups_.SetFolder(PathToWide(folder_ / "nowhere"));
     EXPECT_FALSE(Backup());
+}
+
+TEST_F(BackupDataTest, ABackupCutShortIsNeverListed) {
+    WriteBytes(notes_, std::string(256 * 1024, 'n'));
+    // A file size limit stops the process part way through the copy, as a
+    // kill would.
+    const auto backUpAndBeStopped = [this] {
+        const rlimit noCore{0, 0};
+        setrlimit(RLIMIT_CORE, &noCore);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 64 * 1024;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        Backup();
+    };
+    EXPECT_EXIT(backUpAndBeStopped(), testing::KilledBySignal(SIGXFSZ), "");
+    backups_.ScanBackups();
+    EXPECT_EQ(backups_.GetCount(), 0);
 }
 
 TEST_F(BackupDataTest, SameSecondBackupsShareOneEntryButCountTwice) {

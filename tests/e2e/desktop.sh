@@ -116,8 +116,14 @@ prepare_data() {
     "$VESK_E2E_FILES" settings "$DATA/settings.xml" "${4:-10000}" "${5:-0}"
 }
 
+# start_program [file size limit in KiB]: past the limit, writes fail as on
+# a full disk.
 start_program() {
-    "$VESKNOTES" >"$E2E_DIR/program.log" 2>&1 &
+    if [ -n "${1:-}" ]; then
+        (trap '' XFSZ && ulimit -f "$1" && exec "$VESKNOTES") >"$E2E_DIR/program.log" 2>&1 &
+    else
+        "$VESKNOTES" >"$E2E_DIR/program.log" 2>&1 &
+    fi
     PROGRAM_PID=$!
     E2E_PIDS+=("$PROGRAM_PID")
 }

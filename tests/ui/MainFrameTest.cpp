@@ -1,4 +1,9 @@
+#include <sys/resource.h>
+
+#include <QSignalSpy>
 #include <QTest>
+#include <csignal>
+#include <cstring>
 
 #include "MainFrameFixture.h"
 #include "UiTestRegistry.h"
@@ -6,11 +11,41 @@
 #include "app/PathText.h"
 #include "app/TrayStandInWnd.h"
 #include "backup/BackupManager.h"
+#include "notes/NoteCommands.h"
+#include "notewnd/CNoteEdit.h"
 
 namespace vesk::test {
 namespace {
 
 using Fixture = MainFrameFixture;
+
+// While it lives, writes past the limit fail ("File too large") as they
+// would on a full disk, instead of stopping the process.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(qint64 bytes) : ignored_(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit limit = previous_;
+        limit.rlim_cur = static_cast<rlim_t>(bytes);
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, ignored_);
+    }
+    static QString Reason() { return QString::fromLocal8Bit(std::strerror(EFBIG)); }
+
+private:
+    void (*ignored_)(int);
+    rlimit previous_{};
+};
+
+// A title that makes the note's file bigger than the file on disk.
+void Grow(CMainFrame& frame, qint64 bytes) {
+    frame.GetCollection().Find(0)->GetNoteData().SetTitle(
+        std::u16string(static_cast<std::size_t>(bytes), u'x'));
+    frame.MarkChanged();
+}
 
 void WriteSettings(const QString& path, const std::function<void(SettingsData&)>& change) {
     SettingsData settings;
@@ -22,7 +57,7 @@ class MainFrameTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void closeSavesNotesAndSettingsAfterTheWastebasketPolicy() {
+    void closeCommitsOpenEditsAndSavesAfterTheWastebasketPolicy() {
         for (const auto policy : {EmptyWastePolicy::OnExit, EmptyWastePolicy::Never}) {
             Fixture fixture;
             WriteSettings(fixture.SettingsFile(),
@@ -32,12 +67,18 @@ private slots:
                                                       {u"Bin", 0, NoteData::kStateWastebasket}});
             CMainFrame& frame = fixture.Start();
             frame.GetSettings().SetAlpha(99);
-            frame.GetCollection().Find(0)->GetNoteData().SetTitle(u"Kept");
-            frame.Close();
+            // Typed into a note that was then hidden, still being edited.
+            NoteWindow* note = frame.GetCollection().Find(0);
+            note->SendCommand(NoteCommand::kEdit);
+            for (CNoteEdit* edit : dynamic_cast<QWidget*>(note)->findChildren<CNoteEdit*>()) {
+                edit->SetText(u"Kept");
+            }
+            note->SendCommand(NoteCommand::kHide);
+            frame.OnCommand(MainCommand::kExit);
 
             QVERIFY(frame.IsClosed());
             QVERIFY(frame.GetCollection().GetNotes().empty());
-            QStringList expected{"Kept:0:0", "Later:2:1"};
+            QStringList expected{"Kept:0:1", "Later:2:1"};
             if (policy == EmptyWastePolicy::Never) expected << "Bin:0:2";
             QCOMPARE(Fixture::SavedNotes(fixture.NotesFile()), expected);
             SettingsData settings;
@@ -103,13 +144,49 @@ private slots:
         QCOMPARE(Fixture::Bytes(fixture.BackupFolder() + "backup1.xml"), before);
         QCOMPARE(Fixture::SavedNotes(fixture.NotesFile()), QStringList{"Edited:0:0"});
         QVERIFY(!frame.GetSettings().GetAutoSaveData().IsChanged());
+    }
 
-        // A save that fails (a folder stands in the file's way) keeps the mark.
-        QFile::remove(fixture.NotesFile());
-        QDir().mkpath(fixture.NotesFile());
-        frame.MarkChanged();
+    void failingSavesKeepTheBackupsAreToldOnceAndAskedAboutAtExit() {
+        Fixture fixture;
+        Fixture::WriteNotes(fixture.NotesFile(), Fixture::ShownNotes(1));
+        const QByteArray before = Fixture::Bytes(fixture.NotesFile());
+        CMainFrame& frame = fixture.Start();
+        QSignalSpy told(&frame.GetSaver(), &NotesSaver::Report);
+        auto& asked = fixture.Prompts().messages;
+        {
+            FileSizeLimit full(before.size());
+            Grow(frame, before.size());
+            for (int tick = 0; tick < 4; ++tick) frame.OnTimer(MainTimer::kAutoSave);
+            QCOMPARE(fixture.Files(fixture.BackupFolder()), QStringList{"backup1.xml"});
+            QCOMPARE(Fixture::Bytes(fixture.NotesFile()), before);
+            QCOMPARE(told.size(), 1);
+            QVERIFY(told[0][1].toString().contains(FileSizeLimit::Reason()));
+
+            // Trying again fails again; not agreeing to the loss keeps the
+            // program on.
+            fixture.Prompts().answers = {UserPrompts::Answer::Retry, UserPrompts::Answer::Cancel,
+                                         UserPrompts::Answer::No};
+            frame.OnCommand(MainCommand::kExit);
+            QVERIFY(!frame.IsClosed());
+            QCOMPARE(asked.size(), 3);
+            QCOMPARE(asked[0].caption, QStringLiteral("Uh oh"));
+            QCOMPARE(asked[0].text, "Your notes could not be saved:\n" + FileSizeLimit::Reason() +
+                                        "\n\nTry again?");
+            QCOMPARE(asked[2].caption, QStringLiteral("Last Chance"));
+        }
+        // Each tick tries again; once there is room, the next one saves.
         frame.OnTimer(MainTimer::kAutoSave);
-        QVERIFY(frame.GetSettings().GetAutoSaveData().IsChanged());
+        QVERIFY(!frame.GetSettings().GetAutoSaveData().IsChanged());
+        QCOMPARE(told.size(), 2);
+        QCOMPARE(told[1][1].toString(), QStringLiteral("Your notes are saved again."));
+
+        const qint64 saved = Fixture::Bytes(fixture.NotesFile()).size();
+        FileSizeLimit full(saved);
+        Grow(frame, saved);
+        fixture.Prompts().answers = {UserPrompts::Answer::Cancel, UserPrompts::Answer::Yes};
+        frame.OnCommand(MainCommand::kExit);
+        QVERIFY(frame.IsClosed());
+        QCOMPARE(frame.ExitStatus(), 1);
     }
 
     void withoutATrayAStandInWindowOffersTheTrayUntilOneAppears() {

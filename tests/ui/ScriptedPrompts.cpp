@@ -6,7 +6,10 @@ UserPrompts::Answer ScriptedPrompts::ShowMessage(QWidget*, const QString& text,
                                                  const QString& caption, Buttons buttons,
                                                  Icon icon) {
     messages.append({text, caption, buttons, icon});
-    if (answers.empty()) return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+    if (answers.empty()) {
+        if (buttons == Buttons::RetryCancel) return Answer::Cancel;
+        return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+    }
     const Answer answer = answers.front();
     answers.pop_front();
     return answer;

@@ -27,9 +27,9 @@ public:
     ScriptedPrompts(const ScriptedPrompts&) = delete;
     ScriptedPrompts& operator=(const ScriptedPrompts&) = delete;
 
-    // Queued answers; when none is left a message gets Ok (No for Yes/No),
-    // a file chooser and the printer choice are cancelled and a dialog is
-    // rejected.
+    // Queued answers; when none is left a message gets Ok (No for Yes/No,
+    // Cancel for Retry/Cancel), a file chooser and the printer choice are
+    // cancelled and a dialog is rejected.
     std::deque<Answer> answers;
     std::deque<QString> fileNames;
     // Acts in the dialog's place (fills its fields) and returns its result.

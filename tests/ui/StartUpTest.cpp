@@ -104,6 +104,29 @@ private slots:
         QVERIFY(managerShown);
     }
 
+    void startUpRemovesTheTemporaryFilesOfKilledWritesOnly() {
+        Fixture fixture;
+        Fixture::WriteNotes(fixture.NotesFile(), Fixture::ShownNotes(1));
+        const QStringList others{"notes.xml", "notes.xml.tmp", "notes.xml.tmp12-",
+                                 "notes.xml.tmpX-1", "notes.xml.tmp1-2.txt"};
+        for (const QString& name : others) {
+            if (name != "notes.xml") Fixture::WriteBytes(fixture.DataFolder() + name, "theirs");
+        }
+        QDir().mkpath(fixture.DataFolder() + "archive");
+        for (const QString& stale : {fixture.DataFolder() + "notes.xml.tmp4242-0",
+                                     fixture.DataFolder() + "settings.xml.tmp17-31",
+                                     fixture.BackupFolder() + "backup2.xml.tmp4242-1",
+                                     fixture.DataFolder() + "archive/Note 0.vesknote.tmp9-0"}) {
+            Fixture::WriteBytes(stale, "cut short");
+        }
+        fixture.Start();
+        QStringList expected = others;
+        expected.sort();
+        QCOMPARE(fixture.Files(fixture.DataFolder()), expected);
+        QVERIFY(fixture.Files(fixture.BackupFolder()).isEmpty());
+        QVERIFY(fixture.Files(fixture.DataFolder() + "archive").isEmpty());
+    }
+
     void setAsideNamesNeverMeet() {
         Fixture fixture;
         const QDateTime when(QDate(2024, 2, 29), QTime(23, 59, 58));
