@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStringList>
@@ -10,12 +11,70 @@
 namespace vesk {
 namespace {
 
+// A dialog waits for its answer in an event loop of its own but holds up only
+// the window it belongs to: the notes, the tray icon and the hot keys go on
+// answering (so Exit can still cancel it). It stands above every note, those
+// that stay on top included.
+int RunModal(QDialog& dialog) {
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    return dialog.exec();
+}
+
+// The dialogs that the prompts make live on the heap: a note that goes while
+// its dialog waits (emptied from the wastebasket, say) takes the dialog with
+// it, which then counts as cancelled.
+template <typename Dialog>
+class MadeDialog {
+public:
+    explicit MadeDialog(Dialog* dialog) : dialog_(dialog) {}
+    ~MadeDialog() { delete dialog_.data(); }
+    MadeDialog(const MadeDialog&) = delete;
+    MadeDialog& operator=(const MadeDialog&) = delete;
+
+    Dialog* operator->() const { return dialog_.data(); }
+    // The dialog's result; Rejected when it went meanwhile.
+    int Run() { return RunModal(*dialog_); }
+    bool Gone() const { return dialog_.isNull(); }
+
+private:
+    QPointer<Dialog> dialog_;
+};
+
+QString RunFileDialog(QWidget* parent, const QString& caption, const QString& path,
+                      const QString& filter, QFileDialog::AcceptMode mode) {
+    MadeDialog dialog(new QFileDialog(parent, caption, path, QtFileFilter(filter)));
+    dialog->setAcceptMode(mode);
+    dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                        : QFileDialog::AnyFile);
+    if (dialog.Run() != QDialog::Accepted || dialog.Gone()) return {};
+    return dialog->selectedFiles().value(0);
+}
+
+// The answer of a message closed without a button, as its Escape key gives.
+UserPrompts::Answer Dismissed(UserPrompts::Buttons buttons) {
+    switch (buttons) {
+        case UserPrompts::Buttons::Ok:
+            return UserPrompts::Answer::Ok;
+        case UserPrompts::Buttons::YesNo:
+            return UserPrompts::Answer::No;
+        case UserPrompts::Buttons::OkCancel:
+        case UserPrompts::Buttons::YesNoCancel:
+        case UserPrompts::Buttons::RetryCancel:
+            break;
+    }
+    return UserPrompts::Answer::Cancel;
+}
+
 class QtUserPrompts final : public UserPrompts {
 public:
     Answer ShowMessage(QWidget* parent, const QString& text, const QString& caption,
                        Buttons buttons, Icon icon) override {
-        QMessageBox box(ToQtIcon(icon), caption, text, ToQtButtons(buttons), parent);
-        switch (box.exec()) {
+        MadeDialog box(
+            new QMessageBox(ToQtIcon(icon), caption, text, ToQtButtons(buttons), parent));
+        switch (box.Run()) {
+            case QMessageBox::Ok:
+                return Answer::Ok;
             case QMessageBox::Yes:
                 return Answer::Yes;
             case QMessageBox::No:
@@ -25,29 +84,29 @@ public:
             case QMessageBox::Retry:
                 return Answer::Retry;
             default:
-                return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+                return Dismissed(buttons);
         }
     }
 
     QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& folder,
                             const QString& filter) override {
-        return QFileDialog::getOpenFileName(parent, caption, folder, QtFileFilter(filter));
+        return RunFileDialog(parent, caption, folder, filter, QFileDialog::AcceptOpen);
     }
 
     QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& path,
                             const QString& filter) override {
-        return QFileDialog::getSaveFileName(parent, caption, path, QtFileFilter(filter));
+        return RunFileDialog(parent, caption, path, filter, QFileDialog::AcceptSave);
     }
 
-    int RunDialog(QDialog& dialog) override { return dialog.exec(); }
+    int RunDialog(QDialog& dialog) override { return RunModal(dialog); }
 
     bool ChoosePrinter(QPrinter& printer, QWidget* parent) override {
-        QPrintDialog dialog(&printer, parent);
+        MadeDialog dialog(new QPrintDialog(&printer, parent));
         // A note is one page: no ranges or selections to choose. Printing to
         // a file stays, as it is how a desktop without a printer prints.
-        dialog.setOptions(QAbstractPrintDialog::PrintToFile |
-                          QAbstractPrintDialog::PrintShowPageSize);
-        return dialog.exec() == QDialog::Accepted;
+        dialog->setOptions(QAbstractPrintDialog::PrintToFile |
+                           QAbstractPrintDialog::PrintShowPageSize);
+        return dialog.Run() == QDialog::Accepted;
     }
 
 private:

@@ -131,6 +131,10 @@ void CVeskNoteWnd::BeginEdit() {
     editing_.EnsureBackup(*note_);
     opacity_.SetAlphaActive(false);
     editing_.OpenTitleEdit(*this, *note_, GetTitleFont(), GetTitleBarHeight());
+    // What is typed next is meant for the note, not for the window that had
+    // the keyboard (a dialog, say, when the note comes from the hot key).
+    raise();
+    activateWindow();
 }
 
 void CVeskNoteWnd::EndEdit(bool commit) {

@@ -132,13 +132,16 @@ void NoteCommandHandler::Archive() {
 }
 
 void NoteCommandHandler::Print() {
-    PrintNote(&window_, QString::fromStdU16String(window_.note_->GetTitle()),
-              [this](QPainter& painter, const QRect& page, int number) {
-                  window_.printRect_ = page;
-                  window_.PrintPage(painter, number);
-                  window_.printRect_.reset();
-              });
-    window_.update();
+    // A note that went while its printer dialog was open is not touched
+    // again: the dialog then counts as cancelled.
+    if (PrintNote(&window_, QString::fromStdU16String(window_.note_->GetTitle()),
+                  [this](QPainter& painter, const QRect& page, int number) {
+                      window_.printRect_ = page;
+                      window_.PrintPage(painter, number);
+                      window_.printRect_.reset();
+                  })) {
+        window_.update();
+    }
 }
 
 void NoteCommandHandler::Crumple() {

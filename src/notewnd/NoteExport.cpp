@@ -13,6 +13,7 @@ void SaveNoteAs(QWidget* owner, const NoteData& note) {
     QString name = UserPrompts::Current().GetSaveFileName(
         owner, QStringLiteral("Save As"), QString(),
         QStringLiteral("Vesk Notes (*.vesknote)|*.vesknote|All Files (*.*)|*.*||"));
+    // Empty too when the note went while the dialog was open.
     if (name.isEmpty()) {
         return;
     }

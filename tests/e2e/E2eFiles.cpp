@@ -3,6 +3,7 @@
 //
 //   vesk_e2e_files notes <path> <shown> <hidden> <wastebasket>
 //   vesk_e2e_files demo <path>              a few notes of every place and colour
+//   vesk_e2e_files on-top <path>            one stay-on-top note over the middle
 //   vesk_e2e_files settings <path> <auto-save ms> <wastebasket policy 0|1|2>
 //   vesk_e2e_files same-notes <a> <b>       exit 0 when both hold the same notes
 //   vesk_e2e_files same-settings <a> <b>    exit 0 when both hold the same settings
@@ -104,6 +105,18 @@ int WriteDemoNotes(const std::filesystem::path& path) {
     old.SetState(NoteData::kStateWastebasket);
     put(old, u"Old list", {600, 450, 800, 620}, RGB(220, 220, 220), RGB(120, 120, 120),
         RGB(0, 0, 0));
+    return document.Save(path) ? 0 : 1;
+}
+
+// Where dialogs open: the middle of the virtual desktop's 1280 by 800 screen.
+int WriteOnTopNote(const std::filesystem::path& path) {
+    XMLDocument document;
+    vesk::MessageNoteData note;
+    note.SetTitle(u"On top");
+    note.SetStyle(vesk::StyleData::Fallback());
+    note.SetRect({240, 150, 1040, 650});
+    note.SetStayOnTop(1);
+    note.SaveToElement(*NewCollection(document).first, false);
     return document.Save(path) ? 0 : 1;
 }
 
@@ -217,6 +230,7 @@ int main(int argc, char** argv) {
         return WriteNotes(args[1], std::stoi(args[2]), std::stoi(args[3]), std::stoi(args[4]));
     }
     if (args.size() == 2 && args[0] == "demo") return WriteDemoNotes(args[1]);
+    if (args.size() == 2 && args[0] == "on-top") return WriteOnTopNote(args[1]);
     if (args.size() == 4 && args[0] == "settings") {
         return WriteSettings(args[1], std::stoi(args[2]), std::stoi(args[3]));
     }
@@ -232,7 +246,8 @@ int main(int argc, char** argv) {
         return PrintNotePlace(args[1], std::stoul(args[2]));
     }
     if (args.size() == 2 && args[0] == "list") return ListNotes(args[1]);
-    std::cerr << "usage: vesk_e2e_files notes|demo|settings|same-notes|same-settings|note-place|"
-                 "list ...\n";
+    std::cerr
+        << "usage: vesk_e2e_files notes|demo|on-top|settings|same-notes|same-settings|note-place|"
+           "list ...\n";
     return 2;
 }

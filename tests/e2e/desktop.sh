@@ -109,6 +109,30 @@ note_windows_are() { [ "$(count_note_windows)" -eq "$1" ]; }
 # The program's icon embedded in the tray.
 tray_icon_shown() { "$VESK_E2E_WINDOWS" tray-icon >/dev/null; }
 
+# The tray icon's menu, opened with the right button held for a moment.
+open_tray_menu() {
+    local x y shown=0
+    read -r x y < <("$VESK_E2E_WINDOWS" tray-icon)
+    xdotool mousemove "$x" "$y" mousedown 3
+    wait_for 2 tray_menu_shown || shown=$?
+    xdotool mouseup 3
+    return "$shown"
+}
+# The menu carries the icon's title.
+tray_menu_shown() { [ "$(count_windows vesknotes)" -ge 2 ]; }
+
+# stacked_above <title> <title>: the window manager stacks a window of the
+# first title above every window of the second.
+stacked_above() {
+    local window
+    for window in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g'); do
+        xdotool getwindowname "$window" 2>/dev/null || echo
+    done | awk -v upper="$1" -v lower="$2" '
+        $0 == lower { low = NR }
+        $0 == upper { up = NR }
+        END { exit !(low > 0 && up > low) }'
+}
+
 # prepare_data <shown> <hidden> <wastebasket> [auto-save ms] [wastebasket policy]
 prepare_data() {
     mkdir -p "$DATA/backup" "$DATA/archive"
@@ -134,7 +158,13 @@ program_ended() { ! program_running; }
 # Sends SIGTERM and returns the program's exit status.
 terminate_program() {
     kill -TERM "$PROGRAM_PID"
-    wait_for 20 program_ended || fail "the program did not end after SIGTERM"
+    program_status "after SIGTERM"
+}
+
+# program_status <after what>: waits for the program to end and returns its
+# exit status.
+program_status() {
+    wait_for 20 program_ended || fail "the program did not end $1"
     local status=0
     wait "$PROGRAM_PID" || status=$?
     return "$status"

@@ -15,6 +15,7 @@
 #include "notes/NoteCommands.h"
 #include "notewnd/CMessageNoteWnd.h"
 #include "notewnd/CNoteEdit.h"
+#include "notewnd/NoteOpacity.h"
 #include "notewnd/QtFontEngine.h"
 
 namespace vesk::test {
@@ -103,8 +104,17 @@ private slots:
     void editingShowsLineBreaksAsTypedAndCommitsThemAsLineFeeds() {
         ProbedMessageWnd& window = Create(u"one\ntwo");
         window.GetNoteData().SetLastModified(0);
+        // Another window has the keyboard; the note opened for editing takes
+        // it for its editor. (The test platform activates every window it
+        // shows, the quick action box too; that settles first.)
+        QTRY_VERIFY(HoldsActivation(window));
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
         window.SendCommand(NoteCommand::kEdit);
         CNoteEdit* edit = TextEdit();
+        QTRY_COMPARE(QApplication::focusWidget(), edit);
         QCOMPARE(edit->GetText(), u"one\r\ntwo");
         edit->moveCursor(QTextCursor::End);
         QTest::keyClick(edit, Qt::Key_Return);
