@@ -32,6 +32,9 @@ bool IsEnter(const QKeyEvent& event) {
 CNoteEdit::CNoteEdit(Mode mode, bool centred, QWidget* parent)
     : QPlainTextEdit(parent), mode_(mode) {
     setFrameShape(QFrame::NoFrame);
+    // The note's own menu is the one a right click opens, over its editors
+    // too: the request goes on to the note.
+    setContextMenuPolicy(Qt::NoContextMenu);
     document()->setDocumentMargin(0);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Lines scroll into view as the caret moves; there is no room for a bar.

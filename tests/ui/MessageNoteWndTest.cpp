@@ -2,11 +2,13 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <QTimer>
 #include <memory>
 
 #include "FakeNoteHost.h"
@@ -67,6 +69,25 @@ void Send(QWidget& window, QEvent::Type type, QPoint at) {
                       Qt::NoModifier);
     QApplication::sendEvent(&window, &event);
 }
+
+// Closes each menu as it opens, noting its first item.
+class MenuWatcher : public QObject {
+public:
+    QStringList opened;
+
+    MenuWatcher() {
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                opened.append(menu->actions().value(0)->text());
+                menu->close();
+            }
+        });
+        timer_.start(0);
+    }
+
+private:
+    QTimer timer_;
+};
 
 bool IsBlack(QRgb pixel) { return qRed(pixel) < 80 && qGreen(pixel) < 80 && qBlue(pixel) < 80; }
 
@@ -187,6 +208,19 @@ private slots:
         image = Paint();
         QVERIFY(shows(image, bottom - 9));
         QVERIFY(shows(image, c.y() + 9));
+    }
+
+    void rightClickInAnEditorOpensOnlyTheNoteMenu() {
+        ProbedMessageWnd& window = Create(u"text");
+        window.SendCommand(NoteCommand::kEdit);
+        QWindow* handle = window.windowHandle();
+        for (const QPoint at : {window.GetContentRect(true).center(), QPoint(40, 10)}) {
+            MenuWatcher menus;
+            QTest::mouseClick(handle, Qt::RightButton, {}, at);
+            QTRY_VERIFY(!menus.opened.isEmpty());
+            QCoreApplication::processEvents();
+            QCOMPARE(menus.opened, QStringList{"Cancel Editing"});
+        }
     }
 
     void alignmentChangeWhileEditingKeepsTheTypedText() {
