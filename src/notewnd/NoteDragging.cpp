@@ -14,7 +14,8 @@ void NoteDragging::Begin(const QMouseEvent& event, bool shaded) {
     if (zone != SizingMode::None) {
         window_.setCursor(ZoneCursor(zone));
         mode_ = zone;
-        anchor_ = at;
+        sizedFrom_ = window_.geometry();
+        sizingPressed_ = event.globalPosition().toPoint();
         sizing_ = true;
         return;
     }
@@ -24,13 +25,12 @@ void NoteDragging::Begin(const QMouseEvent& event, bool shaded) {
 }
 
 void NoteDragging::Follow(const QMouseEvent& event, bool shaded, int titleBarHeight) {
-    const QPoint at = event.position().toPoint();
+    const QPoint global = event.globalPosition().toPoint();
     if (sizing_) {
-        window_.setGeometry(SizedRect(window_.geometry(), mode_, at, anchor_, titleBarHeight));
-        anchor_ = at;
+        window_.setGeometry(SizedRect(sizedFrom_, mode_, sizingPressed_, global, titleBarHeight));
         return;
     }
-    const QPoint global = event.globalPosition().toPoint();
+    const QPoint at = event.position().toPoint();
     // A release that never arrived leaves nothing to move.
     pressed_ = pressed_ && event.buttons().testFlag(Qt::LeftButton);
     if (pressed_ && (global - pressedAt_).manhattanLength() >= QApplication::startDragDistance()) {

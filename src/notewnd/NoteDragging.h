@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 
 #include "notewnd/NoteHitZones.h"
 
@@ -30,7 +31,8 @@ private:
     QWidget& window_;
     bool sizing_ = false;
     SizingMode mode_ = SizingMode::None;
-    QPoint anchor_;
+    QRect sizedFrom_;
+    QPoint sizingPressed_;
     // Pressed outside the sizing zones, not yet moved far enough.
     bool pressed_ = false;
     QPoint pressedAt_;

@@ -1,6 +1,7 @@
 #include "notewnd/NoteHitZones.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace vesk {
 
@@ -73,30 +74,32 @@ Qt::CursorShape ZoneCursor(SizingMode mode) {
     return Qt::ArrowCursor;
 }
 
-QRect SizedRect(const QRect& window, SizingMode mode, QPoint mouse, QPoint anchor,
+QRect SizedRect(const QRect& start, SizingMode mode, QPoint pressed, QPoint pointer,
                 int titleBarHeight) {
-    int left = window.left();
-    int top = window.top();
-    int width = window.width();
-    int height = window.height();
-    if (MovesTop(mode)) {
-        top += mouse.y();
-        height -= mouse.y();
-    }
+    // Exclusive right and bottom, in 64 bits: the pointer may be anywhere.
+    std::int64_t left = start.x();
+    std::int64_t top = start.y();
+    std::int64_t right = left + start.width();
+    std::int64_t bottom = top + start.height();
     if (MovesLeft(mode)) {
-        left += mouse.x();
-        width -= mouse.x();
+        left = pointer.x();
+    } else if (MovesRight(mode)) {
+        right += std::int64_t{pointer.x()} - pressed.x();
     }
-    if (MovesRight(mode)) {
-        width += mouse.x() - anchor.x();
-    }
-    if (MovesBottom(mode)) {
-        height += mouse.y() - anchor.y();
+    if (MovesTop(mode)) {
+        top = pointer.y();
+    } else if (MovesBottom(mode)) {
+        bottom += std::int64_t{pointer.y()} - pressed.y();
     }
     // Lower limits first: with a huge title font the upper limit wins.
-    width = std::min(std::max(width, kMinNoteSide), kMaxNoteSide);
-    height = std::min(std::max({height, kMinNoteSide, titleBarHeight + 10}), kMaxNoteSide);
-    return {left, top, width, height};
+    const std::int64_t minHeight = std::max(kMinNoteSide, titleBarHeight + 10);
+    const auto width = static_cast<int>(
+        std::min<std::int64_t>(std::max<std::int64_t>(right - left, kMinNoteSide), kMaxNoteSide));
+    const auto height =
+        static_cast<int>(std::min<std::int64_t>(std::max(bottom - top, minHeight), kMaxNoteSide));
+    const std::int64_t x = MovesLeft(mode) ? right - width : left;
+    const std::int64_t y = MovesTop(mode) ? bottom - height : top;
+    return {static_cast<int>(x), static_cast<int>(y), width, height};
 }
 
 }  // namespace vesk

@@ -32,11 +32,13 @@ SizingMode HitZone(int x, int y, int w, int h);
 // The cursor that shows the zone; the arrow inside.
 Qt::CursorShape ZoneCursor(SizingMode mode);
 
-// The window rectangle after the mouse moved to (x, y) in client coordinates
-// while dragging the zone, the last position having been anchor. Top and left
-// follow the pointer, right and bottom move with it; the size then stays
-// within the limits and is never lower than the title bar plus 10.
-QRect SizedRect(const QRect& window, SizingMode mode, QPoint mouse, QPoint anchor,
+// The window rectangle while dragging the zone of start, the pointer pressed
+// at pressed and now at pointer (screen coordinates). Top and left go to the
+// pointer, right and bottom move as far as it moved. The edges not dragged
+// stay where they are: at a limit of the size the dragged ones stop, however
+// far the pointer goes. The size stays within the limits and never lower
+// than the title bar plus 10.
+QRect SizedRect(const QRect& start, SizingMode mode, QPoint pressed, QPoint pointer,
                 int titleBarHeight);
 
 }  // namespace vesk

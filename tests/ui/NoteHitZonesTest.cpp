@@ -1,4 +1,5 @@
 #include <QTest>
+#include <utility>
 
 #include "UiTestRegistry.h"
 #include "notewnd/NoteHitZones.h"
@@ -43,23 +44,43 @@ private slots:
     }
 
     void sizingFollowsThePointerWithinTheLimits() {
-        const QRect window(100, 100, 200, 150);
-        const QPoint anchor(198, 148);
+        const QRect start(100, 100, 200, 150);
+        const QPoint pressed(102, 102);
         // Top and left go to the pointer; right and bottom move by as much as it moved.
-        QCOMPARE(SizedRect(window, SizingMode::TopLeft, QPoint(10, 20), QPoint(2, 2), 24),
-                 QRect(QPoint(110, 120), window.bottomRight()));
-        QCOMPARE(SizedRect(window, SizingMode::BottomRight, QPoint(205, 160), anchor, 24),
+        QCOMPARE(SizedRect(start, SizingMode::TopLeft, pressed, QPoint(110, 120), 24),
+                 QRect(QPoint(110, 120), start.bottomRight()));
+        QCOMPARE(SizedRect(start, SizingMode::BottomRight, pressed, QPoint(109, 114), 24),
                  QRect(100, 100, 207, 162));
-        QCOMPARE(SizedRect(window, SizingMode::Left, QPoint(-30, 50), QPoint(2, 40), 24),
-                 QRect(70, 100, 230, 150));
-        QCOMPARE(SizedRect(window, SizingMode::BottomRight, QPoint(-500, -500), anchor, 24).size(),
-                 QSize(50, 50));
-        QCOMPARE(SizedRect(window, SizingMode::BottomRight, QPoint(5000, 5000), anchor, 24).size(),
-                 QSize(1500, 1500));
         // Never lower than the title bar and 10 pixels, yet never past the limit.
-        QCOMPARE(SizedRect(window, SizingMode::BottomRight, QPoint(0, 0), anchor, 60).size(),
+        QCOMPARE(SizedRect(start, SizingMode::BottomRight, pressed, pressed - QPoint(500, 500), 60)
+                     .size(),
                  QSize(50, 70));
-        QCOMPARE(SizedRect(window, SizingMode::Bottom, QPoint(0, 0), anchor, 2000).height(), 1500);
+        QCOMPARE(SizedRect(start, SizingMode::Bottom, pressed, pressed, 2000).height(), 1500);
+    }
+
+    void sizingKeepsTheOtherEdgesAndStopsAtTheLimits() {
+        const QRect start(100, 100, 200, 150);
+        const QPoint pressed(150, 150);
+        // Each zone with the way its edges go out.
+        using enum SizingMode;
+        const std::pair<SizingMode, QPoint> zones[] = {
+            {Left, {-1, 0}}, {BottomLeft, {-1, 1}}, {Bottom, {0, 1}}, {BottomRight, {1, 1}},
+            {Right, {1, 0}}, {TopRight, {1, -1}},   {Top, {0, -1}},   {TopLeft, {-1, -1}},
+        };
+        for (const auto& [zone, out] : zones) {
+            // Far out, then far in past the opposite edges.
+            for (const int far : {5000, -5000}) {
+                const QRect sized = SizedRect(start, zone, pressed, pressed + out * far, 24);
+                const int limit = far > 0 ? 1500 : 50;
+                const QString what = QStringLiteral("zone %1 by %2").arg(int(zone)).arg(far);
+                QVERIFY2(sized.width() == (out.x() != 0 ? limit : 200), qPrintable(what));
+                QVERIFY2(sized.height() == (out.y() != 0 ? limit : 150), qPrintable(what));
+                QVERIFY2(out.x() < 0 ? sized.right() == start.right() : sized.left() == 100,
+                         qPrintable(what));
+                QVERIFY2(out.y() < 0 ? sized.bottom() == start.bottom() : sized.top() == 100,
+                         qPrintable(what));
+            }
+        }
     }
 };
 

@@ -112,6 +112,11 @@ private slots:
         // The top-left corner goes to the pointer; bottom and right stay.
         Drag(window, QPoint(2, 2), QPoint(-10, -20));
         QCOMPARE(window.GetNoteData().GetRect(), (Rect{90, 80, 320, 270}));
+        // Past the opposite corner it stops at the smallest size, bottom and
+        // right still in place.
+        Drag(window, QPoint(2, 2), QPoint(600, 700));
+        QCOMPARE(window.GetNoteData().GetRect(), (Rect{270, 220, 320, 270}));
+        Drag(window, QPoint(2, 2), QPoint(-180, -140));
 
         host_.changes = 0;
         // A click that barely moves is no drag: double-clicks stay whole.
