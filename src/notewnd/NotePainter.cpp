@@ -9,6 +9,7 @@
 #include "notewnd/NoteGeometry.h"
 #include "notewnd/QtColors.h"
 #include "notewnd/QtFontDrawing.h"
+#include "notewnd/QtTextMeasurer.h"
 
 namespace vesk {
 
@@ -51,23 +52,26 @@ void PaintAlarmClock(QPainter& painter, const NotePaintInput& in) {
 }
 
 void PaintTitle(QPainter& painter, const NotePaintInput& in) {
-    const QString title = QString::fromStdU16String(in.note.GetTitle());
+    // Measured on the device drawn to: the printer's resolution differs.
+    const QtTextMeasurer font(in.titleFont, painter.device());
+    const int width = font.MeasureText(in.note.GetTitle());
     const int right = in.area.left() + in.area.width() - kTitleInset;
     int left = in.area.left() + kTitleInset;
-    bool centred = true;
     // A long title next to the clock starts after it instead of running over
     // it.
-    if (in.note.GetAlarm() != nullptr) {
-        const auto measured = MeasureText(in.titleFont, title);
-        if (measured && measured->width() > right - 2 * in.titleBarHeight - left) {
-            left = in.titleBarHeight;
-            centred = false;
-        }
+    const bool afterClock =
+        in.note.GetAlarm() != nullptr && width > right - 2 * in.titleBarHeight - left;
+    if (afterClock) {
+        left = in.area.left() + in.titleBarHeight;
     }
+    // One too long for its box shows its start and ends in an ellipsis.
+    const bool fits = width <= right - left;
+    const QString title = QString::fromStdU16String(in.note.GetTitle());
     const int top = in.area.top() + kTitleTop;
     const QRectF box(left, top, right - left, in.titleBarHeight - kTitleBottomGap - top);
     const COLORREF colour = in.printing ? RGB(0, 0, 0) : in.note.GetStyle().titlecolor;
-    DrawText(painter, in.titleFont, colour, box, title, centred, false);
+    DrawText(painter, in.titleFont, colour, box, fits ? title : font.Elided(title, right - left),
+             fits && !afterClock, false);
 }
 
 void PaintEditFrames(QPainter& painter, const NotePaintInput& in) {

@@ -1,7 +1,6 @@
 #include "notewnd/QtFontDrawing.h"
 
 #include <QColor>
-#include <QFontMetricsF>
 #include <QPainter>
 
 #include "notewnd/QtColors.h"
@@ -23,16 +22,6 @@ bool DrawText(QPainter& painter, const FontData& font, COLORREF color, const QRe
     painter.drawText(box, alignment | Qt::TextSingleLine | Qt::TextDontClip, text);
     painter.restore();
     return true;
-}
-
-std::optional<QRect> MeasureText(const FontData& font, const QString& text) {
-    const QtDrawingFonts* fonts = QtDrawingFonts::Of(font);
-    if (fonts == nullptr) {
-        return std::nullopt;
-    }
-    const QFontMetricsF metrics(fonts->GetPlainFont());
-    return QRect(0, 0, static_cast<int>(metrics.horizontalAdvance(text)),
-                 static_cast<int>(metrics.lineSpacing()));
 }
 
 }  // namespace vesk

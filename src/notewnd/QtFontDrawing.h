@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QRect>
 #include <QRectF>
 #include <QString>
-#include <optional>
 
 #include "settings/FontData.h"
 #include "xml/TextForms.h"
@@ -18,9 +16,5 @@ namespace vesk {
 // drawing fonts of the Qt engine.
 bool DrawText(QPainter& painter, const FontData& font, COLORREF color, const QRectF& box,
               const QString& text, bool centred, bool link);
-
-// The box that the text takes in the record's plain font, from (0, 0); none
-// without drawing fonts.
-std::optional<QRect> MeasureText(const FontData& font, const QString& text);
 
 }  // namespace vesk

@@ -1,7 +1,5 @@
 #include "notewnd/QtTextMeasurer.h"
 
-#include <QString>
-
 #include "notewnd/QtFontEngine.h"
 #include "settings/FontData.h"
 
@@ -30,6 +28,10 @@ std::int32_t QtTextMeasurer::MeasureText(const std::u16string& text) const {
         return 0;
     }
     return static_cast<std::int32_t>(metrics_->horizontalAdvance(QString::fromStdU16String(text)));
+}
+
+QString QtTextMeasurer::Elided(const QString& text, int width) const {
+    return metrics_ ? metrics_->elidedText(text, Qt::ElideRight, width) : QString();
 }
 
 }  // namespace vesk

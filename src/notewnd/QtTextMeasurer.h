@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QString>
 #include <optional>
 
 #include "notewnd/TextLayout.h"
@@ -22,6 +23,8 @@ public:
 
     std::int32_t MeasureText(const std::u16string& text) const override;
     std::int32_t LineHeight() const override { return lineHeight_; }
+    // The text cut at its end, with an ellipsis, to fit the width.
+    QString Elided(const QString& text, int width) const;
 
     bool IsUsable() const { return metrics_.has_value(); }
     const QFont& PlainFont() const { return plain_; }

@@ -99,8 +99,14 @@ private slots:
         note->SetShaded(true);
         QCOMPARE(WhiteBounds(Paint(*note), strip), title);
 
-        // Too long to centre: it starts after the clock instead of running past it.
+        // Too long for its box: it starts at the box's left edge and is cut
+        // before the right one.
         note = MakeNote({}, u"Monday morning meeting notes");
+        const QRect cut = WhiteBounds(Paint(*note), strip);
+        QVERIFY(cut.left() >= 5 && cut.left() <= 7);
+        QVERIFY(cut.right() < 95);
+
+        // Too long to centre: it starts after the clock instead of running past it.
         note->EnableAlarm(true);
         const QImage image = Paint(*note);
         const int clockRight = titleBar / 2 - titleBar / 4 + titleBar / 2 + 1;
