@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPainter>
+#include <algorithm>
 #include <utility>
 
 #include "notes/NoteCommands.h"
@@ -95,9 +96,6 @@ void CMessageNoteWnd::EndEdit(bool commit) {
 void CMessageNoteWnd::PaintNote(QPainter& painter) {
     CVeskNoteWnd::PaintNote(painter);
     if (IsPrinting()) {
-        if (!IsEditing() && !Message().GetText().empty()) {
-            PrintText(painter);
-        }
         return;
     }
     Links().clear();
@@ -151,14 +149,25 @@ void CMessageNoteWnd::PaintText(QPainter& painter) {
     UpdateScrollBar();
 }
 
-void CMessageNoteWnd::PrintText(QPainter& painter) {
-    const QRect page = PaintArea();
-    const QRect box(page.x() + kPrintMargin, page.y() + GetTitleBarHeight(),
-                    page.width() - 2 * kPrintMargin,
-                    page.height() - GetTitleBarHeight() - kPrintMargin);
-    // Measured for the printer: screen widths would crowd the words at its
-    // finer resolution.
+bool CMessageNoteWnd::PrintPage(QPainter& painter, int page) {
+    CVeskNoteWnd::PrintPage(painter, page);
+    return !IsEditing() && !Message().GetText().empty() && PrintText(painter, page);
+}
+
+bool CMessageNoteWnd::PrintText(QPainter& painter, int page) {
+    const QRect area = PaintArea();
+    // Measured for the printer, in case its resolution differs.
     const QtTextMeasurer printerFont(GetEffectiveFont(), painter.device());
+    const int lineHeight = std::max(1, printerFont.LineHeight());
+    // Whole lines only, so that none is cut between two pages; at least one
+    // on each page, so that the text always comes to an end.
+    const int lines =
+        std::max(1, (area.height() - GetTitleBarHeight() - kPrintMargin) / lineHeight);
+    const QRect box(area.x() + kPrintMargin, area.y() + GetTitleBarHeight(),
+                    area.width() - 2 * kPrintMargin, lines * lineHeight);
+    if (page == 1) {
+        printedLines_ = 0;
+    }
     TextLayout layout;
     ProcessLinkText(Message().GetText(), layout, printerFont);
     // Links on paper cannot be clicked.
@@ -166,8 +175,12 @@ void CMessageNoteWnd::PrintText(QPainter& painter) {
     painter.save();
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     painter.setClipRect(box);
-    DrawLayout(painter, printerFont, RGB(0, 0, 0), layout, box, IsCentred(), printedLinks);
+    const int bottom =
+        DrawLayout(painter, printerFont, RGB(0, 0, 0), layout,
+                   box.translated(0, -printedLines_ * lineHeight), IsCentred(), printedLinks);
     painter.restore();
+    printedLines_ += lines;
+    return bottom > box.bottom() + 1;
 }
 
 void CMessageNoteWnd::OpenTextEdit(const std::u16string& text) {

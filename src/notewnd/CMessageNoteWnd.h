@@ -32,6 +32,8 @@ protected:
     void BeginEdit() override;
     void EndEdit(bool commit) override;
     void PaintNote(QPainter& painter) override;
+    // The text goes on from page to page in whole lines.
+    bool PrintPage(QPainter& painter, int page) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -43,7 +45,8 @@ private:
 
     void RebuildLayout();
     void PaintText(QPainter& painter);
-    void PrintText(QPainter& painter);
+    // True when lines are left for another page.
+    bool PrintText(QPainter& painter, int page);
     // The editor over the content area, replacing any open one.
     void OpenTextEdit(const std::u16string& text);
     void ClearContents();
@@ -57,6 +60,8 @@ private:
     std::optional<QtTextMeasurer> measurer_;
     int contentHeight_ = 0;
     QPointer<CNoteEdit> textEdit_;
+    // Lines of text that went onto the pages printed so far.
+    int printedLines_ = 0;
 };
 
 }  // namespace vesk

@@ -160,7 +160,10 @@ void CVeskNoteWnd::PaintNote(QPainter& painter) {
                                   .printing = IsPrinting()});
 }
 
-void CVeskNoteWnd::PrintPage(QPainter& painter, int) { PaintNote(painter); }
+bool CVeskNoteWnd::PrintPage(QPainter& painter, int) {
+    PaintNote(painter);
+    return false;
+}
 
 bool CVeskNoteWnd::PrepareNoteMenu(QMenu&) { return true; }
 

@@ -99,8 +99,9 @@ protected:
     virtual void EndEdit(bool commit);
     // Base: everything but the content, into PaintArea().
     virtual void PaintNote(QPainter& painter);
-    // Base: PaintNote with the page in effect.
-    virtual void PrintPage(QPainter& painter, int page);
+    // Base: PaintNote with the page in effect, on one page. True when the
+    // note goes on to another page.
+    virtual bool PrintPage(QPainter& painter, int page);
     // False keeps the menu from showing.
     virtual bool PrepareNoteMenu(QMenu& menu);
 

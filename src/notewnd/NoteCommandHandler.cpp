@@ -134,11 +134,14 @@ void NoteCommandHandler::Archive() {
 void NoteCommandHandler::Print() {
     // A note that went while its printer dialog was open is not touched
     // again: the dialog then counts as cancelled.
+    const Rect& note = window_.note_->GetRect();
     if (PrintNote(&window_, QString::fromStdU16String(window_.note_->GetTitle()),
+                  QSize(note.Width(), note.Height()),
                   [this](QPainter& painter, const QRect& page, int number) {
                       window_.printRect_ = page;
-                      window_.PrintPage(painter, number);
+                      const bool more = window_.PrintPage(painter, number);
                       window_.printRect_.reset();
+                      return more;
                   })) {
         window_.update();
     }

@@ -2,38 +2,39 @@
 
 #include <QPainter>
 #include <QPrinter>
+#include <QWidget>
+#include <algorithm>
 
 #include "dialogs/UserPrompts.h"
 
 namespace vesk {
 
-namespace {
-// The note's size on paper has always come out of these two numbers: the
-// printable millimetres over 39.37, times the dots per inch, a quarter of it.
-constexpr double kPageDivisor = 39.37;
-constexpr double kShare = 0.25;
-}  // namespace
-
-QRect NotePrintArea(const QPrinter& printer) {
-    const auto side = [](int millimetres, int dotsPerInch) {
-        return static_cast<int>(millimetres / kPageDivisor * dotsPerInch * kShare);
-    };
-    return {0, 0, side(printer.widthMM(), printer.logicalDpiX()),
-            side(printer.heightMM(), printer.logicalDpiY())};
+QRect NotePrintArea(QSize note, QSize paper, int page) {
+    const int width = std::min(note.width(), paper.width());
+    return {0, 0, width, page == 1 ? std::min(note.height(), paper.height()) : paper.height()};
 }
 
-bool PrintNote(QWidget* owner, const QString& title,
-               const std::function<void(QPainter&, const QRect&, int)>& printPage) {
+bool PrintNote(QWidget* owner, const QString& title, QSize note,
+               const std::function<bool(QPainter&, const QRect&, int)>& printPage) {
     QPrinter printer;
     if (!UserPrompts::Current().ChoosePrinter(printer, owner)) {
         return false;
     }
     printer.setDocName(title.isEmpty() ? QStringLiteral("Untitled Note") : title);
+    // A printer pixel as large as a screen pixel: the note, its fonts and
+    // its margins come out on paper as large as they show on the screen.
+    printer.setResolution(owner != nullptr ? owner->logicalDpiY() : printer.resolution());
+    const QSize paper = printer.pageLayout().paintRectPixels(printer.resolution()).size();
     QPainter painter;
     if (!painter.begin(&printer)) {
         return false;
     }
-    printPage(painter, NotePrintArea(printer), 1);
+    for (int page = 1; printPage(painter, NotePrintArea(note, paper, page), page); ++page) {
+        if (!printer.newPage()) {
+            printer.abort();
+            return false;
+        }
+    }
     return painter.end();
 }
 

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMenu>
@@ -24,20 +25,25 @@ namespace vesk::test {
 namespace {
 
 // Lets the tests see the links and draws each printed page into an image
-// of the page, where its pixels can be read.
+// of the page at the printer's resolution, where its pixels can be read.
 class ProbedMessageWnd : public CMessageNoteWnd {
 public:
     using CMessageNoteWnd::CMessageNoteWnd;
     using CVeskNoteWnd::Links;
-    QImage printed;
+    QList<QImage> printed;
 
 protected:
-    void PrintPage(QPainter&, int page) override {
+    bool PrintPage(QPainter& printer, int page) override {
         const QRect area = PaintArea();
-        printed = QImage(area.x() + area.width(), area.y() + area.height(), QImage::Format_RGB32);
-        printed.fill(Qt::white);
-        QPainter painter(&printed);
-        CMessageNoteWnd::PrintPage(painter, page);
+        QImage image(area.x() + area.width(), area.y() + area.height(), QImage::Format_RGB32);
+        const int dotsPerMetre = qRound(printer.device()->logicalDpiY() / 0.0254);
+        image.setDotsPerMeterX(dotsPerMetre);
+        image.setDotsPerMeterY(dotsPerMetre);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        const bool more = CMessageNoteWnd::PrintPage(painter, page);
+        printed.append(image);
+        return more;
     }
 };
 
@@ -239,8 +245,9 @@ private slots:
         QCOMPARE(Record().GetText(), u"first");
     }
 
-    void printsTheTextInBlackInsideTheMargins() {
-        ProbedMessageWnd& window = Create(Repeated(u"word ", 200));
+    void printsTheWholeTextInBlackOnAsManyPagesAsItTakes() {
+        ProbedMessageWnd& window = Create(Repeated(u"x\n", 60));
+        window.GetNoteData().SetTitle(u"A title far too long for the title bar of this note");
         StyleData style = StyleData::Fallback();
         style.textcolor = RGB(200, 0, 0);
         window.GetNoteData().SetStyle(style);
@@ -249,22 +256,40 @@ private slots:
         prompts.printers.push_back([&folder](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(folder.filePath("note.pdf"));
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            printer.setResolution(300);
             return true;
         });
         window.SendCommand(NoteCommand::kPrint);
-        const QImage& page = window.printed;
-        int black = 0;
-        for (int y = CVeskNoteWnd::GetTitleBarHeight(); y < page.height(); ++y) {
-            for (int x = 0; x < page.width(); ++x) {
-                const QRgb pixel = page.pixel(x, y);
-                const bool inside = x >= 20 && x < page.width() - 20 && y < page.height() - 20;
-                QVERIFY2(pixel == qRgb(255, 255, 255) || inside,
-                         qPrintable(QString("%1,%2").arg(x).arg(y)));
-                QVERIFY(qRed(pixel) == qGreen(pixel));
-                black += IsBlack(pixel) ? 1 : 0;
+        QVERIFY(window.printed.size() > 1);
+        // As large as on the screen.
+        QCOMPARE(window.printed[0].size(), QSize(200, 150));
+        QCOMPARE(window.printed[0].physicalDpiY(), window.logicalDpiY());
+        const int titleBar = CVeskNoteWnd::GetTitleBarHeight();
+        int lines = 0;
+        for (const QImage& page : window.printed) {
+            bool inLine = false;
+            for (int y = 0; y < page.height(); ++y) {
+                bool inked = false;
+                for (int x = 0; x < page.width(); ++x) {
+                    const QRgb pixel = page.pixel(x, y);
+                    // The title inside its box, the text inside the margins.
+                    const bool inside =
+                        y < titleBar ? x >= 5 && x < page.width() - 5
+                                     : x >= 20 && x < page.width() - 20 && y < page.height() - 20;
+                    QVERIFY2(pixel == qRgb(255, 255, 255) || inside,
+                             qPrintable(QString("%1,%2").arg(x).arg(y)));
+                    QVERIFY(qRed(pixel) == qGreen(pixel));
+                    inked = inked || (y >= titleBar && IsBlack(pixel));
+                }
+                lines += inked && !inLine ? 1 : 0;
+                inLine = inked;
             }
         }
-        QVERIFY(black > 100);
+        QCOMPARE(lines, 60);
+        QFile pdf(folder.filePath("note.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QCOMPARE(pdf.readAll().count("/Type /Page\n"), window.printed.size());
     }
 };
 

@@ -31,15 +31,15 @@ public:
     using CVeskNoteWnd::CVeskNoteWnd;
 
     QRect printedArea;
-    QRect printedContent;
+    int printedDpi = 0;
     int printedPage = 0;
 
 protected:
-    void PrintPage(QPainter& painter, int page) override {
+    bool PrintPage(QPainter& painter, int page) override {
         printedArea = IsPrinting() ? PaintArea() : QRect();
-        printedContent = GetContentRect(false);
+        printedDpi = painter.device()->logicalDpiY();
         printedPage = page;
-        CVeskNoteWnd::PrintPage(painter, page);
+        return CVeskNoteWnd::PrintPage(painter, page);
     }
 };
 
@@ -204,7 +204,7 @@ private slots:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 2);
     }
 
-    void printsOnePageAQuarterOfThePaper() {
+    void printsOnePageAsLargeAsTheNote() {
         ScriptedPrompts prompts;
         QTemporaryDir folder;
         const QString pdf = folder.filePath("note.pdf");
@@ -212,17 +212,16 @@ private slots:
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
             printer.setPageSize(QPageSize(QPageSize::A4));
-            printer.setFullPage(true);
             printer.setResolution(300);
             return true;
         }};
-        ProbeNote& window = Create({100, 100, 300, 300}, u"");
+        ProbeNote& window = Create({100, 100, 300, 250}, u"");
         const QRect onScreen = window.GetContentRect(true);
         window.SendCommand(NoteCommand::kPrint);
-        // 210 × 297 mm at 300 dots per inch.
-        QCOMPARE(window.printedArea, QRect(0, 0, 400, 565));
+        // The printer's pixels are the screen's.
+        QCOMPARE(window.printedArea, QRect(0, 0, 200, 150));
+        QCOMPARE(window.printedDpi, window.logicalDpiY());
         QCOMPARE(window.printedPage, 1);
-        QCOMPARE(window.printedContent.right() + 1, 400 - 6);
         QCOMPARE(window.GetContentRect(true), onScreen);
         QFile file(pdf);
         QVERIFY(file.open(QIODevice::ReadOnly) && file.read(4) == "%PDF");
