@@ -10,14 +10,13 @@
 #include "notes/ChecklistNoteData.h"
 #include "notes/MessageNoteData.h"
 #include "notes/NoteFactory.h"
+#include "notes/NoteSize.h"
 #include "notes/ScribbleNoteData.h"
 
 namespace vesk {
 
 namespace {
 
-constexpr std::int64_t kMinimumSide = 50;
-constexpr std::int64_t kMaximumSide = 1500;
 constexpr std::uint8_t kMinimumAlpha = 10;
 // The previous version's drawings were always this size.
 constexpr int kDrawingSide = 250;
@@ -53,8 +52,8 @@ bool ReadContent(NarrowStream& in, std::string& content) {
 // Moves right and bottom so that the size lies within what a note may have;
 // returns the clamped width and height.
 std::pair<std::int64_t, std::int64_t> ClampSize(Rect& rect) {
-    const std::int64_t width = std::clamp<std::int64_t>(rect.Width(), kMinimumSide, kMaximumSide);
-    const std::int64_t height = std::clamp<std::int64_t>(rect.Height(), kMinimumSide, kMaximumSide);
+    const std::int64_t width = HeldNoteSide(rect.Width());
+    const std::int64_t height = HeldNoteSide(rect.Height());
     rect.right = WrapToInt32(rect.left + width);
     rect.bottom = WrapToInt32(rect.top + height);
     return {width, height};

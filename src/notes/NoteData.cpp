@@ -1,5 +1,6 @@
 #include "notes/NoteData.h"
 
+#include "notes/NoteSize.h"
 #include "xml/XMLDocument.h"
 #include "xml/XMLElement.h"
 
@@ -162,8 +163,8 @@ void NoteData::LoadDesktop(const XMLElement& desktop) {
             rect_.left = TextToInt(child->GetAttribute(u"x"));
             rect_.top = TextToInt(child->GetAttribute(u"y"));
         } else if (name == u"size") {
-            width = TextToInt(child->GetAttribute(u"width"));
-            height = TextToInt(child->GetAttribute(u"height"));
+            width = HeldNoteSide(TextToInt(child->GetAttribute(u"width")));
+            height = HeldNoteSide(TextToInt(child->GetAttribute(u"height")));
         }
     }
     rect_.right = WrapToInt32(std::int64_t{rect_.left} + width);

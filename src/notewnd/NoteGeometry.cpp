@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "notes/NoteSize.h"
+
 namespace vesk {
 
 namespace {
@@ -72,22 +74,33 @@ QRect ShadedRect(const QRect& window, int titleBarHeight, bool shadow) {
 }
 
 Rect PlaceOnScreen(const Rect& note, const QList<QRect>& screens, const QRect& available) {
-    Rect placed = note;
-    if (note.Width() <= 0 || note.Height() <= 0) {
-        placed.right = WrapToInt32(std::int64_t{note.left} + kNewNoteSide);
-        placed.bottom = WrapToInt32(std::int64_t{note.top} + kNewNoteSide);
+    std::int64_t width = note.Width();
+    std::int64_t height = note.Height();
+    if (width <= 0 || height <= 0) {
+        width = kNewNoteSide;
+        height = kNewNoteSide;
     }
-    const bool seen = std::any_of(screens.begin(), screens.end(),
-                                  [&](const QRect& screen) { return Overlaps(placed, screen); });
-    if (seen || screens.isEmpty()) {
+    width = std::min<std::int64_t>(width, kMaxNoteSide);
+    height = std::min<std::int64_t>(height, kMaxNoteSide);
+    const auto at = [](std::int64_t left, std::int64_t top, std::int64_t w, std::int64_t h) {
+        return Rect{WrapToInt32(left), WrapToInt32(top), WrapToInt32(left + w),
+                    WrapToInt32(top + h)};
+    };
+    const Rect placed = at(note.left, note.top, width, height);
+    if (screens.isEmpty()) {
         return placed;
     }
-    const std::int64_t width = placed.Width();
-    const std::int64_t height = placed.Height();
-    const std::int64_t left = NearestInside(placed.left, width, available.x(), available.width());
-    const std::int64_t top = NearestInside(placed.top, height, available.y(), available.height());
-    return {WrapToInt32(left), WrapToInt32(top), WrapToInt32(left + width),
-            WrapToInt32(top + height)};
+    // A window costs memory by its area: none is larger than its screen.
+    const auto seen = std::find_if(screens.begin(), screens.end(),
+                                   [&](const QRect& screen) { return Overlaps(placed, screen); });
+    const QRect& bounds = seen != screens.end() ? *seen : available;
+    width = std::min<std::int64_t>(width, bounds.width());
+    height = std::min<std::int64_t>(height, bounds.height());
+    if (seen != screens.end()) {
+        return at(note.left, note.top, width, height);
+    }
+    return at(NearestInside(note.left, width, available.x(), available.width()),
+              NearestInside(note.top, height, available.y(), available.height()), width, height);
 }
 
 QString ShortTitle(const QString& title) {

@@ -34,8 +34,9 @@ QRegion ShadowMask(QSize client);
 QRect ShadedRect(const QRect& window, int titleBarHeight, bool shadow);
 
 // Where a stored note appears. A note without area gets the size of a new
-// note; one that no screen shows any part of moves, at its size, to the
-// nearest place inside the available area; anything else stays.
+// note; none is larger than a note may be or than the screen it is on; one
+// that no screen shows any part of moves to the nearest place inside the
+// available area, no larger than that; anything else stays.
 Rect PlaceOnScreen(const Rect& note, const QList<QRect>& screens, const QRect& available);
 // The same on the screens attached now, the primary one's available area.
 Rect PlaceOnScreens(const Rect& note);

@@ -4,6 +4,8 @@
 #include <QRect>
 #include <Qt>
 
+#include "notes/NoteSize.h"
+
 namespace vesk {
 
 // Which edge or corner of a note the mouse grabs; the numbers are the
@@ -19,10 +21,6 @@ enum class SizingMode {
     TopLeft = 7,
     Top = 8,
 };
-
-// Sizes a note can take by dragging its edges.
-inline constexpr int kMinNoteSide = 50;
-inline constexpr int kMaxNoteSide = 1500;
 
 // The zone under (x, y) in client coordinates of a w × h note. The bottom
 // corners are generous (20 pixels) so that they are easy to grab; the rest

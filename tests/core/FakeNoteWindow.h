@@ -105,6 +105,7 @@ inline FakeNoteWindow& AddFakeNote(NoteCollection& collection, FakeWindowFactory
     record->SetState(state);
     record->SetShaded(shaded);
     record->SetStayOnTop(stayOnTop);
+    record->SetRect({10, 20, 210, 220});
     const NoteId id = collection.NextId();
     record->SetTitle(u"Note " + std::u16string(1, static_cast<char16_t>(u'0' + id % 10)));
     auto& fake = Fake(collection.Insert(id, factory.MakeNoteWindow(id, std::move(record))));

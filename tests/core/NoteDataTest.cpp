@@ -92,13 +92,16 @@ TEST(NoteDataTest, DesktopAlphaAndMissingParts) {
         return note.GetRect();
     };
     EXPECT_EQ(rect(u"<desktop><position x=\"5\" y=\"7\"/></desktop>"), (Rect{5, 7, 15, 17}));
-    EXPECT_EQ(rect(u"<desktop><size width=\"300\"/><size width=\"40\" height=\"60\"/></desktop>"),
-              (Rect{0, 0, 40, 60}))
+    EXPECT_EQ(rect(u"<desktop><size width=\"300\"/><size width=\"400\" height=\"60\"/></desktop>"),
+              (Rect{0, 0, 400, 60}))
         << "the last of repeated children wins";
-    // Far-out coordinates wrap as 32-bit values instead of overflowing.
+    // A size read is held to the sizes a note can take; far-out coordinates
+    // wrap as 32-bit values instead of overflowing.
+    EXPECT_EQ(rect(u"<desktop><size width=\"1000000\" height=\"-5\"/></desktop>"),
+              (Rect{0, 0, 1500, 50}));
     EXPECT_EQ(rect(u"<desktop><position x=\"2147483647\"/><size width=\"99999999999\"/></desktop>")
                   .Width(),
-              2147483647);
+              1500);
 
     // Alpha keeps eight bits and is raised to a tenth.
     for (const auto& [text, alpha] : std::initializer_list<std::pair<std::u16string, int>>{

@@ -48,7 +48,12 @@ private slots:
         QTest::newRow("left, fitting height")
             << Rect{-900, 300, -700, 400} << Rect{0, 300, 200, 400};
         QTest::newRow("touching an edge") << Rect{-200, 100, 0, 300} << Rect{0, 100, 200, 300};
-        QTest::newRow("larger than the area") << Rect{5000, 0, 7000, 100} << Rect{0, 30, 2000, 130};
+        QTest::newRow("wider than a note may be")
+            << Rect{5000, 0, 7000, 100} << Rect{420, 30, 1920, 130};
+        QTest::newRow("larger than its screen")
+            << Rect{100, 100, 1000100, 1000100} << Rect{100, 100, 1600, 1180};
+        QTest::newRow("larger than the area")
+            << Rect{-5000, 0, -3600, 1400} << Rect{0, 30, 1400, 1080};
         QTest::newRow("no area") << Rect{100, 100, 100, 50} << Rect{100, 100, 300, 300};
         const int far = std::numeric_limits<int>::max() - 10;
         QTest::newRow("overflowing") << Rect{far, far, far, far} << Rect{1720, 880, 1920, 1080};

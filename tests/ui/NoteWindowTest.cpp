@@ -93,13 +93,19 @@ private slots:
         QCOMPARE(hidden.GetContentRect(true).top(), TitleBar() + 6);
     }
 
-    void noteOffEveryScreenComesBackAtItsSize() {
+    void notesComeBackOnScreenAtMostAsLargeAsIt() {
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
         CVeskNoteWnd& lost = Create({5000, 4000, 5200, 4150});
         QCOMPARE(lost.geometry(),
                  QRect(available.right() + 1 - 200, available.bottom() + 1 - 150, 200, 150));
         QCOMPARE(ToQRect(lost.GetNoteData().GetRect()), lost.geometry());
         QCOMPARE(host_.changes, 1);
+
+        // No window is larger than its screen, nor its record afterwards.
+        const QSize screen = QGuiApplication::primaryScreen()->size();
+        CVeskNoteWnd& huge = Create({0, 0, 1000000, 1000000});
+        QCOMPARE(huge.size(), screen.boundedTo(QSize(1500, 1500)));
+        QCOMPARE(ToQRect(huge.GetNoteData().GetRect()), huge.geometry());
     }
 
     void draggingSizesAndMovesTheNoteAndTheRecord() {
