@@ -262,9 +262,9 @@ private slots:
         });
         window.SendCommand(NoteCommand::kPrint);
         QVERIFY(window.printed.size() > 1);
-        // As large as on the screen.
+        // As large as on the screen: the printer's pixels are the screen's.
         QCOMPARE(window.printed[0].size(), QSize(200, 150));
-        QCOMPARE(window.printed[0].physicalDpiY(), window.logicalDpiY());
+        QCOMPARE(window.printed[0].logicalDpiY(), window.logicalDpiY());
         const int titleBar = CVeskNoteWnd::GetTitleBarHeight();
         int lines = 0;
         for (const QImage& page : window.printed) {
