@@ -3,43 +3,14 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStringList>
 
+#include "dialogs/ModalDialog.h"
+
 namespace vesk {
 namespace {
-
-// A dialog waits for its answer in an event loop of its own but holds up only
-// the window it belongs to: the notes, the tray icon and the hot keys go on
-// answering (so Exit can still cancel it). It stands above every note, those
-// that stay on top included.
-int RunModal(QDialog& dialog) {
-    dialog.setWindowModality(Qt::WindowModal);
-    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
-    return dialog.exec();
-}
-
-// The dialogs that the prompts make live on the heap: a note that goes while
-// its dialog waits (emptied from the wastebasket, say) takes the dialog with
-// it, which then counts as cancelled.
-template <typename Dialog>
-class MadeDialog {
-public:
-    explicit MadeDialog(Dialog* dialog) : dialog_(dialog) {}
-    ~MadeDialog() { delete dialog_.data(); }
-    MadeDialog(const MadeDialog&) = delete;
-    MadeDialog& operator=(const MadeDialog&) = delete;
-
-    Dialog* operator->() const { return dialog_.data(); }
-    // The dialog's result; Rejected when it went meanwhile.
-    int Run() { return RunModal(*dialog_); }
-    bool Gone() const { return dialog_.isNull(); }
-
-private:
-    QPointer<Dialog> dialog_;
-};
 
 QString RunFileDialog(QWidget* parent, const QString& caption, const QString& path,
                       const QString& filter, QFileDialog::AcceptMode mode) {

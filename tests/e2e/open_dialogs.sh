@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# While a dialog of the program is open: it and the new-note chooser stand
-# above a stay-on-top note; the chooser's new note takes the keyboard for the
-# text typed; the tray menu still opens, and its Exit closes the dialog and
-# saves the notes.
+# While a dialog of the program is open: it and the new-note hot key's chooser
+# stand above a stay-on-top note, clicked or not; the message note that N makes there takes
+# the keyboard for the text typed; the tray menu still opens, and its Exit
+# closes the dialog and saves the notes.
 source "$(dirname "$0")/desktop.sh"
 
 mkdir -p "$DATA/backup" "$DATA/archive"
@@ -20,6 +20,9 @@ open_tray_menu || fail "the tray menu did not open"
 xdotool key Up Up Up Up Right Down Return
 wait_for 10 window_shown 'About vesk notes 4' || fail "no About box"
 stacked_above 'About vesk notes 4' vesknote || fail "the note covers the About box"
+# Clicked, the note comes forward, but not over the dialog.
+xdotool mousemove 300 600 click 1
+wait_for 5 stacked_above 'About vesk notes 4' vesknote || fail "the clicked note covers the About box"
 
 # The hot key is taken at the end of the start-up: press until it answers.
 press_hot_key() {
