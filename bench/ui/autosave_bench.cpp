@@ -78,7 +78,8 @@ struct Desk {
         WriteNotes(ToPath(data + "notes.xml"));
         frame = std::make_unique<CMainFrame>(MainFrameServices{
             std::make_unique<BenchFolders>(data), std::make_unique<NoHotKeys>(),
-            std::make_unique<NoLinks>(), [] { return true; }, std::make_unique<NoSounds>()});
+            std::make_unique<NoLinks>(), [] { return true; }, std::make_unique<NoSounds>(),
+            std::make_unique<platform::TrayWatch>()});
         frame->Create();
         frame->SaveNotes(frame->NotesFile());
         ReadFileBytes(frame->NotesFile(), bytes);

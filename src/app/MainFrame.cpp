@@ -45,7 +45,7 @@ CMainFrame::CMainFrame(MainFrameServices services, QObject* parent)
       alarms_(*this),
       trayMenu_(commands_),
       tray_([this](QMenu& menu) { trayMenu_.Fill(menu, collection_.GetNotes()); },
-            services_.trayAvailable),
+            services_.trayAvailable, *services_.trayWatch),
       hotKeys_(*services_.hotKeys),
       sounds_(std::move(services_.sounds)),
       collection_(factory_),

@@ -25,6 +25,7 @@
 #include "platform/HotKeys.h"
 #include "platform/LinkOpener.h"
 #include "platform/SoundPlayer.h"
+#include "platform/TrayWatch.h"
 #include "settings/SettingsData.h"
 
 namespace vesk {
@@ -38,6 +39,8 @@ struct MainFrameServices {
     TrayIcon::TrayProbe trayAvailable = &QSystemTrayIcon::isSystemTrayAvailable;
     // Plays the program's own sounds.
     std::unique_ptr<platform::SoundPlayer> sounds;
+    // Tells when a tray comes or goes.
+    std::unique_ptr<platform::TrayWatch> trayWatch;
 };
 
 // The program's hidden centre: owns the notes, the archive, the settings and

@@ -4,10 +4,12 @@
 
 #include "app/KindIcons.h"
 #include "app/TrayStandInWnd.h"
+#include "platform/TrayWatch.h"
 
 namespace vesk {
 
-TrayIcon::TrayIcon(MenuFiller fill, TrayProbe trayAvailable, QObject* parent)
+TrayIcon::TrayIcon(MenuFiller fill, TrayProbe trayAvailable, platform::TrayWatch& watch,
+                   QObject* parent)
     : QObject(parent), fill_(std::move(fill)), trayAvailable_(std::move(trayAvailable)) {
     icon_.setIcon(AppIcon());
     icon_.setToolTip(QStringLiteral("vesk notes 4") + QStringLiteral("\nRight-click for Menu"));
@@ -17,8 +19,7 @@ TrayIcon::TrayIcon(MenuFiller fill, TrayProbe trayAvailable, QObject* parent)
             [this](QSystemTrayIcon::ActivationReason reason) {
                 if (reason == QSystemTrayIcon::DoubleClick) emit DoubleClicked();
             });
-    watch_.setInterval(kTrayWatchMs);
-    connect(&watch_, &QTimer::timeout, this, &TrayIcon::FollowTray);
+    connect(&watch, &platform::TrayWatch::TrayChanged, this, &TrayIcon::FollowTray);
 }
 
 TrayIcon::~TrayIcon() = default;
@@ -29,12 +30,10 @@ void TrayIcon::Add() {
     // when one starts.
     icon_.show();
     FollowTray();
-    watch_.start();
 }
 
 void TrayIcon::Remove() {
     added_ = false;
-    watch_.stop();
     icon_.hide();
     standIn_.reset();
 }

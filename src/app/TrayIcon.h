@@ -3,13 +3,15 @@
 #include <QMenu>
 #include <QObject>
 #include <QSystemTrayIcon>
-#include <QTimer>
 #include <functional>
 #include <memory>
 
 namespace vesk {
 
 class CTrayStandInWnd;
+namespace platform {
+class TrayWatch;
+}
 
 // The program's presence in the tray: the icon with its tooltip and its menu,
 // filled afresh at each opening. While the desktop has no tray, a small
@@ -22,12 +24,10 @@ public:
     using MenuFiller = std::function<void(QMenu&)>;
     using TrayProbe = std::function<bool()>;
 
-    static constexpr int kTrayWatchMs = 1000;
-
-    // trayAvailable: whether the desktop has a tray now.
-    explicit TrayIcon(MenuFiller fill,
-                      TrayProbe trayAvailable = &QSystemTrayIcon::isSystemTrayAvailable,
-                      QObject* parent = nullptr);
+    // trayAvailable: whether the desktop has a tray now; watch: word when
+    // that may have changed.
+    TrayIcon(MenuFiller fill, TrayProbe trayAvailable, platform::TrayWatch& watch,
+             QObject* parent = nullptr);
     ~TrayIcon() override;
 
     void Add();
@@ -37,19 +37,18 @@ public:
     QMenu& Menu() { return menu_; }
     // The stand-in window while it is up, else null.
     CTrayStandInWnd* StandIn() const;
-    // Shows or hides the stand-in after the tray's presence; runs periodically.
-    void FollowTray();
-
 signals:
     void DoubleClicked();
 
 private:
+    // Shows or hides the stand-in after the tray's presence.
+    void FollowTray();
+
     MenuFiller fill_;
     TrayProbe trayAvailable_;
     QMenu menu_;
     QSystemTrayIcon icon_;
     std::unique_ptr<CTrayStandInWnd> standIn_;
-    QTimer watch_;
     bool added_ = false;
 };
 

@@ -31,9 +31,10 @@ bool CVeskNotesApp::InitInstance() {
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(AppIcon());
 
-    mainFrame_ = std::make_unique<CMainFrame>(MainFrameServices{
-        platform::CreateFolders(), platform::CreateHotKeys(), platform::CreateLinkOpener(),
-        &QSystemTrayIcon::isSystemTrayAvailable, platform::CreateSoundPlayer()});
+    mainFrame_ = std::make_unique<CMainFrame>(
+        MainFrameServices{platform::CreateFolders(), platform::CreateHotKeys(),
+                          platform::CreateLinkOpener(), &QSystemTrayIcon::isSystemTrayAvailable,
+                          platform::CreateSoundPlayer(), platform::CreateTrayWatch()});
     signals_ = std::make_unique<TerminationSignals>();
     QObject::connect(signals_.get(), &TerminationSignals::Received, mainFrame_.get(),
                      &CMainFrame::EndSession);

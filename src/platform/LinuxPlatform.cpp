@@ -5,6 +5,7 @@
 #include "Platform.h"
 #include "QtSoundPlayer.h"
 #include "XcbHotKeys.h"
+#include "XcbTrayWatch.h"
 #include "XdgAutostart.h"
 #include "XdgFolders.h"
 
@@ -27,5 +28,7 @@ std::unique_ptr<Autostart> CreateAutostart() { return std::make_unique<XdgAutost
 std::unique_ptr<SoundPlayer> CreateSoundPlayer() { return std::make_unique<QtSoundPlayer>(); }
 
 std::unique_ptr<LinkOpener> CreateLinkOpener() { return std::make_unique<DesktopLinkOpener>(); }
+
+std::unique_ptr<TrayWatch> CreateTrayWatch() { return std::make_unique<XcbTrayWatch>(); }
 
 }  // namespace vesk::platform

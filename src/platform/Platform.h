@@ -8,6 +8,7 @@
 #include "InstanceLock.h"
 #include "LinkOpener.h"
 #include "SoundPlayer.h"
+#include "TrayWatch.h"
 
 namespace vesk::platform {
 
@@ -21,5 +22,6 @@ std::unique_ptr<HotKeys> CreateHotKeys();
 std::unique_ptr<Autostart> CreateAutostart();
 std::unique_ptr<SoundPlayer> CreateSoundPlayer();
 std::unique_ptr<LinkOpener> CreateLinkOpener();
+std::unique_ptr<TrayWatch> CreateTrayWatch();
 
 }  // namespace vesk::platform

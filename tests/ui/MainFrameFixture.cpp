@@ -49,9 +49,12 @@ CMainFrame& MainFrameFixture::Start() {
     hotKeys_ = hotKeys.get();
     links_ = links.get();
     sounds_ = sounds.get();
-    frame_ = std::make_unique<CMainFrame>(MainFrameServices{
-        std::make_unique<TestFolders>(DataFolder(), InstallFolder()), std::move(hotKeys),
-        std::move(links), [this] { return trayAvailable; }, std::move(sounds)});
+    auto trayWatch = std::make_unique<platform::TrayWatch>();
+    trayWatch_ = trayWatch.get();
+    frame_ = std::make_unique<CMainFrame>(
+        MainFrameServices{std::make_unique<TestFolders>(DataFolder(), InstallFolder()),
+                          std::move(hotKeys), std::move(links), [this] { return trayAvailable; },
+                          std::move(sounds), std::move(trayWatch)});
     frame_->Create();
     return *frame_;
 }

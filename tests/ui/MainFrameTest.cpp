@@ -206,10 +206,10 @@ private slots:
         }
 
         fixture.trayAvailable = true;
-        frame.GetTray().FollowTray();
+        emit fixture.TrayWatch().TrayChanged();
         QVERIFY(frame.GetTray().StandIn() == nullptr);
         fixture.trayAvailable = false;
-        frame.GetTray().FollowTray();
+        emit fixture.TrayWatch().TrayChanged();
         QVERIFY(frame.GetTray().StandIn() != nullptr);
         frame.Close();
         QVERIFY(frame.GetTray().StandIn() == nullptr);
