@@ -73,12 +73,12 @@ start_desktop() {
     Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$E2E_DIR/display" \
         2>"$E2E_DIR/xvfb.log" &
     E2E_PIDS+=($!)
-    wait_for 10 test -s "$E2E_DIR/display" || fail "Xvfb did not start"
+    wait_for 20 test -s "$E2E_DIR/display" || fail "Xvfb did not start"
     export DISPLAY=":$(cat "$E2E_DIR/display")"
     [ "${1:-}" = --no-window-manager ] && return
     openbox >"$E2E_DIR/openbox.log" 2>&1 &
     E2E_PIDS+=($!)
-    wait_for 10 window_manager_running || fail "openbox did not start"
+    wait_for 20 window_manager_running || fail "openbox did not start"
 }
 
 window_manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
@@ -88,7 +88,7 @@ start_tray() {
         >"$E2E_DIR/trayer.log" 2>&1 &
     TRAY_PID=$!
     E2E_PIDS+=("$TRAY_PID")
-    wait_for 10 tray_running || fail "trayer did not start"
+    wait_for 20 tray_running || fail "trayer did not start"
 }
 
 # The program finds a tray that starts after it, so the tray's first window

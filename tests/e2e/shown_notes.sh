@@ -11,10 +11,14 @@ start_program
 wait_for 20 tray_icon_shown || fail "no tray icon"
 wait_for 20 note_windows_are 3 || fail "$(count_note_windows) note windows instead of 3"
 
-places=$(for w in $(windows_named '^vesknote$'); do
-    xdotool getwindowgeometry "$w" | awk '/Position/ {p=$2} /Geometry/ {print p, $2}'
-done | sort)
+note_places() {
+    for w in $(windows_named '^vesknote$'); do
+        xdotool getwindowgeometry "$w" | awk '/Position/ {p=$2} /Geometry/ {print p, $2}'
+    done | sort
+}
 expected=$(printf '%s\n' "20,20 180x140" "220,20 180x140" "420,20 180x140")
-[ "$places" = "$expected" ] || fail "note windows at $places"
+# The window manager may still be busy with a window when it first counts.
+places_as_stored() { [ "$(note_places)" = "$expected" ]; }
+wait_for 10 places_as_stored || fail "note windows at $(note_places)"
 note_windows_are 3 || fail "hidden or wastebasket notes got windows"
 echo "three note windows at their places, and the tray icon"
