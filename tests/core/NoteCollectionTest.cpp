@@ -157,24 +157,12 @@ protected:
     std::vector<FakeNoteWindow*> notes_;
 };
 
-TEST_F(CollectionActionsTest, HideShowAndToggleLeaveTheWastebasketAlone) {
-    const States allHidden{kHidden, kHidden, kHidden, kHidden, kCrumpled, kHidden};
-    const States allShown{kShown, kShown, kShown, kShown, kCrumpled, kShown};
-    collection_.HideAll();
-    EXPECT_EQ(StatesNow(), allHidden);
-    collection_.ShowAll();
-    EXPECT_EQ(StatesNow(), allShown);
-    EXPECT_EQ(notes_[4]->attentions, 0);
-
+// Hide all and show all on their own are the main commands' test.
+TEST_F(CollectionActionsTest, ToggleHidesWhileAnyNoteShowsAndLeavesTheWastebasketAlone) {
     collection_.ToggleAll();
-    EXPECT_EQ(StatesNow(), allHidden);
+    EXPECT_EQ(StatesNow(), (States{kHidden, kHidden, kHidden, kHidden, kCrumpled, kHidden}));
     collection_.ToggleAll();
-    EXPECT_EQ(StatesNow(), allShown);
-    // One shown note among hidden ones: hiding wins.
-    collection_.HideAll();
-    notes_[2]->SetVisible(true);
-    collection_.ToggleAll();
-    EXPECT_EQ(StatesNow(), allHidden);
+    EXPECT_EQ(StatesNow(), (States{kShown, kShown, kShown, kShown, kCrumpled, kShown}));
 }
 
 TEST_F(CollectionActionsTest, FrontBackAndSettingsSkipWhatTheyShould) {
@@ -193,20 +181,15 @@ TEST_F(CollectionActionsTest, FrontBackAndSettingsSkipWhatTheyShould) {
 }
 
 TEST_F(CollectionActionsTest, ShadeUnshadeAndCrumpleReachEachNoteOnce) {
-    const Commands shade{NoteCommand::kShade}, unshade{NoteCommand::kUnshade},
-        both{NoteCommand::kShade, NoteCommand::kUnshade}, crumple{NoteCommand::kCrumple};
-    collection_.ShadeAll();
-    collection_.ShadeAll();
+    for (const auto all :
+         {&NoteCollection::ShadeAll, &NoteCollection::ShadeAll, &NoteCollection::UnshadeAll,
+          &NoteCollection::UnshadeAll, &NoteCollection::CrumpleAll}) {
+        (collection_.*all)();
+    }
+    const std::uint32_t s = NoteCommand::kShade, u = NoteCommand::kUnshade,
+                        c = NoteCommand::kCrumple;
     EXPECT_EQ(Each(&FakeNoteWindow::commands),
-              (std::vector<Commands>{shade, {}, shade, {}, {}, shade}));
-    collection_.UnshadeAll();
-    collection_.UnshadeAll();
-    EXPECT_EQ(Each(&FakeNoteWindow::commands),
-              (std::vector<Commands>{both, unshade, both, unshade, {}, both}));
-    for (FakeNoteWindow* note : notes_) note->commands.clear();
-    collection_.CrumpleAll();
-    EXPECT_EQ(Each(&FakeNoteWindow::commands),
-              (std::vector<Commands>{crumple, crumple, crumple, crumple, {}, crumple}));
+              (std::vector<Commands>{{s, u, c}, {u, c}, {s, u, c}, {u, c}, {}, {s, u, c}}));
     EXPECT_EQ(StatesNow(), States(6, kCrumpled));
 }
 

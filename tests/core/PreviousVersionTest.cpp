@@ -25,67 +25,60 @@ namespace {
 
 using test::PreviousRecord;
 
-// Whether the first read of the text fails.
+// One read of the text per letter (i int32, u uint32, s uint16, f flag, r real,
+// b byte, l line, n rest of line skipped), each giving its value or "fail".
 template <typename Value>
-bool FirstReadFails(const char* text, bool (NarrowStream::*read)(Value&)) {
-    std::istringstream stream(text);
-    NarrowStream in(stream);
+std::string ReadOne(NarrowStream& in, bool (NarrowStream::*read)(Value&)) {
     Value value{};
-    return !(in.*read)(value);
+    if (!(in.*read)(value)) return "fail";
+    if constexpr (std::is_same_v<Value, std::string>) {
+        return value;
+    } else {
+        std::ostringstream text;
+        text << +value;
+        return text.str();
+    }
 }
 
+std::vector<std::string> Reads(const std::string& text, std::string_view letters) {
+    std::istringstream stream(text);
+    NarrowStream in(stream);
+    std::vector<std::string> values;
+    for (const char letter : letters) {
+        values.push_back(letter == 'i'         ? ReadOne(in, &NarrowStream::ReadInt32)
+                         : letter == 'u'       ? ReadOne(in, &NarrowStream::ReadUInt32)
+                         : letter == 's'       ? ReadOne(in, &NarrowStream::ReadUInt16)
+                         : letter == 'f'       ? ReadOne(in, &NarrowStream::ReadFlag)
+                         : letter == 'r'       ? ReadOne(in, &NarrowStream::ReadReal)
+                         : letter == 'b'       ? ReadOne(in, &NarrowStream::ReadByte)
+                         : letter == 'l'       ? ReadOne(in, &NarrowStream::ReadLine)
+                         : in.SkipRestOfLine() ? ""
+                                               : "fail");
+    }
+    return values;
+}
+
+using Values = std::vector<std::string>;
+
 TEST(NarrowStreamTest, NumbersWrapWhenUnsignedAndFailOutOfRange) {
-    std::istringstream text(" -1\n-1 -65535 +12abc -2147483648 7 4294967296 8");
-    NarrowStream in(text);
-    std::uint32_t u32 = 0;
-    std::uint16_t u16 = 0;
-    std::int32_t i32 = 0;
-    bool flag = false;
-    EXPECT_TRUE(in.ReadUInt32(u32) && u32 == 4294967295u);
-    EXPECT_TRUE(in.ReadUInt16(u16) && u16 == 65535);
-    EXPECT_TRUE(in.ReadUInt16(u16) && u16 == 1);
-    EXPECT_TRUE(in.ReadInt32(i32) && i32 == 12);
-    EXPECT_FALSE(in.ReadInt32(i32)) << "abc";
-    EXPECT_FALSE(in.ReadFlag(flag)) << "a failed stream stays failed";
-
-    std::istringstream limits("-2147483648 7 +3e0 -2.5");
-    NarrowStream edge(limits);
-    double real = 0;
-    EXPECT_TRUE(edge.ReadInt32(i32) && i32 == -2147483647 - 1);
-    EXPECT_TRUE(edge.ReadFlag(flag) && flag);
-    EXPECT_TRUE(edge.ReadReal(real) && real == 3.0);
-    EXPECT_TRUE(edge.ReadReal(real) && real == -2.5);
-
-    EXPECT_TRUE(FirstReadFails("2147483648", &NarrowStream::ReadInt32));
+    // A failed stream stays failed.
+    EXPECT_EQ(Reads(" -1\n-1 -65535 +12abc 7", "ussiif"),
+              (Values{"4294967295", "65535", "1", "12", "fail", "fail"}));
+    EXPECT_EQ(Reads("-2147483648 7 +3e0 -2.5", "ifrr"), (Values{"-2147483648", "1", "3", "-2.5"}));
+    EXPECT_EQ(Reads("2147483648", "i"), Values{"fail"});
     for (const char* bad : {"-", "+ 1", "1234567890123456789012345678901234567890"}) {
-        EXPECT_TRUE(FirstReadFails(bad, &NarrowStream::ReadUInt32)) << bad;
+        EXPECT_EQ(Reads(bad, "u"), Values{"fail"}) << bad;
     }
     for (const char* bad : {"\xff\xfe<", ".", "e3", "1e"}) {
-        EXPECT_TRUE(FirstReadFails(bad, &NarrowStream::ReadReal)) << bad;
+        EXPECT_EQ(Reads(bad, "r"), Values{"fail"}) << bad;
     }
 }
 
 TEST(NarrowStreamTest, BytesLinesAndCarriageReturns) {
-    std::istringstream text("12 \n\xc8\r\n line one\r\nline\rtwo\r\r\nlast");
-    NarrowStream in(text);
-    std::int32_t number = 0;
-    std::uint8_t byte = 0;
-    std::string line;
-    ASSERT_TRUE(in.ReadInt32(number));
-    EXPECT_TRUE(in.SkipRestOfLine());
-    ASSERT_TRUE(in.ReadByte(byte));
-    EXPECT_EQ(byte, 0xc8);
-    for (const char* expected : {"", " line one", "line\rtwo\r", "last"}) {
-        ASSERT_TRUE(in.ReadLine(line));
-        EXPECT_EQ(line, expected);
-    }
-    EXPECT_FALSE(in.ReadLine(line));
-
+    EXPECT_EQ(Reads("12 \n\xc8\r\n line one\r\nline\rtwo\r\r\nlast", "inblllll"),
+              (Values{"12", "", "200", "", " line one", "line\rtwo\r", "last", "fail"}));
     // A byte is taken as it stands, digits included.
-    std::istringstream digits("  7");
-    NarrowStream digitIn(digits);
-    EXPECT_TRUE(digitIn.ReadByte(byte) && byte == '7');
-    EXPECT_FALSE(digitIn.SkipRestOfLine());
+    EXPECT_EQ(Reads("  7", "bn"), (Values{"55", "fail"}));
 }
 
 // The two numbers of a Windows file time for a calendar date and time.
@@ -163,9 +156,6 @@ TEST(NoteRecordV3Test, AlarmAndTimeForms) {
 
 TEST(NoteRecordV3Test, ChecklistItemsFromLines) {
     // Every line end closes an item, and the last character only closes one.
-    EXPECT_EQ(
-        As<ChecklistNoteData>(Read({.kind = "2", .lines = {"*^Milk\r", "Eggs\r"}})).GetItems(),
-        (std::vector<ChecklistItem>{{true, u"Milk"}, {false, u"Eggs"}}));
     EXPECT_EQ(As<ChecklistNoteData>(Read({.kind = "2", .lines = {"a", "", "*^", "^*b", "cd"}}))
                   .GetItems(),
               (std::vector<ChecklistItem>{
@@ -325,8 +315,6 @@ TEST_F(SettingsV3ReaderTest, MissingFileGivesThePreviousDefaults) {
     // Earlier themes have used up id 0; the selection follows the new theme.
     settings_.AddTheme();
     settings_.SetSolidOnSelect(false);
-    settings_.SetAlpha(20);
-    settings_.SetContentFont(FontData(u"Verdana", 10, true, false));
     ASSERT_TRUE(LoadSettingsV3(settings_, dir_ / "missing.dat"));
 
     ASSERT_EQ(settings_.ThemeCount(), 1u);
@@ -334,9 +322,6 @@ TEST_F(SettingsV3ReaderTest, MissingFileGivesThePreviousDefaults) {
     EXPECT_EQ(settings_.GetSelectedThemeId(), id);
     EXPECT_EQ(theme.FindStyle(0), StyleData::Fallback());
     EXPECT_TRUE(settings_.GetSolidOnSelect());
-    EXPECT_EQ(settings_.GetAlpha(), 200);
-    EXPECT_EQ(settings_.GetContentFont(), FontData(u"Arial", 16, false, false));
-    EXPECT_EQ(settings_.GetShowNotesHotKey(), (HotKeyData{83, 32, true, u"shownotes"}));
 }
 
 }  // namespace
