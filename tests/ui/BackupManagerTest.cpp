@@ -99,6 +99,7 @@ QStringList Captions(const ScriptedPrompts& prompts) {
     return captions;
 }
 
+// Each message is known by its caption; the texts are the dialog's own.
 class BackupManagerTest : public QObject {
     Q_OBJECT
 
@@ -120,9 +121,6 @@ private slots:
         Select(*dialog, 0);
         Click(*dialog, "restoreBackup");
         QCOMPARE(Captions(desk.prompts), QStringList{"It's Not There"});
-        QCOMPARE(desk.prompts.messages[0].text,
-                 QStringLiteral("That backup was not found. The backup list may be out of sync "
-                                "with the backup folder. Click \"Refresh\" to update the list"));
         Click(*dialog, "refreshList");
         QCOMPARE(ListTexts(*dialog), QStringList({Listed(2), Listed(3), Listed(4)}));
     }
@@ -139,11 +137,6 @@ private slots:
         desk.prompts.answers.push_back(Answer::No);
         Click(*dialog, "restoreBackup");
         QCOMPARE(Captions(desk.prompts), QStringList({"Do it", "It's Not There", "Warning"}));
-        QCOMPARE(desk.prompts.messages[0].text,
-                 QStringLiteral("You need to select a backup first"));
-        QCOMPARE(desk.prompts.messages[2].text,
-                 QStringLiteral("All of your current desktop notes will be lost when you restore "
-                                "to this backup point? You sure about that?"));
         QCOMPARE(desk.prompts.messages[2].buttons, UserPrompts::Buttons::YesNo);
         QVERIFY(desk.owner.loaded.empty());
         QVERIFY(empty->isVisible() && dialog->isVisible());
@@ -166,9 +159,6 @@ private slots:
                      std::vector<std::filesystem::path>({desk.BackupPath(2).toStdU16String()}));
             QCOMPARE(Captions(desk.prompts),
                      QStringList({"Warning", loads ? "Gooood" : "Not good"}));
-            QCOMPARE(desk.prompts.messages[1].text,
-                     loads ? QStringLiteral("Backup restored successfully?")
-                           : QStringLiteral("Unable to load backup file"));
             QVERIFY(!dialog->isVisible());
             QCOMPARE(dialog->result(), int(QDialog::Accepted));
         }
@@ -228,8 +218,6 @@ private slots:
         QVERIFY(!QFile::exists(desk.BackupPath(4)));
         QCOMPARE(ListTexts(*dialog).size(), 3);
         QCOMPARE(Captions(desk.prompts), QStringList({"Sweetness", "Error", "Error"}));
-        QCOMPARE(desk.prompts.messages[0].text, QStringLiteral("Backup saved successfully"));
-        QCOMPARE(desk.prompts.messages[2].text, QStringLiteral("Couldn't save backup"));
         QVERIFY(dialog->isVisible());
     }
 
