@@ -12,9 +12,9 @@ class AboutDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void namesTheProgramAndItsVersionAndOkCloses() {
+    void showsTheVersionAndIconAndOkCloses() {
+        // Its title is the end-to-end dialog scenario's.
         CAboutDialog dialog;
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("About vesk notes 4"));
         QVERIFY(ProgramVersion().startsWith("4.") && ProgramVersion().count('.') == 2);
         QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("version"))->text(),
                  QStringLiteral("Version ") + ProgramVersion());

@@ -1,11 +1,14 @@
+#include <QFile>
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "UiTestRegistry.h"
 #include "notewnd/QtFontDrawing.h"
 #include "notewnd/QtFontEngine.h"
+#include "notewnd/QtImageDecoder.h"
 
 namespace vesk::test {
 namespace {
@@ -20,10 +23,17 @@ int InkedPixels(const QImage& image) {
     return inked;
 }
 
-class QtFontEngineTest : public QObject {
+std::filesystem::path PathOf(const QString& file) {
+    return std::filesystem::path(file.toStdU16String());
+}
+
+// The Qt engines behind the core's font and picture seams.
+class QtEnginesTest : public QObject {
     Q_OBJECT
 
     QtFontEngine engine_;
+    QTemporaryDir folder_;
+    QtImageDecoder decoder_;
 
 private slots:
     void initTestCase() { RegisterFontEngine(&engine_); }
@@ -70,11 +80,32 @@ private slots:
         QVERIFY(InkedPixels(image.copy(100, 0, 200, 30)) > 0);
         QCOMPARE(InkedPixels(image.copy(0, 30, 300, 30)), 0);
     }
+
+    void picturesKeepTheirStraightAlphaAndBrokenOnesGiveNothing() {
+        QImage image(3, 2, QImage::Format_ARGB32);
+        image.fill(qRgba(255, 255, 255, 255));
+        image.setPixel(0, 0, qRgba(10, 20, 30, 128));
+        const QString file = folder_.filePath(QStringLiteral("pictüre.png"));
+        QVERIFY(image.save(file));
+        const auto bitmap = decoder_.Decode(PathOf(file));
+        QVERIFY(bitmap != nullptr);
+        QCOMPARE(bitmap->GetWidth(), 3);
+        QCOMPARE(bitmap->GetHeight(), 2);
+        QCOMPARE(bitmap->GetPixel(0, 0), 0x800a141eu);
+        QCOMPARE(bitmap->GetPixel(1, 0), 0xffffffffu);
+
+        QVERIFY(decoder_.Decode(PathOf(folder_.filePath(QStringLiteral("none.png")))) == nullptr);
+        QFile broken(folder_.filePath(QStringLiteral("broken.png")));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("\x89PNG\r\n\x1a\nthis is not the rest of a picture");
+        broken.close();
+        QVERIFY(decoder_.Decode(PathOf(broken.fileName())) == nullptr);
+    }
 };
 
-const RegisterUiTest<QtFontEngineTest> registered;
+const RegisterUiTest<QtEnginesTest> registered;
 
 }  // namespace
 }  // namespace vesk::test
 
-#include "QtFontEngineTest.moc"
+#include "QtEnginesTest.moc"
