@@ -1,37 +1,79 @@
 #!/usr/bin/env bash
-# Measures, on a private virtual desktop (Xvfb, openbox, trayer), how long
-# vesk notes 4 takes from launch until every note window is mapped and the
-# tray icon is shown, and how much memory it then holds, for 0, 100 and 1000
-# notes. Usage: scripts/measure-startup.sh [build folder] [runs per size]
-# [--no-window-manager]. Without the window manager the figures show the
-# program's own share; openbox's handling of many windows grows faster than
-# linearly. Build in Release for figures worth quoting.
+# Measures vesk notes 4 on a private virtual desktop (Xvfb, openbox, trayer)
+# as a user sees it.
+#
+# Shown notes: from launch until the window manager has taken on every note
+# window and shows it (each listed in the root's _NET_CLIENT_LIST and
+# viewable), beside a bare Qt program that shows as many frameless tool
+# windows of the same size with a mask and an opacity (vesk_bare_windows),
+# run by turns on the same desktop; then the ratio of the two and the resident
+# memory of both.
+# Hidden notes: from launch until one shown note stored after them shows, so
+# until they are loaded; the resident memory; and the exit on SIGTERM, the
+# last save included.
+#
+# Usage: scripts/measure-startup.sh [build folder] [runs] [shown notes] [hidden notes]
+# Defaults: build 3 1000 10000. Build in Release for figures worth quoting.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 runs=${2:-3}
-window_manager=${3:-}
+shown=${3:-1000}
+hidden=${4:-10000}
 export VESKNOTES=$PWD/$build/src/vesknotes
 export VESK_E2E_FILES=$PWD/$build/tests/e2e/vesk_e2e_files
 export VESK_E2E_WINDOWS=$PWD/$build/tests/e2e/vesk_e2e_windows
+bare=$PWD/$build/tests/e2e/vesk_bare_windows
+[ -x "$bare" ] || { echo "$bare is not built" >&2; exit 1; }
 source tests/e2e/desktop.sh
 
-start_desktop $window_manager
+start_desktop
 start_tray
 
 millis() { date +%s%3N; }
+resident() { awk '/VmRSS/ {print $2}' "/proc/$1/status"; }
 
-echo "notes  run  ready after (ms)  resident memory (KiB)"
-for notes in 0 100 1000; do
-    for run in $(seq "$runs"); do
-        rm -rf "$DATA"
-        prepare_data "$notes" 0 0
-        began=$(millis)
-        start_program
-        "$VESK_E2E_WINDOWS" wait "$notes" 900 || fail "$notes notes and the tray icon did not come up"
-        ready=$(millis)
-        rss=$(awk '/VmRSS/ {print $2}' "/proc/$PROGRAM_PID/status")
-        printf '%5d  %3d  %16d  %21d\n' "$notes" "$run" $((ready - began)) "$rss"
-        terminate_program || fail "the program did not end cleanly"
-    done
+# Prints "milliseconds resident-KiB" for one launch of the command until
+# <windows> note windows show; the command is ended afterwards.
+time_windows() {
+    local windows=$1 began ready rss pid
+    shift
+    began=$(millis)
+    "$@" >"$E2E_DIR/program.log" 2>&1 &
+    pid=$!
+    E2E_PIDS+=("$pid")
+    "$VESK_E2E_WINDOWS" wait "$windows" 600 || fail "$* did not show $windows windows"
+    ready=$(millis)
+    rss=$(resident "$pid")
+    kill -TERM "$pid"
+    wait "$pid" || true
+    echo "$((ready - began)) $rss"
+}
+
+echo "shown notes  run  program (ms)  bare windows (ms)  ratio  program RSS (KiB)  bare RSS (KiB)"
+for run in $(seq "$runs"); do
+    rm -rf "$DATA"
+    prepare_data "$shown" 0 0
+    read -r program program_rss < <(time_windows "$shown" "$VESKNOTES")
+    read -r baseline baseline_rss < <(time_windows "$shown" "$bare" "$shown")
+    printf '%11d  %3d  %12d  %17d  %5s  %17d  %14d\n' "$shown" "$run" "$program" "$baseline" \
+        "$(awk -v a="$program" -v b="$baseline" 'BEGIN {printf "%.2f", a / b}')" \
+        "$program_rss" "$baseline_rss"
+done
+
+echo
+echo "hidden notes  run  loaded (ms)  RSS (KiB)  exit (ms)"
+for run in $(seq "$runs"); do
+    rm -rf "$DATA"
+    prepare_data 0 0 0
+    "$VESK_E2E_FILES" notes "$DATA/notes.xml" 0 "$hidden" 0 1
+    began=$(millis)
+    start_program
+    "$VESK_E2E_WINDOWS" wait 1 600 || fail "the notes did not load"
+    loaded=$(millis)
+    rss=$(resident "$PROGRAM_PID")
+    stopping=$(millis)
+    terminate_program || fail "the program did not end cleanly"
+    printf '%12d  %3d  %11d  %9d  %9d\n' "$hidden" "$run" $((loaded - began)) "$rss" \
+        $(($(millis) - stopping))
 done

@@ -1,7 +1,7 @@
 // Prepares and compares the program's files for the end-to-end scenarios and
 // the start-up measurements, through the program's own readers and writers.
 //
-//   vesk_e2e_files notes <path> <shown> <hidden> <wastebasket>
+//   vesk_e2e_files notes <path> <shown> <hidden> <wastebasket> [shown after the hidden]
 //   vesk_e2e_files demo <path>              a few notes of every place and colour
 //   vesk_e2e_files on-top <path>            one stay-on-top note over the middle
 //   vesk_e2e_files settings <path> <auto-save ms> <wastebasket policy 0|1|2>
@@ -48,10 +48,12 @@ std::pair<XMLElement*, XMLElement*> NewCollection(XMLDocument& document) {
     return {&active, &root.AddChild(u"wastebasket")};
 }
 
-int WriteNotes(const std::filesystem::path& path, int shown, int hidden, int waste) {
+// Shown notes, hidden ones, then shown ones again (loaded last, they tell when
+// a load is done), then the wastebasket.
+int WriteNotes(const std::filesystem::path& path, int shown, int hidden, int waste, int shownLast) {
     XMLDocument document;
     const auto [active, wastebasket] = NewCollection(document);
-    const int total = shown + hidden + waste;
+    const int total = shown + hidden + shownLast + waste;
     for (int i = 0; i < total; ++i) {
         auto note =
             vesk::CreateNoteDataByKind(i % 3 == 2 ? NoteData::kChecklist : NoteData::kMessage);
@@ -60,10 +62,11 @@ int WriteNotes(const std::filesystem::path& path, int shown, int hidden, int was
         const int left = 20 + (i % 6) * 200;
         const int top = 20 + (i / 6) % 5 * 150;
         note->SetRect({left, top, left + 180, top + 140});
-        const bool inWaste = i >= shown + hidden;
-        note->SetState(i < shown
-                           ? NoteData::kStateShown
-                           : (inWaste ? NoteData::kStateWastebasket : NoteData::kStateHidden));
+        const bool inWaste = i >= shown + hidden + shownLast;
+        const bool isHidden = i >= shown && i < shown + hidden;
+        note->SetState(inWaste    ? NoteData::kStateWastebasket
+                       : isHidden ? NoteData::kStateHidden
+                                  : NoteData::kStateShown);
         note->SaveToElement(inWaste ? *wastebasket : *active, false);
     }
     return document.Save(path) ? 0 : 1;
@@ -226,8 +229,9 @@ int ListNotes(const std::filesystem::path& path) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() == 5 && args[0] == "notes") {
-        return WriteNotes(args[1], std::stoi(args[2]), std::stoi(args[3]), std::stoi(args[4]));
+    if ((args.size() == 5 || args.size() == 6) && args[0] == "notes") {
+        return WriteNotes(args[1], std::stoi(args[2]), std::stoi(args[3]), std::stoi(args[4]),
+                          args.size() == 6 ? std::stoi(args[5]) : 0);
     }
     if (args.size() == 2 && args[0] == "demo") return WriteDemoNotes(args[1]);
     if (args.size() == 2 && args[0] == "on-top") return WriteOnTopNote(args[1]);

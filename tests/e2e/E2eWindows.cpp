@@ -5,16 +5,19 @@
 //
 //   vesk_e2e_windows count <title>           viewable windows with that title
 //   vesk_e2e_windows tray-icon               centre "x y" of the program's tray icon
-//   vesk_e2e_windows wait <notes> <seconds>  until that many note windows are
-//                                            viewable and the tray icon is shown
+//   vesk_e2e_windows wait <notes> <seconds>  until the window manager lists that
+//                                            many note windows (the root's
+//                                            _NET_CLIENT_LIST) and all are viewable
 #include <xcb/xcb.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -44,12 +47,10 @@ struct Window {
 
 class Display {
 public:
-    Display() : connection_(xcb_connect(nullptr, nullptr)) {
-        const char name[] = "_NET_WM_NAME";
-        const auto atom = Own(xcb_intern_atom_reply(
-            connection_, xcb_intern_atom(connection_, 0, sizeof name - 1, name), nullptr));
-        if (atom) netWmName_ = atom->atom;
-    }
+    Display()
+        : connection_(xcb_connect(nullptr, nullptr)),
+          netWmName_(Atom("_NET_WM_NAME", XCB_ATOM_WM_NAME)),
+          clientList_(Atom("_NET_CLIENT_LIST", XCB_ATOM_NONE)) {}
     ~Display() { xcb_disconnect(connection_); }
     Display(const Display&) = delete;
     Display& operator=(const Display&) = delete;
@@ -82,22 +83,23 @@ public:
         return all;
     }
 
-    // The centre of the window in root coordinates and its size.
-    std::optional<std::pair<xcb_point_t, int>> Centre(xcb_window_t window) const {
-        const auto geometry = Own(
-            xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, window), nullptr));
-        if (!geometry) return std::nullopt;
-        const auto moved = Own(xcb_translate_coordinates_reply(
+    // The top-level windows that the window manager manages, in the order it
+    // took them on.
+    std::vector<Window> Clients() const {
+        std::vector<Window> clients;
+        if (clientList_ == XCB_ATOM_NONE) return clients;
+        const auto list = Own(xcb_get_property_reply(
             connection_,
-            xcb_translate_coordinates(connection_, window, Root(), geometry->width / 2,
-                                      geometry->height / 2),
+            xcb_get_property(connection_, 0, Root(), clientList_, XCB_ATOM_WINDOW, 0, 1u << 20),
             nullptr));
-        if (!moved) return std::nullopt;
-        return std::make_pair(xcb_point_t{moved->dst_x, moved->dst_y},
-                              std::max<int>(geometry->width, geometry->height));
+        if (!list || list->format != 32) return clients;
+        const auto* ids = static_cast<const xcb_window_t*>(xcb_get_property_value(list.get()));
+        const int count = xcb_get_property_value_length(list.get()) / 4;
+        for (int i = 0; i < count; ++i) clients.push_back({ids[i], Root(), false, {}});
+        return clients;
     }
 
-private:
+    // Fills in whether each window is viewable and its title.
     void Describe(std::vector<Window>& windows) const {
         std::vector<xcb_get_window_attributes_cookie_t> attributes;
         std::vector<xcb_get_property_cookie_t> titles;
@@ -115,6 +117,30 @@ private:
         }
     }
 
+    // The centre of the window in root coordinates and its size.
+    std::optional<std::pair<xcb_point_t, int>> Centre(xcb_window_t window) const {
+        const auto geometry = Own(
+            xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, window), nullptr));
+        if (!geometry) return std::nullopt;
+        const auto moved = Own(xcb_translate_coordinates_reply(
+            connection_,
+            xcb_translate_coordinates(connection_, window, Root(), geometry->width / 2,
+                                      geometry->height / 2),
+            nullptr));
+        if (!moved) return std::nullopt;
+        return std::make_pair(xcb_point_t{moved->dst_x, moved->dst_y},
+                              std::max<int>(geometry->width, geometry->height));
+    }
+
+private:
+    xcb_atom_t Atom(const char* name, xcb_atom_t fallback) const {
+        const auto atom = Own(xcb_intern_atom_reply(
+            connection_,
+            xcb_intern_atom(connection_, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
+            nullptr));
+        return atom && atom->atom != XCB_ATOM_NONE ? atom->atom : fallback;
+    }
+
     static std::string Text(xcb_get_property_reply_t* property) {
         if (property == nullptr) return {};
         return std::string(static_cast<const char*>(xcb_get_property_value(property)),
@@ -122,7 +148,8 @@ private:
     }
 
     xcb_connection_t* connection_;
-    xcb_atom_t netWmName_ = XCB_ATOM_WM_NAME;
+    xcb_atom_t netWmName_;
+    xcb_atom_t clientList_;
 };
 
 int Count(const std::vector<Window>& windows, const std::string& title) {
@@ -142,17 +169,23 @@ std::optional<xcb_point_t> TrayIcon(const Display& display, const std::vector<Wi
     return std::nullopt;
 }
 
+// Start-up ends for the user when the window manager has taken on every note
+// and shows it. Windows found ready are not asked about again, so a look costs
+// the X server little more than the client list however many notes there are.
 int Wait(const Display& display, int notes, double seconds) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    std::set<xcb_window_t> ready;
     while (std::chrono::steady_clock::now() < deadline) {
-        const auto began = std::chrono::steady_clock::now();
-        const auto windows = display.Windows();
-        if (Count(windows, kNoteTitle) == notes && TrayIcon(display, windows)) return 0;
-        // Looking costs the X server work too: rest four times as long as the
-        // look took, so a measurement hardly slows what it measures.
-        const auto took = std::chrono::steady_clock::now() - began;
-        std::this_thread::sleep_for(
-            std::max<std::chrono::steady_clock::duration>(4 * took, std::chrono::milliseconds(10)));
+        std::vector<Window> fresh;
+        for (const Window& client : display.Clients()) {
+            if (!ready.contains(client.id)) fresh.push_back(client);
+        }
+        display.Describe(fresh);
+        for (const Window& window : fresh) {
+            if (window.viewable && window.title == kNoteTitle) ready.insert(window.id);
+        }
+        if (static_cast<int>(ready.size()) >= notes) return 0;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return 1;
 }
