@@ -41,7 +41,7 @@ CVeskNoteWnd::CVeskNoteWnd(NoteId id, std::unique_ptr<NoteData> record, NoteHost
     // Once its box holds the activation, the note hears of the next change
     // only through the box.
     quickActions_.GetBox().installEventFilter(this);
-    InstallNoteAccelerators(*this, [this](std::uint32_t command) { SendCommand(command); });
+    InstallNoteAccelerators();
 }
 
 CVeskNoteWnd::~CVeskNoteWnd() = default;

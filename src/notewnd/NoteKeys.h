@@ -1,15 +1,19 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
+#include <optional>
 
-class QWidget;
+class QKeyEvent;
 
 namespace vesk {
 
 // The note's accelerators: Ctrl+Enter (Done Editing), Ctrl+T (Crumple),
-// Ctrl+E (Edit), Ctrl+H (Hide) and Ctrl+S (Shade). They reach the note from
-// its editors too; each sends its command.
-void InstallNoteAccelerators(QWidget& window, const std::function<void(std::uint32_t)>& send);
+// Ctrl+E (Edit), Ctrl+H (Hide) and Ctrl+S (Shade); none for any other key.
+std::optional<std::uint32_t> NoteAcceleratorCommand(const QKeyEvent& event);
+
+// Once for the whole program: from then on an accelerator pressed in a note
+// window, its editors included, sends its command to that note. One watcher
+// serves every note, so notes cost nothing to make or destroy for it.
+void InstallNoteAccelerators();
 
 }  // namespace vesk

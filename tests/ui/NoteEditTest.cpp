@@ -1,6 +1,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTest>
 #include <memory>
 
@@ -101,7 +102,15 @@ private slots:
 
     void acceleratorsReachTheNoteFromItsEditor() {
         TallNote& window = Create({100, 100, 300, 300});
+        // The program watches for them once for all notes: a note holds no
+        // shortcuts of its own, which would cost a walk through all the
+        // program's shortcuts for each one as the notes go at exit.
+        QVERIFY(window.findChildren<QShortcut*>().isEmpty());
+        TallNote other(8, MakeNote({400, 100, 600, 300}), host_);
+        other.CreateNoteWindow();
         Activate(window);
+        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(window.GetNoteData().IsShaded() && !other.GetNoteData().IsShaded());
         QTest::keyClick(&window, Qt::Key_E, Qt::ControlModifier);
         QVERIFY(window.IsEditing());
         auto* title = window.findChild<CNoteEdit*>();
@@ -109,7 +118,7 @@ private slots:
         title->SetText(u"Renamed");
         QTest::keyClick(title, Qt::Key_Escape);
         QVERIFY(window.IsEditing());
-        QTest::keyClick(title, Qt::Key_Return, Qt::ControlModifier);
+        QTest::keyClick(title, Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier);
         QVERIFY(!window.IsEditing());
         QCOMPARE(window.GetNoteData().GetTitle(), u"Renamed");
         QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
