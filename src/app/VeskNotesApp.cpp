@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QSessionManager>
 
-#include "app/KindIcons.h"
 #include "app/MainFrame.h"
 #include "app/TerminationSignals.h"
 #include "notes/ImageDecoder.h"
@@ -29,7 +28,6 @@ bool CVeskNotesApp::InitInstance() {
 
     // The program lives in the tray: closing its last dialog must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(AppIcon());
 
     mainFrame_ = std::make_unique<CMainFrame>(
         MainFrameServices{platform::CreateFolders(), platform::CreateHotKeys(),

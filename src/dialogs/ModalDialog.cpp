@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QEvent>
 
+#include "app/KindIcons.h"
+
 namespace vesk {
 namespace {
 
@@ -36,6 +38,11 @@ private:
 }  // namespace
 
 int RunModal(QDialog& dialog) {
+    // The program's windows carry no icon of their own but its dialogs,
+    // which stand for it in the window list: an icon for every note would be
+    // a large property on each for the X server to hold and the window
+    // manager to read.
+    dialog.setWindowIcon(AppIcon());
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
     const KeepAboveNotes keepAbove(dialog);

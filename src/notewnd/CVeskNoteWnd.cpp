@@ -36,6 +36,10 @@ CVeskNoteWnd::CVeskNoteWnd(NoteId id, std::unique_ptr<NoteData> record, NoteHost
       placement_(id, *this, *note_, host, quickActions_),
       crumple_(*this) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Shown, a note leaves the keyboard where it is (Edit takes it): notes
+    // coming up by the hundred at start-up or from Show All would otherwise
+    // each take the activation in turn, and bring up their boxes with it.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setMouseTracking(true);
     scrolling_.SetScrollBar(&quickActions_.GetBox().GetScrollBar());
     // Once its box holds the activation, the note hears of the next change
@@ -66,6 +70,12 @@ void CVeskNoteWnd::CreateNoteWindow() {
     ApplyShape();
     if (IsShown()) {
         show();
+        // It came up in front of the others. Until the event loop turns and
+        // another window may come above it, bringing it forward (as a load
+        // does next) needs no raise of its own.
+        cameUpInFront_ = true;
+        QMetaObject::invokeMethod(
+            this, [this] { cameUpInFront_ = false; }, Qt::QueuedConnection);
     }
     if (!note_->GetFont().IsDefault()) {
         host_.RegisterFontFace(note_->GetFont().GetFace());
@@ -75,11 +85,16 @@ void CVeskNoteWnd::CreateNoteWindow() {
 void CVeskNoteWnd::SetVisible(bool show) { placement_.SetVisible(show); }
 
 void CVeskNoteWnd::BringToAttention() {
+    // A window that comes up now, or has just come up, stands in front
+    // already; raising it again would cost the window manager a restack for
+    // every note of a load. Notes that stay on top are there anyway; the
+    // others come to the front without staying there. Activating each one as
+    // well would make the window manager work through every note in turn.
+    const bool inFront = !isVisible() || std::exchange(cameUpInFront_, false);
     SetVisible(true);
-    // Notes that stay on top already are; the others come to the front
-    // without staying there. Activating each one as well would make the
-    // window manager work through every note in turn.
-    raise();
+    if (!inFront) {
+        raise();
+    }
 }
 
 void CVeskNoteWnd::SetShake(bool on, int intervalMs, int amplitude) {

@@ -164,6 +164,8 @@ private:
     std::vector<LinkRecord> links_;
     std::optional<QRect> printRect_;
     bool active_ = false;
+    // Shown by its creation a moment ago, so still in front of the others.
+    bool cameUpInFront_ = false;
     NoteCommandHandler commands_{*this};
     NoteInput input_{*this};
 };

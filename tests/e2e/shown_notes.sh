@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Every shown note of the notes file stands on the desktop as its own window,
-# at its stored place; hidden and wastebasket notes get none.
+# at its stored place; hidden and wastebasket notes get none. Coming up, the
+# notes leave the keyboard alone.
 source "$(dirname "$0")/desktop.sh"
 
 prepare_data 3 2 1
@@ -21,4 +22,6 @@ expected=$(printf '%s\n' "20,20 180x140" "220,20 180x140" "420,20 180x140")
 places_as_stored() { [ "$(note_places)" = "$expected" ]; }
 wait_for 10 places_as_stored || fail "note windows at $(note_places)"
 note_windows_are 3 || fail "hidden or wastebasket notes got windows"
+active=$(xdotool getactivewindow getwindowname 2>/dev/null || true)
+[ "$active" != vesknote ] || fail "a note took the keyboard as it came up"
 echo "three note windows at their places, and the tray icon"
