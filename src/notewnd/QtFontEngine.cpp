@@ -47,14 +47,21 @@ std::unique_ptr<DrawingFonts> QtFontEngine::MakeFonts(const FontData& font, bool
     if (QGuiApplication::instance() == nullptr) {
         return nullptr;
     }
-    const QString face = QString::fromStdU16String(font.GetFace());
-    // An unknown face takes the generic sans-serif family rather than
-    // whatever the font matcher would pick.
-    QString family = QFontDatabase::hasFamily(face) ? face : QString();
     // A size of 0 or less keeps the application's default size.
     const double size = std::min(static_cast<double>(font.GetSize()), kLargestPointSize);
-    return std::make_unique<QtDrawingFonts>(std::move(family), size, font.GetBold(),
-                                            font.GetItalics());
+    Key key{font.GetFace(), size, font.GetBold(), font.GetItalics()};
+    auto made = made_.find(key);
+    if (made == made_.end()) {
+        const QString face = QString::fromStdU16String(font.GetFace());
+        // An unknown face takes the generic sans-serif family rather than
+        // whatever the font matcher would pick.
+        QString family = QFontDatabase::hasFamily(face) ? face : QString();
+        made = made_
+                   .emplace(std::move(key), QtDrawingFonts(std::move(family), size, font.GetBold(),
+                                                           font.GetItalics()))
+                   .first;
+    }
+    return std::make_unique<QtDrawingFonts>(made->second);
 }
 
 double QtFontEngine::GetScreenResolution() const {

@@ -2,7 +2,10 @@
 
 #include <QFont>
 #include <QString>
+#include <map>
 #include <memory>
+#include <string>
+#include <tuple>
 
 #include "settings/FontData.h"
 #include "settings/FontEngine.h"
@@ -41,6 +44,14 @@ class QtFontEngine : public FontEngine {
 public:
     std::unique_ptr<DrawingFonts> MakeFonts(const FontData& font, bool preferGdiPlus) override;
     double GetScreenResolution() const override;
+
+private:
+    // Face, size, bold, italics.
+    using Key = std::tuple<std::u16string, double, bool, bool>;
+
+    // Thousands of notes share a handful of fonts: each is looked up in the
+    // font database and measured once, for the run, and copied from then on.
+    std::map<Key, QtDrawingFonts> made_;
 };
 
 }  // namespace vesk

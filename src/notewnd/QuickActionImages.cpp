@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QString>
 #include <QSvgRenderer>
 
@@ -35,6 +36,13 @@ QPixmap LoadQuickActionImage(int imageId) {
     if (name == nullptr) {
         return {};
     }
+    // Every note's box shows the same few pictures: each is drawn once and
+    // shared, rather than drawn again for every note that is made.
+    const QString key = QStringLiteral("vesk-quickaction-%1").arg(imageId);
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap)) {
+        return pixmap;
+    }
     QSvgRenderer renderer(
         QStringLiteral(":/icons/quickaction/%1.svg").arg(QString::fromLatin1(name)));
     // Drawn once into a plain opaque bitmap, as the buttons always show it at
@@ -44,7 +52,9 @@ QPixmap LoadQuickActionImage(int imageId) {
     QPainter painter(&image);
     renderer.render(&painter);
     painter.end();
-    return QPixmap::fromImage(image);
+    pixmap = QPixmap::fromImage(image);
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
 }
 
 }  // namespace vesk
