@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vesk::XMLDocument loaded;
     if (!loaded.LoadFromBytes(saved.ToBytes()) || loaded.GetRoot() == nullptr) __builtin_trap();
     vesk::NoteCollection again(factory);
-    for (const auto& [name, element] : loaded.GetRoot()->Children()) {
+    for (const vesk::XMLElement* element : loaded.GetRoot()->Children()) {
         if (!again.AddNoteFromElement(*element, false)) __builtin_trap();
     }
     if (again.GetNotes().size() != collection.GetNotes().size()) __builtin_trap();

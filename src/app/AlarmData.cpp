@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "xml/LocalTime.h"
 #include "xml/XMLElement.h"
 
 namespace vesk {
@@ -17,14 +18,12 @@ TimeValue AlarmData::NoTimeMark() {
     local.tm_year = kMarkYear;
     local.tm_mon = kMarkMonth;
     local.tm_mday = kMarkDay;
-    local.tm_isdst = -1;
-    return static_cast<TimeValue>(std::mktime(&local));
+    return FromLocalTime(local).value_or(0);
 }
 
 bool AlarmData::HasTime() const {
-    const std::time_t t = static_cast<std::time_t>(time);
     std::tm local{};
-    if (localtime_r(&t, &local) == nullptr) {
+    if (!ToLocalTime(time, local)) {
         return true;
     }
     return local.tm_year != kMarkYear || local.tm_mon != kMarkMonth || local.tm_mday != kMarkDay;
@@ -54,7 +53,7 @@ void AlarmData::SaveToElement(XMLElement& parent) const {
 }
 
 void AlarmData::LoadFromElement(const XMLElement& element) {
-    const std::u16string& repeatText = element.GetAttribute(u"repeat");
+    const std::u16string_view repeatText = element.GetAttribute(u"repeat");
     if (repeatText == u"once") {
         repeat = kRepeatOnce;
     } else if (repeatText == u"loop") {

@@ -1,12 +1,14 @@
 #include "import/FormsV3.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <ctime>
 #include <limits>
+#include <optional>
 #include <string>
+
+#include "xml/LocalTime.h"
 
 namespace vesk {
 
@@ -66,13 +68,11 @@ bool ReadTimeV3(NarrowStream& in, TimeValue& time) {
     local.tm_hour = secondOfDay / 3600;
     local.tm_min = secondOfDay / 60 % 60;
     local.tm_sec = secondOfDay % 60;
-    local.tm_isdst = -1;
-    errno = 0;
-    const std::time_t converted = std::mktime(&local);
-    if (converted == static_cast<std::time_t>(-1) && errno != 0) {
+    const std::optional<TimeValue> converted = FromLocalTime(local);
+    if (!converted) {
         return false;
     }
-    time = static_cast<TimeValue>(converted);
+    time = *converted;
     return true;
 }
 

@@ -30,7 +30,7 @@ TimeValue LastModified(const std::filesystem::path& path) {
     return std::chrono::duration_cast<std::chrono::seconds>(system.time_since_epoch()).count();
 }
 
-std::int32_t KindOfType(const std::u16string& type) {
+std::int32_t KindOfType(std::u16string_view type) {
     if (type == u"message") return NoteData::kMessage;
     if (type == u"scribble") return NoteData::kScribble;
     if (type == u"checklist") return NoteData::kChecklist;

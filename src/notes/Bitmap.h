@@ -2,7 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 #include "xml/TextForms.h"
 
@@ -22,6 +22,9 @@ class Bitmap {
 public:
     // Every pixel starts transparent (0); a negative side counts as 0.
     Bitmap(int width, int height);
+    // The pixels start unset, for a caller that sets every one of them.
+    struct Unfilled {};
+    Bitmap(int width, int height, Unfilled);
 
     int GetWidth() const { return width_; }
     int GetHeight() const { return height_; }
@@ -31,9 +34,11 @@ public:
     void SetPixel(int x, int y, std::uint32_t argb) { pixels_[Index(x, y)] = argb; }
 
     // Row after row, width × height values.
-    std::uint32_t* GetPixels() { return pixels_.data(); }
-    const std::uint32_t* GetPixels() const { return pixels_.data(); }
-    std::size_t GetPixelCount() const { return pixels_.size(); }
+    std::uint32_t* GetPixels() { return pixels_.get(); }
+    const std::uint32_t* GetPixels() const { return pixels_.get(); }
+    std::size_t GetPixelCount() const {
+        return static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+    }
 
     // Copies the source's pixels to the top-left corner unscaled; what falls
     // outside is cut off, what the source does not cover is left as it was.
@@ -47,7 +52,7 @@ private:
 
     int width_;
     int height_;
-    std::vector<std::uint32_t> pixels_;
+    std::unique_ptr<std::uint32_t[]> pixels_;
 };
 
 }  // namespace vesk

@@ -27,8 +27,8 @@ bool ChecklistNoteData::LoadContent(const XMLElement& content) {
     if (list == nullptr) {
         return true;
     }
-    for (auto [it, end] = list->FindChildren(u"item"); it != end; ++it) {
-        AddItem(it->second->GetText(), it->second->GetAttribute(u"checked") == u"true");
+    for (const XMLElement* item : list->FindChildren(u"item")) {
+        AddItem(std::u16string(item->GetText()), item->GetAttribute(u"checked") == u"true");
     }
     return true;
 }

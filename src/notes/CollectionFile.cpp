@@ -72,11 +72,12 @@ bool NoteCollection::LoadCollection(const std::filesystem::path& path) {
     XMLDocument document;
     const XMLElement* root = document.Load(path) ? document.GetRoot() : nullptr;
     if (root != nullptr && root->GetName() == u"notecollection") {
-        for (const auto& [name, section] : root->Children()) {
+        for (const XMLElement* section : root->Children()) {
+            const std::u16string_view name = section->GetName();
             if (name != u"active" && name != u"wastebasket") {
                 continue;
             }
-            for (const auto& [noteName, element] : section->Children()) {
+            for (const XMLElement* element : section->Children()) {
                 // A note of an unknown type is left out; the others load.
                 AddNoteFromElement(*element, name == u"wastebasket");
             }

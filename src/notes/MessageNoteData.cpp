@@ -32,9 +32,9 @@ bool MessageNoteData::SaveContent(XMLElement& content) const {
 }
 
 bool MessageNoteData::LoadContent(const XMLElement& content) {
-    for (auto [it, end] = content.FindChildren(u"message"); it != end; ++it) {
-        text_ = it->second->GetText();
-        SetAlignment(it->second->GetAttribute(u"align") == u"center" ? kAlignCenter : kAlignLeft);
+    for (const XMLElement* message : content.FindChildren(u"message")) {
+        text_ = message->GetText();
+        SetAlignment(message->GetAttribute(u"align") == u"center" ? kAlignCenter : kAlignLeft);
     }
     return true;
 }

@@ -101,15 +101,16 @@ bool NoteData::SaveToElement(XMLElement& parent, bool asRoot) const {
 }
 
 bool NoteData::LoadFromElement(const XMLElement& element) {
-    const std::u16string& created = element.GetAttribute(u"creationtime");
+    const std::u16string_view created = element.GetAttribute(u"creationtime");
     if (!created.empty()) {
         creationTime_ = TextToTime(created);
     }
-    const std::u16string& modified = element.GetAttribute(u"lastmodified");
+    const std::u16string_view modified = element.GetAttribute(u"lastmodified");
     if (!modified.empty()) {
         lastModified_ = TextToTime(modified);
     }
-    for (const auto& [name, child] : element.Children()) {
+    for (const XMLElement* child : element.Children()) {
+        const std::u16string_view name = child->GetName();
         if (name == u"appearence") {
             LoadAppearance(*child);
         } else if (name == u"behavior") {
@@ -134,7 +135,8 @@ void NoteData::LoadAppearance(const XMLElement& appearance) {
     state_ = appearance.GetAttribute(u"hidden") == u"true" ? kStateHidden : kStateShown;
     shaded_ = appearance.GetAttribute(u"shaded") == u"true";
     showTitle_ = appearance.GetAttribute(u"showtitle") != u"false";
-    for (const auto& [name, child] : appearance.Children()) {
+    for (const XMLElement* child : appearance.Children()) {
+        const std::u16string_view name = child->GetName();
         if (name == u"font") {
             FontData font;
             font.LoadFromElement(*child);
@@ -158,7 +160,8 @@ void NoteData::LoadBehavior(const XMLElement& behavior) {
 void NoteData::LoadDesktop(const XMLElement& desktop) {
     std::int32_t width = kMissingSide;
     std::int32_t height = kMissingSide;
-    for (const auto& [name, child] : desktop.Children()) {
+    for (const XMLElement* child : desktop.Children()) {
+        const std::u16string_view name = child->GetName();
         if (name == u"position") {
             rect_.left = TextToInt(child->GetAttribute(u"x"));
             rect_.top = TextToInt(child->GetAttribute(u"y"));

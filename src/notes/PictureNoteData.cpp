@@ -21,11 +21,10 @@ bool PictureNoteData::SaveContent(XMLElement& content) const {
 bool PictureNoteData::LoadContent(const XMLElement& content) {
     // The last source wins; it is decoded once, however many there are.
     std::u16string source;
-    for (auto [it, end] = content.FindChildren(u"image"); it != end; ++it) {
-        const XMLElement& image = *it->second;
-        maintainRatio_ = image.GetAttribute(u"maintainratio") == u"true";
-        for (auto [child, childEnd] = image.FindChildren(u"source"); child != childEnd; ++child) {
-            source = child->second->GetText();
+    for (const XMLElement* image : content.FindChildren(u"image")) {
+        maintainRatio_ = image->GetAttribute(u"maintainratio") == u"true";
+        if (const auto sources = image->FindChildren(u"source"); !sources.empty()) {
+            source = sources.back()->GetText();
         }
     }
     SetSource(std::move(source));

@@ -46,6 +46,27 @@ private:
     std::uint8_t values_[kSize];
 };
 
+// Where the run of pixels equal to the first one ends. Drawings are mostly
+// long runs of blank paper, so pixels are compared a group at a time.
+const std::uint32_t* RunEnd(const std::uint32_t* pixel, const std::uint32_t* end) {
+    constexpr std::ptrdiff_t kGroup = 16;
+    const std::uint32_t value = *pixel++;
+    while (end - pixel >= kGroup) {
+        std::uint32_t differs = 0;
+        for (std::ptrdiff_t i = 0; i < kGroup; ++i) {
+            differs |= pixel[i] ^ value;
+        }
+        if (differs != 0) {
+            break;
+        }
+        pixel += kGroup;
+    }
+    while (pixel != end && *pixel == value) {
+        ++pixel;
+    }
+    return pixel;
+}
+
 }  // namespace
 
 std::u16string EncodeAlphaRuns(const Bitmap& image) {
@@ -53,19 +74,18 @@ std::u16string EncodeAlphaRuns(const Bitmap& image) {
     const std::uint32_t* pixel = image.GetPixels();
     const std::uint32_t* const end = pixel + image.GetPixelCount();
     while (pixel != end) {
-        const std::uint32_t value = *pixel;
-        const std::uint32_t* runEnd =
-            std::find_if(pixel + 1, end, [value](std::uint32_t other) { return other != value; });
-        AppendRun(text, static_cast<std::size_t>(runEnd - pixel), AlphaOf(value));
+        const std::uint32_t* runEnd = RunEnd(pixel, end);
+        AppendRun(text, static_cast<std::size_t>(runEnd - pixel), AlphaOf(*pixel));
         pixel = runEnd;
     }
     return text;
 }
 
-void DecodeAlphaRuns(std::u16string_view text, COLORREF ink, Bitmap& image) {
+std::size_t DecodeAlphaRuns(std::u16string_view text, COLORREF ink, Bitmap& image) {
     static const DigitTable digit;
     const std::uint32_t colour = ArgbFromColor(ink, 0);
-    std::uint32_t* pixel = image.GetPixels();
+    std::uint32_t* const first = image.GetPixels();
+    std::uint32_t* pixel = first;
     std::uint32_t* const end = pixel + image.GetPixelCount();
     const char16_t* next = text.data();
     const char16_t* const last = next + text.size();
@@ -78,7 +98,7 @@ void DecodeAlphaRuns(std::u16string_view text, COLORREF ink, Bitmap& image) {
             ++next;
         }
         if (next - start < 2) {
-            return;
+            break;
         }
         const std::uint32_t value = colour | digit(next[-2]) << 28 | digit(next[-1]) << 24;
         if (next - start == 2) {
@@ -93,6 +113,7 @@ void DecodeAlphaRuns(std::u16string_view text, COLORREF ink, Bitmap& image) {
         }
         pixel = std::fill_n(pixel, length, value);
     }
+    return static_cast<std::size_t>(pixel - first);
 }
 
 }  // namespace vesk

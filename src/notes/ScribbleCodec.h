@@ -17,6 +17,7 @@ std::u16string EncodeAlphaRuns(const Bitmap& image);
 // Paints the runs of the text into the image in the given ink colour, from the
 // top-left pixel on. A one-character token ends the text; runs past the last
 // row are dropped; pixels the text does not reach are left as they were.
-void DecodeAlphaRuns(std::u16string_view text, COLORREF ink, Bitmap& image);
+// Returns how many pixels, from the top-left one on, the text reached.
+std::size_t DecodeAlphaRuns(std::u16string_view text, COLORREF ink, Bitmap& image);
 
 }  // namespace vesk

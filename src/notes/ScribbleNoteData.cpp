@@ -1,5 +1,7 @@
 #include "notes/ScribbleNoteData.h"
 
+#include <algorithm>
+
 #include "notes/ScribbleCodec.h"
 #include "xml/XMLElement.h"
 
@@ -22,34 +24,32 @@ bool ScribbleNoteData::LoadContent(const XMLElement& content) {
     // child within it, unless a size of 0 ends the read without one. Only the
     // last of each is decoded, so repeated children cost no extra drawings.
     const XMLElement* last = nullptr;
-    for (auto [it, end] = content.FindChildren(u"image"); it != end; ++it) {
-        const XMLElement& image = *it->second;
-        if (TextToInt(image.GetAttribute(u"width")) == 0 ||
-            TextToInt(image.GetAttribute(u"height")) == 0) {
+    for (const XMLElement* image : content.FindChildren(u"image")) {
+        if (TextToInt(image->GetAttribute(u"width")) == 0 ||
+            TextToInt(image->GetAttribute(u"height")) == 0) {
             return true;
         }
-        last = &image;
+        last = image;
     }
     if (last == nullptr) {
         return true;
     }
-    const XMLElement* data = nullptr;
-    for (auto [it, end] = last->FindChildren(u"imagedata"); it != end; ++it) {
-        data = it->second.get();
-    }
-    if (data != nullptr) {
-        SetImage(nullptr, TextToInt(last->GetAttribute(u"width")),
-                 TextToInt(last->GetAttribute(u"height")));
-        DecodeImage(data->GetText());
+    if (const auto data = last->FindChildren(u"imagedata"); !data.empty()) {
+        ReadImage(data.back()->GetText(), TextToInt(last->GetAttribute(u"width")),
+                  TextToInt(last->GetAttribute(u"height")));
     }
     return true;
 }
 
 std::u16string ScribbleNoteData::GetTypeName() const { return u"scribble"; }
 
+bool ScribbleNoteData::SizeAllowed(int width, int height) {
+    return width > 0 && height > 0 && width <= kMaxImageSide && height <= kMaxImageSide;
+}
+
 void ScribbleNoteData::SetImage(const Bitmap* source, int width, int height) {
     image_.reset();
-    if (width <= 0 || height <= 0 || width > kMaxImageSide || height > kMaxImageSide) {
+    if (!SizeAllowed(width, height)) {
         return;
     }
     image_ = std::make_unique<Bitmap>(width, height);
@@ -60,6 +60,18 @@ void ScribbleNoteData::SetImage(const Bitmap* source, int width, int height) {
 
 std::u16string ScribbleNoteData::EncodeImage() const {
     return image_ ? EncodeAlphaRuns(*image_) : std::u16string();
+}
+
+void ScribbleNoteData::ReadImage(std::u16string_view text, int width, int height) {
+    image_.reset();
+    if (!SizeAllowed(width, height)) {
+        return;
+    }
+    // Each pixel is set once: by the text, or as blank paper past its end.
+    image_ = std::make_unique<Bitmap>(width, height, Bitmap::Unfilled{});
+    std::uint32_t* const pixels = image_->GetPixels();
+    const std::size_t painted = DecodeAlphaRuns(text, GetStyle().textcolor, *image_);
+    std::fill(pixels + painted, pixels + image_->GetPixelCount(), 0u);
 }
 
 void ScribbleNoteData::DecodeImage(std::u16string_view text) {

@@ -38,6 +38,10 @@ public:
     void DecodeImage(std::u16string_view text);
 
 private:
+    static bool SizeAllowed(int width, int height);
+    // A width × height drawing made from the text alone.
+    void ReadImage(std::u16string_view text, int width, int height);
+
     std::unique_ptr<Bitmap> image_;
 };
 

@@ -108,7 +108,8 @@ bool SettingsData::Load(const std::filesystem::path& path) {
     if (root == nullptr || root->GetName() != u"settings") {
         return false;
     }
-    for (const auto& [name, child] : root->Children()) {
+    for (const XMLElement* child : root->Children()) {
+        const std::u16string_view name = child->GetName();
         if (name == u"themecollection") {
             LoadThemes(*child);
         } else if (name == u"actions") {
@@ -129,11 +130,10 @@ bool SettingsData::Load(const std::filesystem::path& path) {
 }
 
 void SettingsData::LoadThemes(const XMLElement& element) {
-    const auto [first, last] = element.FindChildren(u"theme");
-    for (auto it = first; it != last; ++it) {
+    for (const XMLElement* theme : element.FindChildren(u"theme")) {
         const std::int32_t id = AddTheme();
-        themes_.at(id).LoadFromElement(*it->second);
-        if (it->second->GetAttribute(u"selected") == u"true") {
+        themes_.at(id).LoadFromElement(*theme);
+        if (theme->GetAttribute(u"selected") == u"true") {
             selectedThemeId_ = id;
         }
     }
@@ -152,7 +152,8 @@ void SettingsData::LoadActions(const XMLElement& element) {
 void SettingsData::LoadDefaults(const XMLElement& element) {
     showTitle_ = element.GetAttribute(u"showtitle") != u"false";
     randomStyle_ = element.GetAttribute(u"randomstyle") != u"false";
-    for (const auto& [name, child] : element.Children()) {
+    for (const XMLElement* child : element.Children()) {
+        const std::u16string_view name = child->GetName();
         if (name == u"content") {
             if (const XMLElement* font = child->FindChild(u"font")) {
                 contentFont_.LoadFromElement(*font);
@@ -162,7 +163,7 @@ void SettingsData::LoadDefaults(const XMLElement& element) {
                 titleFont_.LoadFromElement(*font);
             }
             const XMLElement* text = child->FindChild(u"text");
-            dateFormat_ = text != nullptr ? text->GetText() : std::u16string(kDefaultDateFormat);
+            dateFormat_ = text != nullptr ? text->GetText() : kDefaultDateFormat;
         } else if (name == u"alpha") {
             // Kept to its low byte, as a value beyond 255 wraps.
             alpha_ =
@@ -172,10 +173,9 @@ void SettingsData::LoadDefaults(const XMLElement& element) {
 }
 
 void SettingsData::LoadHotKeys(const XMLElement& element) {
-    const auto [first, last] = element.FindChildren(u"hotkey");
-    for (auto it = first; it != last; ++it) {
+    for (const XMLElement* hotKey : element.FindChildren(u"hotkey")) {
         HotKeyData key;
-        key.LoadFromElement(*it->second);
+        key.LoadFromElement(*hotKey);
         if (key.id == u"shownotes") {
             showNotesHotKey_ = key;
         } else if (key.id == u"newnote") {
@@ -185,10 +185,9 @@ void SettingsData::LoadHotKeys(const XMLElement& element) {
 }
 
 void SettingsData::LoadSwitches(const XMLElement& element) {
-    const auto [first, last] = element.FindChildren(u"setting");
-    for (auto it = first; it != last; ++it) {
-        if (const Switch field = FindSwitch(it->second->GetAttribute(u"id"))) {
-            this->*field = it->second->GetAttribute(u"status") == u"true";
+    for (const XMLElement* setting : element.FindChildren(u"setting")) {
+        if (const Switch field = FindSwitch(setting->GetAttribute(u"id"))) {
+            this->*field = setting->GetAttribute(u"status") == u"true";
         }
     }
 }

@@ -29,7 +29,8 @@ void StyleData::SaveToElement(XMLElement& parent) const {
 }
 
 void StyleData::LoadFromElement(const XMLElement& element) {
-    for (const auto& [childName, child] : element.Children()) {
+    for (const XMLElement* child : element.Children()) {
+        const std::u16string_view childName = child->GetName();
         COLORREF* target = nullptr;
         if (childName == u"bgcolor") {
             target = &bgcolor;

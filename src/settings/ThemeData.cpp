@@ -57,12 +57,11 @@ void ThemeData::SaveToElement(XMLElement& parent, bool selected) const {
 void ThemeData::LoadFromElement(const XMLElement& element) {
     ClearStyles();
     name_ = element.GetAttribute(u"name");
-    const auto [first, last] = element.FindChildren(u"style");
-    for (auto it = first; it != last; ++it) {
+    for (const XMLElement* stored : element.FindChildren(u"style")) {
         const std::int32_t id = nextStyleId_++;
         StyleData& style = styles_[id];
         style.id = id;
-        style.LoadFromElement(*it->second);
+        style.LoadFromElement(*stored);
     }
 }
 

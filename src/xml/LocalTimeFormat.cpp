@@ -3,6 +3,8 @@
 #include <ctime>
 #include <vector>
 
+#include "xml/LocalTime.h"
+
 namespace vesk {
 
 namespace {
@@ -12,9 +14,8 @@ constexpr std::size_t kBytesPerFormatCharacter = 64;
 }  // namespace
 
 std::u16string FormatLocalTime(TimeValue time, std::u16string_view format) {
-    const std::time_t t = static_cast<std::time_t>(time);
     std::tm local{};
-    if (format.empty() || localtime_r(&t, &local) == nullptr) {
+    if (format.empty() || !ToLocalTime(time, local)) {
         return {};
     }
     const std::string narrowFormat = WideToUtf8(format);

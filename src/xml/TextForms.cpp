@@ -2,15 +2,19 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
+
+#include "xml/LocalTime.h"
 
 namespace vesk {
 namespace {
+
+constexpr char16_t kHexDigits[] = u"0123456789abcdef";
 
 bool IsSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
 
@@ -29,7 +33,20 @@ constexpr std::array<char16_t, 32> kCp1252High = {
 
 }  // namespace
 
-std::u16string IntToText(std::int64_t value) { return Widen(std::to_string(value).c_str()); }
+std::u16string IntToText(std::int64_t value) {
+    char16_t digits[24];
+    char16_t* const end = digits + std::size(digits);
+    char16_t* first = end;
+    std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : value;
+    do {
+        *--first = static_cast<char16_t>(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0) {
+        *--first = u'-';
+    }
+    return std::u16string(first, end);
+}
 
 std::int32_t TextToInt(std::u16string_view text) {
     std::size_t i = 0;
@@ -74,10 +91,13 @@ std::u16string BoolToText(bool value) { return value ? u"true" : u"false"; }
 bool TextToBool(std::u16string_view text) { return text == u"true"; }
 
 std::u16string ColorToText(COLORREF color) {
-    char buffer[8];
-    std::snprintf(buffer, sizeof buffer, "#%02x%02x%02x", GetRValue(color), GetGValue(color),
-                  GetBValue(color));
-    return Widen(buffer);
+    std::u16string text(7, u'#');
+    const unsigned components[] = {GetRValue(color), GetGValue(color), GetBValue(color)};
+    for (std::size_t i = 0; i < 3; ++i) {
+        text[1 + 2 * i] = kHexDigits[components[i] >> 4];
+        text[2 + 2 * i] = kHexDigits[components[i] & 0xf];
+    }
+    return text;
 }
 
 unsigned HexDigitValue(char16_t c) {
@@ -99,12 +119,28 @@ COLORREF TextToColor(std::u16string_view text) {
 }
 
 std::u16string TimeToText(TimeValue time) {
-    const std::time_t t = static_cast<std::time_t>(time);
     std::tm local{};
-    if (localtime_r(&t, &local) == nullptr) return {};
-    char buffer[64];
-    if (std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M:%S", &local) == 0) return {};
-    return Widen(buffer);
+    if (!ToLocalTime(time, local)) return {};
+    const int year = local.tm_year + 1900;
+    if (year < 1000 || year > 9999) {
+        // strftime knows how years of other lengths are spelled.
+        char buffer[64];
+        if (std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M:%S", &local) == 0) return {};
+        return Widen(buffer);
+    }
+    std::u16string text = u"0000-00-00 00:00:00";
+    const auto put = [&text](std::size_t at, int value, int digits) {
+        for (std::size_t i = at + static_cast<std::size_t>(digits); i-- > at; value /= 10) {
+            text[i] = static_cast<char16_t>(u'0' + value % 10);
+        }
+    };
+    put(0, year, 4);
+    put(5, local.tm_mon + 1, 2);
+    put(8, local.tm_mday, 2);
+    put(11, local.tm_hour, 2);
+    put(14, local.tm_min, 2);
+    put(17, local.tm_sec, 2);
+    return text;
 }
 
 TimeValue TextToTime(std::u16string_view text) {
@@ -116,17 +152,13 @@ TimeValue TextToTime(std::u16string_view text) {
     local.tm_hour = TextToInt(text.substr(11, 2));
     local.tm_min = TextToInt(text.substr(14, 2));
     local.tm_sec = TextToInt(text.substr(17, 2));
-    local.tm_isdst = -1;
     if (year < 1900 || local.tm_mon < 0 || local.tm_mon > 11 || local.tm_mday < 1 ||
         local.tm_mday > 31 || local.tm_hour > 23 || local.tm_hour < 0 || local.tm_min < 0 ||
         local.tm_min > 59 || local.tm_sec < 0 || local.tm_sec > 59) {
         return 0;
     }
     local.tm_year = year - 1900;
-    errno = 0;
-    const std::time_t t = std::mktime(&local);
-    if (t == static_cast<std::time_t>(-1) && errno != 0) return 0;
-    return static_cast<TimeValue>(t);
+    return FromLocalTime(local).value_or(0);
 }
 
 TimeValue Now() { return static_cast<TimeValue>(std::time(nullptr)); }
@@ -150,18 +182,34 @@ std::u16string NarrowToWide(std::string_view text) {
 }
 
 std::u16string Utf8ToWide(std::string_view text) {
-    std::u16string out;
-    out.reserve(text.size());
+    std::u16string out(text.size(), u'\0');
+    out.resize(Utf8ToUtf16(text, out.data()));
+    return out;
+}
+
+std::size_t Utf8ToUtf16(std::string_view text, char16_t* const out) {
+    char16_t* next = out;
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());
     const auto* end = p + text.size();
     while (p < end) {
         const unsigned c = *p;
         if (c < 0x80) {
-            const auto* ascii = p;
-            while (p < end && *p < 0x80) ++p;
-            const std::size_t start = out.size();
-            out.resize(start + static_cast<std::size_t>(p - ascii));
-            std::copy(ascii, p, out.begin() + static_cast<std::ptrdiff_t>(start));
+            // Most text is ASCII: eight bytes are checked at once.
+            while (end - p >= 8) {
+                std::uint64_t eight = 0;
+                std::memcpy(&eight, p, 8);
+                if ((eight & 0x8080808080808080u) != 0) {
+                    break;
+                }
+                for (int i = 0; i < 8; ++i) {
+                    next[i] = p[i];
+                }
+                next += 8;
+                p += 8;
+            }
+            while (p < end && *p < 0x80) {
+                *next++ = *p++;
+            }
             continue;
         }
         int extra = 0;
@@ -174,7 +222,7 @@ std::u16string Utf8ToWide(std::string_view text) {
         } else if (c >= 0xF0 && c <= 0xF4) {
             extra = 3, cp = c & 0x07, min = 0x10000;
         } else {
-            out.push_back(0xFFFD);
+            *next++ = 0xFFFD;
             ++p;
             continue;
         }
@@ -185,16 +233,16 @@ std::u16string Utf8ToWide(std::string_view text) {
         }
         p += 1 + taken;
         if (taken < extra || cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-            out.push_back(0xFFFD);
+            *next++ = 0xFFFD;
         } else if (cp >= 0x10000) {
             cp -= 0x10000;
-            out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+            *next++ = static_cast<char16_t>(0xD800 + (cp >> 10));
+            *next++ = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
         } else {
-            out.push_back(static_cast<char16_t>(cp));
+            *next++ = static_cast<char16_t>(cp);
         }
     }
-    return out;
+    return static_cast<std::size_t>(next - out);
 }
 
 std::string WideToUtf8(std::u16string_view text) {

@@ -56,6 +56,9 @@ std::u16string NarrowToWide(std::string_view text);
 
 // UTF-8 <-> UTF-16. Invalid sequences and unpaired surrogates become U+FFFD.
 std::u16string Utf8ToWide(std::string_view text);
+// Writes the UTF-16 form of text to out, which has room for text.size()
+// units (never more are needed); returns how many it wrote.
+std::size_t Utf8ToUtf16(std::string_view text, char16_t* out);
 std::string WideToUtf8(std::u16string_view text);
 
 }  // namespace vesk

@@ -17,7 +17,7 @@ public:
     XMLDocument() = default;
 
     // Replaces any existing root (and frees its tree).
-    XMLElement& CreateRoot(std::u16string name);
+    XMLElement& CreateRoot(std::u16string_view name);
     XMLElement* GetRoot() { return root_.get(); }
     const XMLElement* GetRoot() const { return root_.get(); }
 

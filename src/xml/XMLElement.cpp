@@ -1,40 +1,128 @@
 #include "xml/XMLElement.h"
 
+#include <algorithm>
+#include <limits>
+#include <memory>
+#include <new>
+
+#include "xml/XMLArena.h"
+
 namespace vesk {
 
-XMLElement::XMLElement(std::u16string name, bool selfClosing, bool cdata)
-    : ownName_(std::move(name)), name_(&ownName_), selfClosing_(selfClosing), cdata_(cdata) {}
+namespace {
 
-XMLElement::XMLElement(ChildTag, const std::u16string& key, bool selfClosing, bool cdata)
-    : name_(&key), selfClosing_(selfClosing), cdata_(cdata) {}
+struct ByName {
+    bool operator()(const XMLElement* child, std::u16string_view name) const {
+        return child->GetName() < name;
+    }
+    bool operator()(std::u16string_view name, const XMLElement* child) const {
+        return name < child->GetName();
+    }
+    bool operator()(const XMLAttribute& attribute, std::u16string_view name) const {
+        return attribute.name < name;
+    }
+};
 
-XMLElement::~XMLElement() = default;
-
-const std::u16string& XMLElement::GetAttribute(const std::u16string& name) const {
-    static const std::u16string kEmpty;
-    const auto found = attributes_.find(name);
-    return found == attributes_.end() ? kEmpty : found->second;
+// Room for one more item in an array kept in the arena: a full array is
+// copied to one twice its size, and the old one is left behind.
+template <typename T>
+void ReserveOneMore(XMLArena& arena, T*& items, std::uint32_t count, std::uint32_t& capacity) {
+    if (count < capacity) {
+        return;
+    }
+    if (capacity > std::numeric_limits<std::uint32_t>::max() / 2) {
+        throw std::bad_alloc();
+    }
+    const std::uint32_t grown = capacity == 0 ? 4 : 2 * capacity;
+    T* moved = arena.Allocate<T>(grown);
+    std::copy_n(items, count, moved);
+    items = moved;
+    capacity = grown;
 }
 
-void XMLElement::SetAttribute(std::u16string name, std::u16string value) {
-    attributes_.insert_or_assign(std::move(name), std::move(value));
+}  // namespace
+
+XMLElement::XMLElement(std::u16string_view name, bool selfClosing, bool cdata)
+    : ownsArena_(true), selfClosing_(selfClosing), cdata_(cdata) {
+    auto arena = std::make_unique<XMLArena>();
+    name_ = arena->Copy(name);
+    arena_ = arena.release();
 }
 
-XMLElement& XMLElement::AddChild(std::u16string name, bool selfClosing, bool cdata) {
-    // A multimap inserts an equal key after the existing ones.
-    const auto slot = children_.emplace(std::move(name), nullptr);
-    slot->second.reset(new XMLElement(ChildTag{}, slot->first, selfClosing, cdata));
-    return *slot->second;
+XMLElement::XMLElement(XMLArena& arena, std::u16string_view storedName, bool selfClosing,
+                       bool cdata)
+    : arena_(&arena),
+      name_(storedName),
+      ownsArena_(false),
+      selfClosing_(selfClosing),
+      cdata_(cdata) {}
+
+XMLElement::~XMLElement() {
+    if (ownsArena_) {
+        delete arena_;
+    }
 }
 
-XMLElement::ChildRange XMLElement::FindChildren(const std::u16string& name) const {
-    return children_.equal_range(name);
+void XMLElement::SetText(std::u16string_view text) { text_ = arena_->Copy(text); }
+
+const XMLAttribute* XMLElement::FindAttribute(std::u16string_view name) const {
+    const XMLAttribute* first = attributes_;
+    const XMLAttribute* end = first + attributeCount_;
+    const XMLAttribute* found = std::lower_bound(first, end, name, ByName{});
+    return found != end && found->name == name ? found : nullptr;
 }
 
-const XMLElement* XMLElement::FindChild(const std::u16string& name) const {
-    // lower_bound, not find: find may return any of several equal keys.
-    const auto found = children_.lower_bound(name);
-    return found == children_.end() || found->first != name ? nullptr : found->second.get();
+std::u16string_view XMLElement::GetAttribute(std::u16string_view name) const {
+    const XMLAttribute* found = FindAttribute(name);
+    return found != nullptr ? found->value : std::u16string_view();
+}
+
+void XMLElement::SetAttribute(std::u16string_view name, std::u16string_view value) {
+    XMLAttribute* end = attributes_ + attributeCount_;
+    XMLAttribute* found = std::lower_bound(attributes_, end, name, ByName{});
+    if (found != end && found->name == name) {
+        found->value = arena_->Copy(value);
+        return;
+    }
+    const auto at = found - attributes_;
+    const XMLAttribute added{arena_->Copy(name), arena_->Copy(value)};
+    ReserveOneMore(*arena_, attributes_, attributeCount_, attributeCapacity_);
+    std::copy_backward(attributes_ + at, attributes_ + attributeCount_,
+                       attributes_ + attributeCount_ + 1);
+    attributes_[at] = added;
+    ++attributeCount_;
+}
+
+XMLElement& XMLElement::AddChild(std::u16string_view name, bool selfClosing, bool cdata) {
+    // Children usually come in name order (the notes of a section, the items
+    // of a list), so the end is tried before a search.
+    std::uint32_t at = childCount_;
+    if (at != 0 && name < children_[at - 1]->name_) {
+        at = static_cast<std::uint32_t>(
+            std::upper_bound(children_, children_ + childCount_, name, ByName{}) - children_);
+    }
+    // A sibling of the same name lends its stored name.
+    const std::u16string_view stored =
+        at != 0 && children_[at - 1]->name_ == name ? children_[at - 1]->name_ : arena_->Copy(name);
+    XMLElement* child =
+        new (arena_->Allocate<XMLElement>(1)) XMLElement(*arena_, stored, selfClosing, cdata);
+    ReserveOneMore(*arena_, children_, childCount_, childCapacity_);
+    std::copy_backward(children_ + at, children_ + childCount_, children_ + childCount_ + 1);
+    children_[at] = child;
+    ++childCount_;
+    return *child;
+}
+
+XMLElement::ChildRange XMLElement::FindChildren(std::u16string_view name) const {
+    const auto [first, last] = std::equal_range(children_, children_ + childCount_, name, ByName{});
+    return {first, static_cast<std::size_t>(last - first)};
+}
+
+const XMLElement* XMLElement::FindChild(std::u16string_view name) const {
+    XMLElement* const* first = children_;
+    XMLElement* const* end = first + childCount_;
+    XMLElement* const* found = std::lower_bound(first, end, name, ByName{});
+    return found != end && (*found)->name_ == name ? *found : nullptr;
 }
 
 }  // namespace vesk

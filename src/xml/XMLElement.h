@@ -1,59 +1,77 @@
 #pragma once
 
-#include <map>
-#include <memory>
-#include <string>
-#include <utility>
+#include <cstdint>
+#include <span>
+#include <string_view>
 
 namespace vesk {
 
-// One node of the element tree. Children are kept in a multimap keyed by name,
-// so enumeration (and the written file) is in name order, while children of
-// the same name keep the order in which they were added.
+class XMLArena;
+
+struct XMLAttribute {
+    std::u16string_view name;
+    std::u16string_view value;
+};
+
+// One node of the element tree. Children are kept in name order, so
+// enumeration (and the written file) is in name order, while children of the
+// same name keep the order in which they were added; attributes are kept in
+// name order too.
+//
+// The root owns the storage of its whole tree: children, names, values and
+// texts live until the root is destroyed, and every view handed out stays
+// valid until then. Setters copy what they are given.
 class XMLElement {
 public:
-    using ChildMap = std::multimap<std::u16string, std::unique_ptr<XMLElement>>;
-    using AttributeMap = std::map<std::u16string, std::u16string>;
-    using ChildIterator = ChildMap::const_iterator;
-    using ChildRange = std::pair<ChildIterator, ChildIterator>;
+    using ChildRange = std::span<const XMLElement* const>;
+    using AttributeRange = std::span<const XMLAttribute>;
 
-    explicit XMLElement(std::u16string name, bool selfClosing = false, bool cdata = false);
+    // A root element.
+    explicit XMLElement(std::u16string_view name, bool selfClosing = false, bool cdata = false);
     ~XMLElement();
     XMLElement(const XMLElement&) = delete;
     XMLElement& operator=(const XMLElement&) = delete;
 
-    const std::u16string& GetName() const { return *name_; }
-    const std::u16string& GetText() const { return text_; }
-    void SetText(std::u16string text) { text_ = std::move(text); }
+    std::u16string_view GetName() const { return name_; }
+    std::u16string_view GetText() const { return text_; }
+    void SetText(std::u16string_view text);
 
     // A missing attribute reads as the empty string and is not created.
-    const std::u16string& GetAttribute(const std::u16string& name) const;
-    void SetAttribute(std::u16string name, std::u16string value);
+    std::u16string_view GetAttribute(std::u16string_view name) const;
+    bool HasAttribute(std::u16string_view name) const { return FindAttribute(name) != nullptr; }
+    void SetAttribute(std::u16string_view name, std::u16string_view value);
 
     // The new child goes after every existing child of the same name.
-    XMLElement& AddChild(std::u16string name, bool selfClosing = false, bool cdata = false);
+    XMLElement& AddChild(std::u16string_view name, bool selfClosing = false, bool cdata = false);
 
+    ChildRange Children() const { return {children_, childCount_}; }
     // Children of exactly this name, first added first; empty when none.
-    ChildRange FindChildren(const std::u16string& name) const;
+    ChildRange FindChildren(std::u16string_view name) const;
     // First child of this name, or nullptr.
-    const XMLElement* FindChild(const std::u16string& name) const;
+    const XMLElement* FindChild(std::u16string_view name) const;
 
-    const ChildMap& Children() const { return children_; }
-    const AttributeMap& Attributes() const { return attributes_; }
+    AttributeRange Attributes() const { return {attributes_, attributeCount_}; }
     bool IsSelfClosing() const { return selfClosing_; }
     bool IsCdata() const { return cdata_; }
 
 private:
-    struct ChildTag {};
-    // A child's name is its key in the parent's map; it is not stored twice,
-    // which keeps loading a large file down to half the allocations.
-    XMLElement(ChildTag, const std::u16string& key, bool selfClosing, bool cdata);
+    // The reader fills elements in bulk.
+    friend class XMLTreeBuilder;
 
-    std::u16string ownName_;
-    const std::u16string* name_;
-    std::u16string text_;
-    ChildMap children_;
-    AttributeMap attributes_;
+    // A child whose name is already in the arena.
+    XMLElement(XMLArena& arena, std::u16string_view storedName, bool selfClosing, bool cdata);
+    const XMLAttribute* FindAttribute(std::u16string_view name) const;
+
+    XMLArena* arena_;
+    std::u16string_view name_;
+    std::u16string_view text_;
+    XMLElement** children_ = nullptr;
+    XMLAttribute* attributes_ = nullptr;
+    std::uint32_t childCount_ = 0;
+    std::uint32_t childCapacity_ = 0;
+    std::uint32_t attributeCount_ = 0;
+    std::uint32_t attributeCapacity_ = 0;
+    bool ownsArena_;
     bool selfClosing_;
     bool cdata_;
 };

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 #include "xml/FileIO.h"
 #include "xml/XMLDocument.h"
@@ -59,12 +60,13 @@ inline bool IsPlain(char16_t c, Context context) {
     return !IsSurrogate(c) && c < 0xFFFE;
 }
 
-// The text being written, in a buffer sized from an estimate up front: the
-// writer puts millions of small pieces, and a string's append would check
-// and grow for each.
+// The text being written, in a buffer sized from an estimate up front and
+// never cleared first: the writer puts millions of small pieces, and a
+// string's append would check and grow for each.
 class Output {
 public:
-    explicit Output(std::size_t estimate) { buffer_.resize(estimate); }
+    explicit Output(std::size_t estimate)
+        : buffer_(std::make_unique_for_overwrite<char16_t[]>(estimate)), capacity_(estimate) {}
 
     void Put(char16_t c) {
         Reserve(1);
@@ -72,26 +74,29 @@ public:
     }
     void Put(std::u16string_view text) {
         Reserve(text.size());
-        std::memcpy(buffer_.data() + size_, text.data(), text.size() * sizeof(char16_t));
+        std::memcpy(buffer_.get() + size_, text.data(), text.size() * sizeof(char16_t));
         size_ += text.size();
     }
     void PutRepeated(char16_t c, std::size_t count) {
         Reserve(count);
-        std::fill_n(buffer_.data() + size_, count, c);
+        std::fill_n(buffer_.get() + size_, count, c);
         size_ += count;
     }
-    std::u16string Take() && {
-        buffer_.resize(size_);
-        return std::move(buffer_);
-    }
+    std::u16string_view Text() const { return {buffer_.get(), size_}; }
 
 private:
     void Reserve(std::size_t more) {
-        if (size_ + more > buffer_.size())
-            buffer_.resize(std::max(2 * buffer_.size(), size_ + more));
+        if (size_ + more <= capacity_) {
+            return;
+        }
+        capacity_ = std::max(2 * capacity_, size_ + more);
+        auto grown = std::make_unique_for_overwrite<char16_t[]>(capacity_);
+        std::memcpy(grown.get(), buffer_.get(), size_ * sizeof(char16_t));
+        buffer_ = std::move(grown);
     }
 
-    std::u16string buffer_;
+    std::unique_ptr<char16_t[]> buffer_;
+    std::size_t capacity_;
     std::size_t size_ = 0;
 };
 
@@ -169,9 +174,9 @@ void WriteElement(Output& out, const XMLElement& element, std::size_t depth) {
     } else {
         Append(out, element.GetText(), Context::Text);
     }
-    for (const auto& child : element.Children()) {
+    for (const XMLElement* child : element.Children()) {
         out.Put(u'\n');
-        WriteElement(out, *child.second, depth + 1);
+        WriteElement(out, *child, depth + 1);
     }
     if (!element.Children().empty()) {
         out.Put(u'\n');
@@ -188,21 +193,22 @@ void WriteElement(Output& out, const XMLElement& element, std::size_t depth) {
 std::size_t EstimateSize(const XMLElement& element, std::size_t depth) {
     std::size_t size = 2 * depth + 2 * element.GetName().size() + element.GetText().size() + 24;
     for (const auto& [name, value] : element.Attributes()) size += name.size() + value.size() + 4;
-    for (const auto& child : element.Children()) size += EstimateSize(*child.second, depth + 1);
+    for (const XMLElement* child : element.Children()) size += EstimateSize(*child, depth + 1);
     return size;
 }
 
-std::u16string Serialize(const XMLElement* root) {
-    Output out(root ? EstimateSize(*root, 0) + 64 : 64);
+Output Render(const XMLElement* root) {
+    Output out((root ? EstimateSize(*root, 0) : 0) + 64);
     out.Put(u"\uFEFF<?xml version=\"1.0\" encoding=\"UTF-16\" ?>\n");
     if (root) WriteElement(out, *root, 0);
-    return std::move(out).Take();
+    return out;
 }
 
 }  // namespace
 
 std::string XMLDocument::ToBytes() const {
-    const std::u16string text = Serialize(root_.get());
+    const Output out = Render(root_.get());
+    const std::u16string_view text = out.Text();
     std::string bytes(text.size() * 2, '\0');
     for (std::size_t i = 0; i < text.size(); ++i) {
         bytes[2 * i] = static_cast<char>(text[i] & 0xFF);
@@ -215,7 +221,8 @@ FileResult XMLDocument::Save(const std::filesystem::path& path) const {
     if (!root_) return FileResult::Failed(EINVAL);
     if constexpr (std::endian::native == std::endian::little) {
         // The text in memory already is UTF-16LE: write it without a copy.
-        const std::u16string text = Serialize(root_.get());
+        const Output out = Render(root_.get());
+        const std::u16string_view text = out.Text();
         return WriteFileAtomically(
             path, std::string_view(reinterpret_cast<const char*>(text.data()), text.size() * 2));
     } else {

@@ -87,8 +87,7 @@ TEST_F(CollectionFileTest, HiddenAndCrumpledNotesComeBackOutOfSight) {
         return note->FindChild(u"appearence")->GetAttribute(u"hidden");
     };
     const XMLElement& root = *document.GetRoot();
-    EXPECT_EQ(hidden(std::next(root.FindChild(u"active")->Children().begin())->second.get()),
-              u"true");
+    EXPECT_EQ(hidden(root.FindChild(u"active")->Children()[1]), u"true");
     EXPECT_EQ(hidden(root.FindChild(u"wastebasket")->FindChild(u"vesknote")), u"");
 }
 

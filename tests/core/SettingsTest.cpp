@@ -69,14 +69,14 @@ TEST(ThemeDataTest, ElementRenumbersStylesInTheirOrder) {
     XMLElement parent(u"themecollection");
     theme.SaveToElement(parent, true);
     theme.SaveToElement(parent, false);
-    const auto [first, last] = parent.FindChildren(u"theme");
-    ASSERT_EQ(std::distance(first, last), 2);
-    EXPECT_EQ(first->second->GetAttribute(u"selected"), u"true");
-    EXPECT_EQ(std::next(first)->second->Attributes().count(u"selected"), 0u);
+    const auto themes = parent.FindChildren(u"theme");
+    ASSERT_EQ(themes.size(), 2u);
+    EXPECT_EQ(themes[0]->GetAttribute(u"selected"), u"true");
+    EXPECT_FALSE(themes[1]->HasAttribute(u"selected"));
 
     ThemeData read(3);
     for (int i = 0; i < 3; ++i) read.AddStyle(9, 9, 9, 9);
-    read.LoadFromElement(*first->second);
+    read.LoadFromElement(*themes[0]);
     EXPECT_EQ(read.GetId(), 3);
     ASSERT_EQ(read.GetStyles().size(), 2u);
     EXPECT_EQ(read.FindStyle(0).bgcolor, RGB(2, 2, 2));

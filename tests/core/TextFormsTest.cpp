@@ -52,6 +52,15 @@ TEST(TextForms, TimesUseTheLocalZone) {
     EXPECT_EQ(TimeToText(t), u"2007-01-27 00:41:33");
     EXPECT_EQ(TextToTime(u"2007/01/27 00.41.33"), t);
     EXPECT_EQ(TextToTime(u"2007-07-01 12:00:00"), 1183305600) << "summer time applies";
+    // 02:30 on 11 March 2007 never showed: it reads as 03:30 summer time.
+    EXPECT_EQ(TextToTime(u"2007-03-11 01:59:59"), 1173596399);
+    EXPECT_EQ(TextToTime(u"2007-03-11 02:30:00"), 1173598200);
+    EXPECT_EQ(TimeToText(1173598200), u"2007-03-11 03:30:00");
+    // 01:30 on 4 November 2007 showed twice: it reads as the first time.
+    EXPECT_EQ(TextToTime(u"2007-11-04 01:30:00"), 1194154200);
+    EXPECT_EQ(TimeToText(1194154200 + 3600), u"2007-11-04 01:30:00");
+    EXPECT_EQ(TextToTime(u"2007-11-04 02:00:00"), 1194159600);
+    EXPECT_EQ(TextToTime(u"2007-02-31 12:00:00"), TextToTime(u"2007-03-03 12:00:00"));
     for (const char16_t* bad : {u"2007-01-27", u"2007-13-27 00:41:33", u"1899-01-27 00:41:33",
                                 u"2007-01-27 24:00:00", u"garbage garbage garbage"}) {
         EXPECT_EQ(TextToTime(bad), 0);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "xml/TextForms.h"
 #include "xml/XMLDocument.h"
 
 namespace vesk {
@@ -14,6 +15,53 @@ namespace {
 using test::ReadBytes;
 using test::TempDir;
 using test::Utf16XmlFile;
+
+TEST(XMLTree, ChildrenAndAttributesAreInNameOrderAsBuiltOrRead) {
+    XMLElement built(u"r");
+    for (const auto& [name, text] : {std::pair{u"b", u"1"}, {u"a", u"2"}, {u"b", u"3"}}) {
+        built.AddChild(name).SetText(text);
+    }
+    built.SetAttribute(u"y", u"old");
+    built.SetAttribute(u"x", u"1");
+    built.SetAttribute(u"y", u"2");
+    XMLDocument read;
+    ASSERT_TRUE(
+        read.LoadFromBytes(Utf16XmlFile(u"<r y=\"2\" x=\"1\"><b>1</b><a>2</a><b>3</b></r>")));
+    for (const XMLElement* root : {&std::as_const(built), std::as_const(read).GetRoot()}) {
+        std::u16string order;
+        for (const XMLElement* child : root->Children()) {
+            order += std::u16string(child->GetName()) + std::u16string(child->GetText());
+        }
+        EXPECT_EQ(order, u"a2b1b3");
+        const XMLElement::ChildRange bs = root->FindChildren(u"b");
+        ASSERT_EQ(bs.size(), 2u);
+        EXPECT_EQ(bs[1]->GetText(), u"3");
+        EXPECT_EQ(root->FindChild(u"b")->GetText(), u"1");
+        EXPECT_TRUE(root->FindChildren(u"c").empty());
+        ASSERT_EQ(root->Attributes().size(), 2u);
+        EXPECT_EQ(root->Attributes()[0].name, u"x");
+        EXPECT_EQ(root->GetAttribute(u"y"), u"2");
+        EXPECT_EQ(root->GetAttribute(u"z"), u"");
+        EXPECT_FALSE(root->HasAttribute(u"z"));
+    }
+}
+
+TEST(XMLTree, WhatItHandsOutStaysValidAsItGrows) {
+    XMLDocument document;
+    document.CreateRoot(u"old").AddChild(u"gone");
+    XMLElement& root = document.CreateRoot(u"r");
+    XMLElement& first = root.AddChild(u"n");
+    const std::u16string_view name = first.GetName();
+    first.SetText(std::u16string(100000, u'x'));
+    for (int i = 0; i < 10000; ++i) {
+        root.AddChild(u"n").SetAttribute(u"i", IntToText(i));
+    }
+    EXPECT_EQ(name, u"n");
+    ASSERT_EQ(root.Children().size(), 10001u);
+    EXPECT_EQ(root.Children()[0]->GetText(), std::u16string(100000, u'x'));
+    EXPECT_EQ(root.Children()[10000]->GetAttribute(u"i"), u"9999");
+    EXPECT_EQ(document.GetRoot()->GetName(), u"r");
+}
 
 TEST(XMLReader, TextRuns) {
     // A lone line feed is the writer's line break; a later run replaces the
@@ -42,8 +90,8 @@ TEST(XMLReader, LongNamesAndValuesAreCutButTextIsWhole) {
     const XMLElement* root = document.GetRoot();
     EXPECT_EQ(root->GetAttribute(u"a"), longValue.substr(0, 10027));
     ASSERT_EQ(root->Children().size(), 1u);
-    EXPECT_EQ(root->Children().begin()->first, longName.substr(0, 10027));
-    EXPECT_EQ(root->Children().begin()->second->GetText(), longValue);
+    EXPECT_EQ(root->Children()[0]->GetName(), longName.substr(0, 10027));
+    EXPECT_EQ(root->Children()[0]->GetText(), longValue);
 }
 
 TEST(XMLReader, MalformedMissingOrDeepInputFails) {
@@ -106,7 +154,7 @@ TEST(XMLRoundTrip, ControlCharactersNeverMakeTheFileUnreadable) {
     document.GetRoot()->SetAttribute(u"a", s);
     XMLDocument loaded;
     ASSERT_TRUE(loaded.LoadFromBytes(document.ToBytes()));
-    const std::u16string& text = loaded.GetRoot()->FindChild(u"c")->GetText();
+    const std::u16string_view text = loaded.GetRoot()->FindChild(u"c")->GetText();
     ASSERT_EQ(text.size(), s.size());
     EXPECT_EQ(text[u'\t'], u'\t');
     EXPECT_EQ(text[0], 0xFFFD);
@@ -144,7 +192,8 @@ TEST(XMLWriter, EscapesMarkupSplitsCdataAndReplacesWhatXmlCannotCarry) {
     root.SetAttribute(u"a", u"<&\">\t\n");
     root.AddChild(u"p").SetText(u"1 < 2 & 3 > \"x\"");
     root.AddChild(u"q", false, true).SetText(u"a]]>b");
-    root.AddChild(u"s").SetText({u'a', 0x01, 0x1F, 0xFFFE, 0xFFFF, 0xD800, u'b', 0xDC00, u'c'});
+    root.AddChild(u"s").SetText(
+        std::u16string{u'a', 0x01, 0x1F, 0xFFFE, 0xFFFF, 0xD800, u'b', 0xDC00, u'c'});
     EXPECT_EQ(document.ToBytes(), Utf16XmlFile(u"<r a=\"&lt;&amp;&quot;&gt;&#9;&#10;\">\n"
                                                u"\t<p>1 &lt; 2 &amp; 3 &gt; \"x\"</p>\n"
                                                u"\t<q><![CDATA[a]]]]><![CDATA[>b]]></q>\n"

@@ -150,7 +150,7 @@ void ForEachNote(const XMLDocument& document, Visit visit) {
     for (const char16_t* section : {u"active", u"wastebasket"}) {
         const XMLElement* list = document.GetRoot()->FindChild(section);
         if (list == nullptr) continue;
-        for (const auto& [name, child] : list->Children()) {
+        for (const XMLElement* child : list->Children()) {
             auto note = vesk::CreateNoteDataByType(child->GetAttribute(u"type"));
             if (!note) continue;
             note->LoadFromElement(*child);
@@ -192,11 +192,10 @@ int PrintNotePlace(const std::filesystem::path& path, std::size_t n) {
     if (!document.Load(path) || document.GetRoot() == nullptr) return 1;
     const XMLElement* active = document.GetRoot()->FindChild(u"active");
     if (active == nullptr || active->Children().size() <= n) return 1;
-    auto child = active->Children().begin();
-    std::advance(child, static_cast<std::ptrdiff_t>(n));
-    auto note = vesk::CreateNoteDataByType(child->second->GetAttribute(u"type"));
+    const XMLElement& child = *active->Children()[n];
+    auto note = vesk::CreateNoteDataByType(child.GetAttribute(u"type"));
     if (!note) return 1;
-    note->LoadFromElement(*child->second);
+    note->LoadFromElement(child);
     const vesk::Rect& rect = note->GetRect();
     std::printf("%d %d %d %d\n", rect.left, rect.top, rect.right, rect.bottom);
     return 0;

@@ -80,7 +80,7 @@ QStringList MainFrameFixture::SavedNotes(const QString& path) {
     if (!document.Load(ToPath(path)) || document.GetRoot() == nullptr) return notes;
     for (const char16_t* section : {u"active", u"wastebasket"}) {
         const XMLElement* list = document.GetRoot()->FindChild(section);
-        for (const auto& [name, child] : list->Children()) {
+        for (const XMLElement* child : list->Children()) {
             const auto note = CreateNoteDataByType(child->GetAttribute(u"type"));
             note->LoadFromElement(*child);
             const int state = section == std::u16string_view(u"wastebasket") ? 2 : note->GetState();
