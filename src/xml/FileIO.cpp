@@ -45,6 +45,20 @@ int WriteAll(int fd, std::string_view bytes) {
     return 0;
 }
 
+class FileSink : public ByteSink {
+public:
+    explicit FileSink(int fd) : fd_(fd) {}
+    bool Write(std::string_view bytes) override {
+        if (error_ == 0) error_ = WriteAll(fd_, bytes);
+        return error_ == 0;
+    }
+    int Error() const { return error_; }
+
+private:
+    int fd_;
+    int error_ = 0;
+};
+
 // The rename is durable only once the folder's entry is on disk too.
 void SyncFolder(const std::filesystem::path& folder) {
     const int fd =
@@ -59,6 +73,11 @@ void SyncFolder(const std::filesystem::path& folder) {
 std::string FileResult::Reason() const { return std::generic_category().message(error_); }
 
 FileResult WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+    return WriteFileAtomically(path, [bytes](ByteSink& sink) { sink.Write(bytes); });
+}
+
+FileResult WriteFileAtomically(const std::filesystem::path& path,
+                               const std::function<void(ByteSink&)>& fill) {
     static std::atomic<unsigned> counter{0};
     const std::filesystem::path folder = path.parent_path();
     std::filesystem::path temporary;
@@ -72,7 +91,15 @@ FileResult WriteFileAtomically(const std::filesystem::path& path, std::string_vi
     }
     if (fd < 0) return FileResult::Failed(EEXIST);
 
-    int error = WriteAll(fd, bytes);
+    FileSink sink(fd);
+    try {
+        fill(sink);
+    } catch (...) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        throw;
+    }
+    int error = sink.Error();
     if (error == 0 && ::fsync(fd) != 0) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;

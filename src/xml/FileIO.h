@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,22 @@ private:
 // disk and then renamed over the target. On failure the old file is
 // untouched.
 FileResult WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// Where the bytes of a file being written go, piece by piece.
+class ByteSink {
+public:
+    // Takes the next piece; false once a write has failed, after which
+    // pieces are dropped.
+    virtual bool Write(std::string_view bytes) = 0;
+
+protected:
+    ~ByteSink() = default;
+};
+
+// The same for bytes made piece by piece, which then never have to be held
+// whole: fill hands them to the sink in order.
+FileResult WriteFileAtomically(const std::filesystem::path& path,
+                               const std::function<void(ByteSink&)>& fill);
 
 // Deletes the temporary files that writes cut short (by a kill or a crash)
 // left in the folder. Only for a folder no other process of the program

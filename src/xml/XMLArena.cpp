@@ -1,8 +1,10 @@
 #include "xml/XMLArena.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <new>
 
 namespace vesk {
@@ -13,6 +15,8 @@ namespace {
 // them straight from the system and gives them back whole.
 constexpr std::size_t kFirstBlock = std::size_t{4} << 10;
 constexpr std::size_t kLargestBlock = std::size_t{1} << 20;
+constexpr std::size_t kLongestShared = 16;
+constexpr std::size_t kSharedSlots = 256;
 }  // namespace
 
 XMLArena::~XMLArena() {
@@ -30,6 +34,25 @@ std::u16string_view XMLArena::Copy(std::u16string_view text) {
     char16_t* room = Allocate<char16_t>(text.size());
     std::memcpy(room, text.data(), text.size() * sizeof(char16_t));
     return {room, text.size()};
+}
+
+std::u16string_view XMLArena::CopyShared(std::u16string_view text) {
+    if (text.size() > kLongestShared) {
+        return Copy(text);
+    }
+    if (shared_ == nullptr) {
+        shared_ = Allocate<std::u16string_view>(kSharedSlots);
+        std::uninitialized_value_construct_n(shared_, kSharedSlots);
+    }
+    std::uint32_t hash = 2166136261u;
+    for (const char16_t c : text) {
+        hash = (hash ^ c) * 16777619u;
+    }
+    std::u16string_view& slot = shared_[hash % kSharedSlots];
+    if (slot != text) {
+        slot = Copy(text);
+    }
+    return slot;
 }
 
 std::size_t XMLArena::RoundUp(std::size_t count, std::size_t size) {

@@ -32,6 +32,10 @@ public:
 
     // A copy that lives as long as the arena; an empty text takes no room.
     std::u16string_view Copy(std::u16string_view text);
+    // The same, except that a short text met before is stored once: names,
+    // small values and the line breaks between elements repeat all through
+    // a file.
+    std::u16string_view CopyShared(std::u16string_view text);
 
 private:
     static constexpr std::size_t kAlignment = alignof(void*);
@@ -42,6 +46,8 @@ private:
     void* NewBlock(std::size_t bytes);
 
     // Each block starts with a pointer to the block allocated before it.
+    // Short texts stored before, by hash; made on first use.
+    std::u16string_view* shared_ = nullptr;
     void* blocks_ = nullptr;
     char* next_ = nullptr;
     char* end_ = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -32,8 +33,8 @@ public:
     XMLElement(const XMLElement&) = delete;
     XMLElement& operator=(const XMLElement&) = delete;
 
-    std::u16string_view GetName() const { return name_; }
-    std::u16string_view GetText() const { return text_; }
+    std::u16string_view GetName() const { return {name_, nameSize_}; }
+    std::u16string_view GetText() const { return {text_, textSize_}; }
     void SetText(std::u16string_view text);
 
     // A missing attribute reads as the empty string and is not created.
@@ -61,16 +62,23 @@ private:
     // A child whose name is already in the arena.
     XMLElement(XMLArena& arena, std::u16string_view storedName, bool selfClosing, bool cdata);
     const XMLAttribute* FindAttribute(std::u16string_view name) const;
+    void SetName(std::u16string_view stored);
+    // How many children or attributes an array made for count of them has
+    // room for: the arrays grow by doubling.
+    static std::uint32_t Capacity(std::size_t count);
 
+    // Kept small, with sizes beside the pointers: a notes file has hundreds
+    // of thousands of elements, and the fewer bytes they take, the faster
+    // the tree is walked.
     XMLArena* arena_;
-    std::u16string_view name_;
-    std::u16string_view text_;
+    const char16_t* name_;
+    const char16_t* text_ = nullptr;
     XMLElement** children_ = nullptr;
     XMLAttribute* attributes_ = nullptr;
+    std::uint32_t nameSize_;
+    std::uint32_t textSize_ = 0;
     std::uint32_t childCount_ = 0;
-    std::uint32_t childCapacity_ = 0;
     std::uint32_t attributeCount_ = 0;
-    std::uint32_t attributeCapacity_ = 0;
     bool ownsArena_;
     bool selfClosing_;
     bool cdata_;

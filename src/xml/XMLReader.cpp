@@ -1,6 +1,5 @@
 // Reading a file into the element tree, with expat as the parser.
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <new>
@@ -46,31 +45,6 @@ private:
 };
 
 bool NameBefore(const XMLAttribute& a, const XMLAttribute& b) { return a.name < b.name; }
-
-// Short texts met before, stored once: names, small values and the line
-// breaks between elements repeat all through a file.
-class SharedTexts {
-public:
-    std::u16string_view Store(XMLArena& arena, std::u16string_view text) {
-        if (text.size() > kLongest) {
-            return arena.Copy(text);
-        }
-        std::uint32_t hash = 2166136261u;
-        for (const char16_t c : text) {
-            hash = (hash ^ c) * 16777619u;
-        }
-        std::u16string_view& slot = slots_[hash % kSlots];
-        if (slot != text) {
-            slot = arena.Copy(text);
-        }
-        return slot;
-    }
-
-private:
-    static constexpr std::size_t kLongest = 16;
-    static constexpr std::size_t kSlots = 512;
-    std::array<std::u16string_view, kSlots> slots_{};
-};
 
 }  // namespace
 
@@ -119,8 +93,8 @@ private:
         XMLElement* element;
         if (depth_ != 0) {
             Level& parent = levels_[depth_ - 1];
-            const std::u16string_view stored = shared_.Store(*arena_, name);
-            if (!parent.children.empty() && stored < parent.children.back()->name_) {
+            const std::u16string_view stored = arena_->CopyShared(name);
+            if (!parent.children.empty() && stored < parent.children.back()->GetName()) {
                 parent.inOrder = false;
             }
             element =
@@ -153,10 +127,10 @@ private:
         if (count == 0) {
             return;
         }
-        XMLAttribute* first = arena_->Allocate<XMLAttribute>(count);
+        XMLAttribute* first = arena_->Allocate<XMLAttribute>(XMLElement::Capacity(count));
         for (std::size_t i = 0; i < count; ++i) {
-            first[i].name = shared_.Store(*arena_, widened_.Limited(attributes[2 * i]));
-            first[i].value = shared_.Store(*arena_, widened_.Limited(attributes[2 * i + 1]));
+            first[i].name = arena_->CopyShared(widened_.Limited(attributes[2 * i]));
+            first[i].value = arena_->CopyShared(widened_.Limited(attributes[2 * i + 1]));
         }
         XMLAttribute* last = first + count;
         const auto notAfter = [](const XMLAttribute& a, const XMLAttribute& b) {
@@ -174,13 +148,12 @@ private:
             last = kept;
         }
         element.attributes_ = first;
-        element.attributeCount_ = element.attributeCapacity_ =
-            static_cast<std::uint32_t>(last - first);
+        element.attributeCount_ = static_cast<std::uint32_t>(last - first);
     }
 
     void EndElement(const XML_Char* qualified) {
         FlushText();
-        if (depth_ == 0 || levels_[depth_ - 1].element->name_ != widened_.Limited(qualified)) {
+        if (depth_ == 0 || levels_[depth_ - 1].element->GetName() != widened_.Limited(qualified)) {
             Fail();
             return;
         }
@@ -194,15 +167,15 @@ private:
             return;
         }
         if (!level.inOrder) {
-            std::stable_sort(
-                children.begin(), children.end(),
-                [](const XMLElement* a, const XMLElement* b) { return a->name_ < b->name_; });
+            std::stable_sort(children.begin(), children.end(),
+                             [](const XMLElement* a, const XMLElement* b) {
+                                 return a->GetName() < b->GetName();
+                             });
         }
-        XMLElement** stored = arena_->Allocate<XMLElement*>(children.size());
+        XMLElement** stored = arena_->Allocate<XMLElement*>(XMLElement::Capacity(children.size()));
         std::copy(children.begin(), children.end(), stored);
         level.element->children_ = stored;
-        level.element->childCount_ = level.element->childCapacity_ =
-            static_cast<std::uint32_t>(children.size());
+        level.element->childCount_ = static_cast<std::uint32_t>(children.size());
     }
 
     // A run that is a lone line feed is the writer's line break, not text;
@@ -212,7 +185,7 @@ private:
             return;
         }
         if (depth_ != 0 && pending_ != "\n") {
-            levels_[depth_ - 1].element->text_ = shared_.Store(*arena_, widened_(pending_));
+            levels_[depth_ - 1].element->SetText(widened_(pending_));
         }
         pending_.clear();
     }
@@ -226,7 +199,6 @@ private:
     std::size_t depth_ = 0;
     std::string pending_;
     Widened widened_;
-    SharedTexts shared_;
 };
 
 namespace {

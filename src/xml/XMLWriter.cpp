@@ -10,6 +10,7 @@
 
 #include "xml/FileIO.h"
 #include "xml/XMLDocument.h"
+#include "xml/XMLOutput.h"
 
 namespace vesk {
 namespace {
@@ -60,49 +61,10 @@ inline bool IsPlain(char16_t c, Context context) {
     return !IsSurrogate(c) && c < 0xFFFE;
 }
 
-// The text being written, in a buffer sized from an estimate up front and
-// never cleared first: the writer puts millions of small pieces, and a
-// string's append would check and grow for each.
-class Output {
-public:
-    explicit Output(std::size_t estimate)
-        : buffer_(std::make_unique_for_overwrite<char16_t[]>(estimate)), capacity_(estimate) {}
-
-    void Put(char16_t c) {
-        Reserve(1);
-        buffer_[size_++] = c;
-    }
-    void Put(std::u16string_view text) {
-        Reserve(text.size());
-        std::memcpy(buffer_.get() + size_, text.data(), text.size() * sizeof(char16_t));
-        size_ += text.size();
-    }
-    void PutRepeated(char16_t c, std::size_t count) {
-        Reserve(count);
-        std::fill_n(buffer_.get() + size_, count, c);
-        size_ += count;
-    }
-    std::u16string_view Text() const { return {buffer_.get(), size_}; }
-
-private:
-    void Reserve(std::size_t more) {
-        if (size_ + more <= capacity_) {
-            return;
-        }
-        capacity_ = std::max(2 * capacity_, size_ + more);
-        auto grown = std::make_unique_for_overwrite<char16_t[]>(capacity_);
-        std::memcpy(grown.get(), buffer_.get(), size_ * sizeof(char16_t));
-        buffer_ = std::move(grown);
-    }
-
-    std::unique_ptr<char16_t[]> buffer_;
-    std::size_t capacity_;
-    std::size_t size_ = 0;
-};
-
 // Writes the character at text[i] that is not plain; returns how many
 // characters it consumed.
-std::size_t AppendSpecial(Output& out, std::u16string_view text, std::size_t i, Context context) {
+std::size_t AppendSpecial(XMLOutput& out, std::u16string_view text, std::size_t i,
+                          Context context) {
     const char16_t c = text[i];
     if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
         out.Put(text.substr(i, 2));
@@ -138,21 +100,106 @@ std::size_t AppendSpecial(Output& out, std::u16string_view text, std::size_t i, 
     return 1;
 }
 
+using Lanes = std::uint16_t __attribute__((vector_size(16)));
+
+// Whether none of the eight characters needs a closer look in any context:
+// most text is letters, digits and spaces, and is screened a block at a time.
+bool Plain(Lanes c) {
+    const auto odd = (c < 0x20) | (c >= 0xD800) | (c == '&') | (c == '<') | (c == '>') | (c == '"');
+    std::uint64_t halves[2];
+    std::memcpy(halves, &odd, sizeof halves);
+    return (halves[0] | halves[1]) == 0;
+}
+
+bool EightPlain(const char16_t* text) {
+    Lanes c;
+    std::memcpy(&c, text, sizeof c);
+    return Plain(c);
+}
+
+// The same for fewer than eight characters, read in two pieces that may
+// overlap and may be repeated: the screen only asks whether any is odd.
+bool FewPlain(const char16_t* text, std::size_t count) {
+    std::uint64_t halves[2];
+    if (count >= 4) {
+        std::memcpy(&halves[0], text, 8);
+        std::memcpy(&halves[1], text + count - 4, 8);
+    } else if (count >= 2) {
+        std::uint32_t first;
+        std::uint32_t last;
+        std::memcpy(&first, text, 4);
+        std::memcpy(&last, text + count - 2, 4);
+        halves[0] = halves[1] = first | std::uint64_t{last} << 32;
+    } else {
+        halves[0] = halves[1] = std::uint64_t{text[0]} * 0x0001000100010001u;
+    }
+    Lanes c;
+    std::memcpy(&c, halves, sizeof c);
+    return Plain(c);
+}
+
+// Where the plain characters from text[i] on end. Blocks of eight are
+// screened at once, the last few characters of a text with the block that
+// ends with them. A block the screen stops at is looked at closely: the
+// screen also stops at characters that are plain in some contexts.
+std::size_t PlainEnd(std::u16string_view text, std::size_t i, Context context) {
+    const char16_t* const p = text.data();
+    const std::size_t size = text.size();
+    while (i != size) {
+        const std::size_t stop = std::min(size, i + 8);
+        const bool plain =
+            size < 8 ? FewPlain(p + i, size - i) : EightPlain(p + std::min(i, size - 8));
+        if (!plain) {
+            while (i != stop && IsPlain(p[i], context)) {
+                ++i;
+            }
+            if (i != stop) {
+                return i;
+            }
+        }
+        i = stop;
+    }
+    return size;
+}
+
+// Whether every character of the text passes the screen.
+bool Screened(std::u16string_view text) {
+    const char16_t* const p = text.data();
+    const std::size_t size = text.size();
+    if (size < 8) {
+        return size == 0 || FewPlain(p, size);
+    }
+    for (std::size_t i = 0; i + 8 < size; i += 8) {
+        if (!EightPlain(p + i)) {
+            return false;
+        }
+    }
+    return EightPlain(p + size - 8);
+}
+
 // Writes text so that the reader gives it back: markup characters are escaped
 // where they would end a value or a text, "]]>" splits a CDATA section, and
 // characters that XML cannot hold become U+FFFD. Ordinary text passes as is.
-void Append(Output& out, std::u16string_view text, Context context) {
+[[gnu::noinline]] void AppendEscaped(XMLOutput& out, std::u16string_view text, Context context) {
     std::size_t i = 0;
     while (i < text.size()) {
         const std::size_t start = i;
-        while (i < text.size() && IsPlain(text[i], context)) ++i;
+        i = PlainEnd(text, i, context);
         out.Put(text.substr(start, i - start));
         if (i < text.size()) i += AppendSpecial(out, text, i, context);
     }
 }
 
-void WriteElement(Output& out, const XMLElement& element, std::size_t depth) {
-    out.PutRepeated(u'\t', depth);
+void Append(XMLOutput& out, std::u16string_view text, Context context) {
+    if (Screened(text)) {
+        out.Put(text);
+    } else {
+        AppendEscaped(out, text, context);
+    }
+}
+
+void WriteElement(XMLOutput& out, const XMLElement& element, std::size_t depth) {
+    out.PutTabs(depth);
     out.Put(u'<');
     Append(out, element.GetName(), Context::Name);
     for (const auto& [name, value] : element.Attributes()) {
@@ -180,54 +227,40 @@ void WriteElement(Output& out, const XMLElement& element, std::size_t depth) {
     }
     if (!element.Children().empty()) {
         out.Put(u'\n');
-        out.PutRepeated(u'\t', depth);
+        out.PutTabs(depth);
     }
     out.Put(u"</");
     Append(out, element.GetName(), Context::Name);
     out.Put(u'>');
 }
 
-// The written size before escaping, so the output grows only in the rare
-// case that something needs escaping; copying a 20 MB text over and over as
-// it doubles would cost as much as writing it.
-std::size_t EstimateSize(const XMLElement& element, std::size_t depth) {
-    std::size_t size = 2 * depth + 2 * element.GetName().size() + element.GetText().size() + 24;
-    for (const auto& [name, value] : element.Attributes()) size += name.size() + value.size() + 4;
-    for (const XMLElement* child : element.Children()) size += EstimateSize(*child, depth + 1);
-    return size;
-}
-
-Output Render(const XMLElement* root) {
-    Output out((root ? EstimateSize(*root, 0) : 0) + 64);
+void Render(ByteSink& sink, const XMLElement* root) {
+    XMLOutput out(sink);
     out.Put(u"\uFEFF<?xml version=\"1.0\" encoding=\"UTF-16\" ?>\n");
     if (root) WriteElement(out, *root, 0);
-    return out;
+    out.Flush();
 }
+
+class StringSink : public ByteSink {
+public:
+    bool Write(std::string_view bytes) override {
+        this->bytes.append(bytes);
+        return true;
+    }
+    std::string bytes;
+};
 
 }  // namespace
 
 std::string XMLDocument::ToBytes() const {
-    const Output out = Render(root_.get());
-    const std::u16string_view text = out.Text();
-    std::string bytes(text.size() * 2, '\0');
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        bytes[2 * i] = static_cast<char>(text[i] & 0xFF);
-        bytes[2 * i + 1] = static_cast<char>(text[i] >> 8);
-    }
-    return bytes;
+    StringSink sink;
+    Render(sink, root_.get());
+    return std::move(sink.bytes);
 }
 
 FileResult XMLDocument::Save(const std::filesystem::path& path) const {
     if (!root_) return FileResult::Failed(EINVAL);
-    if constexpr (std::endian::native == std::endian::little) {
-        // The text in memory already is UTF-16LE: write it without a copy.
-        const Output out = Render(root_.get());
-        const std::u16string_view text = out.Text();
-        return WriteFileAtomically(
-            path, std::string_view(reinterpret_cast<const char*>(text.data()), text.size() * 2));
-    } else {
-        return WriteFileAtomically(path, ToBytes());
-    }
+    return WriteFileAtomically(path, [this](ByteSink& sink) { Render(sink, root_.get()); });
 }
 
 }  // namespace vesk
