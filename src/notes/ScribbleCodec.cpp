@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 namespace vesk {
 
@@ -47,22 +48,42 @@ private:
 };
 
 // Where the run of pixels equal to the first one ends. Drawings are mostly
-// long runs of blank paper, so pixels are compared a group at a time.
+// long runs of blank paper, so pixels are compared sixteen at a time.
 const std::uint32_t* RunEnd(const std::uint32_t* pixel, const std::uint32_t* end) {
+    using Four = std::uint32_t __attribute__((vector_size(16)));
     constexpr std::ptrdiff_t kGroup = 16;
     const std::uint32_t value = *pixel++;
+    const Four same = {value, value, value, value};
+    const auto load = [](const std::uint32_t* from) {
+        Four four;
+        std::memcpy(&four, from, sizeof four);
+        return four;
+    };
     while (end - pixel >= kGroup) {
-        std::uint32_t differs = 0;
-        for (std::ptrdiff_t i = 0; i < kGroup; ++i) {
-            differs |= pixel[i] ^ value;
-        }
-        if (differs != 0) {
+        const Four differs = (load(pixel) ^ same) | (load(pixel + 4) ^ same) |
+                             (load(pixel + 8) ^ same) | (load(pixel + 12) ^ same);
+        std::uint64_t halves[2];
+        std::memcpy(halves, &differs, sizeof halves);
+        if ((halves[0] | halves[1]) != 0) {
             break;
         }
         pixel += kGroup;
     }
     while (pixel != end && *pixel == value) {
         ++pixel;
+    }
+    return pixel;
+}
+
+// Sets count pixels to the value, four at a time.
+std::uint32_t* Fill(std::uint32_t* pixel, std::size_t count, std::uint32_t value) {
+    using Four = std::uint32_t __attribute__((vector_size(16)));
+    const Four four = {value, value, value, value};
+    for (; count >= 4; count -= 4, pixel += 4) {
+        std::memcpy(pixel, &four, sizeof four);
+    }
+    for (; count != 0; --count) {
+        *pixel++ = value;
     }
     return pixel;
 }
@@ -111,7 +132,7 @@ std::size_t DecodeAlphaRuns(std::u16string_view text, COLORREF ink, Bitmap& imag
         for (const char16_t* c = start; c != next - 2; ++c) {
             length = std::min(length * 16 + digit(*c), remaining);
         }
-        pixel = std::fill_n(pixel, length, value);
+        pixel = Fill(pixel, length, value);
     }
     return static_cast<std::size_t>(pixel - first);
 }

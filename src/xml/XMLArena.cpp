@@ -37,19 +37,25 @@ std::u16string_view XMLArena::Copy(std::u16string_view text) {
 }
 
 std::u16string_view XMLArena::CopyShared(std::u16string_view text) {
-    if (text.size() > kLongestShared) {
+    const std::size_t size = text.size();
+    if (size == 0 || size > kLongestShared) {
         return Copy(text);
     }
     if (shared_ == nullptr) {
         shared_ = Allocate<std::u16string_view>(kSharedSlots);
         std::uninitialized_value_construct_n(shared_, kSharedSlots);
     }
-    std::uint32_t hash = 2166136261u;
-    for (const char16_t c : text) {
-        hash = (hash ^ c) * 16777619u;
+    // The length and three characters tell the names and values of a file
+    // apart well enough; a text that collides is only stored again.
+    const std::uint32_t hash = (static_cast<std::uint32_t>(size) * 0x9E3779B1u) ^ text[0] ^
+                               (std::uint32_t{text[size / 2]} << 5) ^
+                               (std::uint32_t{text[size - 1]} << 10);
+    std::u16string_view& slot = shared_[(hash ^ hash >> 8) % kSharedSlots];
+    bool same = slot.size() == size;
+    for (std::size_t i = 0; same && i < size; ++i) {
+        same = slot[i] == text[i];
     }
-    std::u16string_view& slot = shared_[hash % kSharedSlots];
-    if (slot != text) {
+    if (!same) {
         slot = Copy(text);
     }
     return slot;

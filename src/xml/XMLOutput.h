@@ -70,9 +70,23 @@ public:
         PutReserved(kTabs, count);
     }
 
+    // Where the next character goes, counted from the start of the output.
+    std::size_t Position() const { return sent_ + static_cast<std::size_t>(next_ - buffer_.get()); }
+    // Puts again the count characters put from position at on, when they
+    // are still in the buffer and there is room; false otherwise.
+    bool PutAgain(std::size_t at, std::size_t count) {
+        if (at < sent_ || static_cast<std::size_t>(end_ - next_) < count) {
+            return false;
+        }
+        PutReserved(buffer_.get() + (at - sent_), count);
+        return true;
+    }
+
     // Hands what was put to the sink.
     void Flush() {
-        Send({buffer_.get(), static_cast<std::size_t>(next_ - buffer_.get())});
+        const auto size = static_cast<std::size_t>(next_ - buffer_.get());
+        Send({buffer_.get(), size});
+        sent_ += size;
         next_ = buffer_.get();
     }
 
@@ -103,6 +117,7 @@ private:
     [[gnu::noinline]] void PutLong(std::u16string_view text) {
         Flush();
         Send(text);
+        sent_ += text.size();
     }
 
     void Send(std::u16string_view text) {
@@ -125,6 +140,7 @@ private:
     std::unique_ptr<char16_t[]> buffer_;
     char16_t* next_;
     char16_t* end_;
+    std::size_t sent_ = 0;
 };
 
 }  // namespace vesk

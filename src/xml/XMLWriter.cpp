@@ -79,7 +79,11 @@ std::size_t AppendSpecial(XMLOutput& out, std::u16string_view text, std::size_t 
     // The parser turns a carriage return into a line feed, and line breaks in
     // values into spaces, unless they are character references.
     if (c == u'\r') {
-        out.Put(context == Context::Cdata ? u"]]>&#13;<![CDATA[" : u"&#13;");
+        if (context == Context::Cdata) {
+            out.Put(u"]]>&#13;<![CDATA[");
+        } else {
+            out.Put(u"&#13;");
+        }
     } else if (c == u'\t') {
         out.Put(u"&#9;");
     } else if (c == u'\n') {
@@ -101,24 +105,43 @@ std::size_t AppendSpecial(XMLOutput& out, std::u16string_view text, std::size_t 
 }
 
 using Lanes = std::uint16_t __attribute__((vector_size(16)));
+// What comparing lanes gives: all ones where true.
+using LaneMask = std::int16_t __attribute__((vector_size(16)));
 
-// Whether none of the eight characters needs a closer look in any context:
-// most text is letters, digits and spaces, and is screened a block at a time.
+// Whether none of eight characters needs escaping or replacing in the
+// context: most text is letters, digits, spaces and line breaks, and is
+// screened a block at a time. Characters from U+D800 on are left to a closer
+// look, which lets surrogate pairs through.
+template <Context kContext>
 bool Plain(Lanes c) {
-    const auto odd = (c < 0x20) | (c >= 0xD800) | (c == '&') | (c == '<') | (c == '>') | (c == '"');
+    LaneMask odd = c >= 0xD800;
+    if constexpr (kContext == Context::Text || kContext == Context::Cdata) {
+        odd |= (c < 0x20) & (c != '\t') & (c != '\n');
+    } else {
+        odd |= c < 0x20;
+    }
+    if constexpr (kContext == Context::Attribute) {
+        odd |= (c == '&') | (c == '<') | (c == '>') | (c == '"');
+    } else if constexpr (kContext == Context::Text) {
+        odd |= (c == '&') | (c == '<') | (c == '>');
+    } else if constexpr (kContext == Context::Cdata) {
+        odd |= c == '>';
+    }
     std::uint64_t halves[2];
     std::memcpy(halves, &odd, sizeof halves);
     return (halves[0] | halves[1]) == 0;
 }
 
+template <Context kContext>
 bool EightPlain(const char16_t* text) {
     Lanes c;
     std::memcpy(&c, text, sizeof c);
-    return Plain(c);
+    return Plain<kContext>(c);
 }
 
 // The same for fewer than eight characters, read in two pieces that may
 // overlap and may be repeated: the screen only asks whether any is odd.
+template <Context kContext>
 bool FewPlain(const char16_t* text, std::size_t count) {
     std::uint64_t halves[2];
     if (count >= 4) {
@@ -135,22 +158,23 @@ bool FewPlain(const char16_t* text, std::size_t count) {
     }
     Lanes c;
     std::memcpy(&c, halves, sizeof c);
-    return Plain(c);
+    return Plain<kContext>(c);
 }
 
 // Where the plain characters from text[i] on end. Blocks of eight are
 // screened at once, the last few characters of a text with the block that
-// ends with them. A block the screen stops at is looked at closely: the
-// screen also stops at characters that are plain in some contexts.
-std::size_t PlainEnd(std::u16string_view text, std::size_t i, Context context) {
+// ends with them; a block the screen stops at is looked at character by
+// character.
+template <Context kContext>
+std::size_t PlainEnd(std::u16string_view text, std::size_t i) {
     const char16_t* const p = text.data();
     const std::size_t size = text.size();
     while (i != size) {
         const std::size_t stop = std::min(size, i + 8);
-        const bool plain =
-            size < 8 ? FewPlain(p + i, size - i) : EightPlain(p + std::min(i, size - 8));
+        const bool plain = size < 8 ? FewPlain<kContext>(p + i, size - i)
+                                    : EightPlain<kContext>(p + std::min(i, size - 8));
         if (!plain) {
-            while (i != stop && IsPlain(p[i], context)) {
+            while (i != stop && IsPlain(p[i], kContext)) {
                 ++i;
             }
             if (i != stop) {
@@ -162,51 +186,56 @@ std::size_t PlainEnd(std::u16string_view text, std::size_t i, Context context) {
     return size;
 }
 
-// Whether every character of the text passes the screen.
-bool Screened(std::u16string_view text) {
+// Whether the whole text passes the screen.
+template <Context kContext>
+bool AllPlain(std::u16string_view text) {
     const char16_t* const p = text.data();
     const std::size_t size = text.size();
     if (size < 8) {
-        return size == 0 || FewPlain(p, size);
+        return size == 0 || FewPlain<kContext>(p, size);
     }
     for (std::size_t i = 0; i + 8 < size; i += 8) {
-        if (!EightPlain(p + i)) {
+        if (!EightPlain<kContext>(p + i)) {
             return false;
         }
     }
-    return EightPlain(p + size - 8);
+    return EightPlain<kContext>(p + size - 8);
 }
 
 // Writes text so that the reader gives it back: markup characters are escaped
 // where they would end a value or a text, "]]>" splits a CDATA section, and
 // characters that XML cannot hold become U+FFFD. Ordinary text passes as is.
-[[gnu::noinline]] void AppendEscaped(XMLOutput& out, std::u16string_view text, Context context) {
+template <Context kContext>
+[[gnu::noinline]] void AppendEscaped(XMLOutput& out, std::u16string_view text) {
     std::size_t i = 0;
     while (i < text.size()) {
         const std::size_t start = i;
-        i = PlainEnd(text, i, context);
+        i = PlainEnd<kContext>(text, i);
         out.Put(text.substr(start, i - start));
-        if (i < text.size()) i += AppendSpecial(out, text, i, context);
+        if (i < text.size()) i += AppendSpecial(out, text, i, kContext);
     }
 }
 
-void Append(XMLOutput& out, std::u16string_view text, Context context) {
-    if (Screened(text)) {
+template <Context kContext>
+void Append(XMLOutput& out, std::u16string_view text) {
+    if (AllPlain<kContext>(text)) {
         out.Put(text);
     } else {
-        AppendEscaped(out, text, context);
+        AppendEscaped<kContext>(out, text);
     }
 }
 
 void WriteElement(XMLOutput& out, const XMLElement& element, std::size_t depth) {
     out.PutTabs(depth);
     out.Put(u'<');
-    Append(out, element.GetName(), Context::Name);
+    // A name is written one character for one, so the end tag can repeat it.
+    const std::size_t nameAt = out.Position();
+    Append<Context::Name>(out, element.GetName());
     for (const auto& [name, value] : element.Attributes()) {
         out.Put(u' ');
-        Append(out, name, Context::Name);
+        Append<Context::Name>(out, name);
         out.Put(u"=\"");
-        Append(out, value, Context::Attribute);
+        Append<Context::Attribute>(out, value);
         out.Put(u'"');
     }
     if (element.IsSelfClosing()) {
@@ -216,10 +245,10 @@ void WriteElement(XMLOutput& out, const XMLElement& element, std::size_t depth) 
     out.Put(u'>');
     if (element.IsCdata()) {
         out.Put(u"<![CDATA[");
-        Append(out, element.GetText(), Context::Cdata);
+        Append<Context::Cdata>(out, element.GetText());
         out.Put(u"]]>");
     } else {
-        Append(out, element.GetText(), Context::Text);
+        Append<Context::Text>(out, element.GetText());
     }
     for (const XMLElement* child : element.Children()) {
         out.Put(u'\n');
@@ -230,7 +259,9 @@ void WriteElement(XMLOutput& out, const XMLElement& element, std::size_t depth) 
         out.PutTabs(depth);
     }
     out.Put(u"</");
-    Append(out, element.GetName(), Context::Name);
+    if (!out.PutAgain(nameAt, element.GetName().size())) {
+        Append<Context::Name>(out, element.GetName());
+    }
     out.Put(u'>');
 }
 
