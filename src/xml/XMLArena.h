@@ -45,9 +45,9 @@ private:
     void* AllocateSlow(std::size_t bytes);
     void* NewBlock(std::size_t bytes);
 
-    // Each block starts with a pointer to the block allocated before it.
     // Short texts stored before, by hash; made on first use.
     std::u16string_view* shared_ = nullptr;
+    // Each block starts with a pointer to the block allocated before it.
     void* blocks_ = nullptr;
     char* next_ = nullptr;
     char* end_ = nullptr;
