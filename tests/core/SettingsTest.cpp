@@ -285,9 +285,10 @@ TEST(StyleDataTest, OnlyANamedStyleWritesItsNameAndMissingColoursStay) {
     named.name = u"Mint";
     named.SaveToElement(parent);
     StyleData().SaveToElement(parent);
-    const auto [first, last] = parent.FindChildren(u"style");
-    EXPECT_EQ(first->second->GetAttribute(u"name"), u"Mint");
-    EXPECT_TRUE(std::next(first)->second->Attributes().empty());
+    const XMLElement::ChildRange styles = parent.FindChildren(u"style");
+    ASSERT_EQ(styles.size(), 2u);
+    EXPECT_EQ(styles[0]->GetAttribute(u"name"), u"Mint");
+    EXPECT_TRUE(styles[1]->Attributes().empty());
 
     StyleData read = StyleData::Fallback();
     read.LoadFromElement(
