@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 
 namespace vesk {
 
@@ -10,11 +11,12 @@ namespace {
 
 constexpr char16_t kHexDigits[] = u"0123456789abcdef";
 
-void AppendRun(std::u16string& text, std::size_t length, std::uint8_t alpha) {
-    // A space, at most 16 length digits and two alpha digits.
-    char16_t token[19];
-    std::size_t end = 0;
-    token[end++] = u' ';
+// The longest token: a space, 16 length digits and two alpha digits.
+constexpr std::size_t kLongestToken = 19;
+
+// Writes a run's token at to; returns where it ends.
+char16_t* PutRun(char16_t* to, std::size_t length, std::uint8_t alpha) {
+    *to++ = u' ';
     if (length > 1) {
         char16_t digits[16];
         std::size_t count = 0;
@@ -22,12 +24,12 @@ void AppendRun(std::u16string& text, std::size_t length, std::uint8_t alpha) {
             digits[count++] = kHexDigits[length & 0xf];
         }
         while (count != 0) {
-            token[end++] = digits[--count];
+            *to++ = digits[--count];
         }
     }
-    token[end++] = kHexDigits[alpha >> 4];
-    token[end++] = kHexDigits[alpha & 0xf];
-    text.append(token, end);
+    *to++ = kHexDigits[alpha >> 4];
+    *to++ = kHexDigits[alpha & 0xf];
+    return to;
 }
 
 bool IsBlank(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
@@ -48,26 +50,36 @@ private:
 };
 
 // Where the run of pixels equal to the first one ends. Drawings are mostly
-// long runs of blank paper, so pixels are compared sixteen at a time.
+// long runs of blank paper, so pixels are compared sixteen at a time, and
+// where a run ends within them, four at a time.
 const std::uint32_t* RunEnd(const std::uint32_t* pixel, const std::uint32_t* end) {
     using Four = std::uint32_t __attribute__((vector_size(16)));
-    constexpr std::ptrdiff_t kGroup = 16;
     const std::uint32_t value = *pixel++;
     const Four same = {value, value, value, value};
-    const auto load = [](const std::uint32_t* from) {
+    const auto differs = [&same](const std::uint32_t* from) {
         Four four;
         std::memcpy(&four, from, sizeof four);
-        return four;
+        return four ^ same;
     };
-    while (end - pixel >= kGroup) {
-        const Four differs = (load(pixel) ^ same) | (load(pixel + 4) ^ same) |
-                             (load(pixel + 8) ^ same) | (load(pixel + 12) ^ same);
+    const auto none = [](Four four) {
         std::uint64_t halves[2];
-        std::memcpy(halves, &differs, sizeof halves);
-        if ((halves[0] | halves[1]) != 0) {
+        std::memcpy(halves, &four, sizeof halves);
+        return (halves[0] | halves[1]) == 0;
+    };
+    while (end - pixel >= 16) {
+        const Four first = differs(pixel);
+        const Four second = differs(pixel + 4);
+        const Four third = differs(pixel + 8);
+        if (!none(first | second | third | differs(pixel + 12))) {
+            for (const Four four : {first, second, third}) {
+                if (!none(four)) {
+                    break;
+                }
+                pixel += 4;
+            }
             break;
         }
-        pixel += kGroup;
+        pixel += 16;
     }
     while (pixel != end && *pixel == value) {
         ++pixel;
@@ -93,13 +105,21 @@ std::uint32_t* Fill(std::uint32_t* pixel, std::size_t count, std::uint32_t value
 
 std::u16string EncodeAlphaRuns(const Bitmap& image) {
     std::u16string text;
+    // Tokens are gathered in a buffer and added to the text a buffer at a time.
+    char16_t buffer[64 * kLongestToken];
+    char16_t* next = buffer;
     const std::uint32_t* pixel = image.GetPixels();
     const std::uint32_t* const end = pixel + image.GetPixelCount();
     while (pixel != end) {
         const std::uint32_t* runEnd = RunEnd(pixel, end);
-        AppendRun(text, static_cast<std::size_t>(runEnd - pixel), AlphaOf(*pixel));
+        next = PutRun(next, static_cast<std::size_t>(runEnd - pixel), AlphaOf(*pixel));
         pixel = runEnd;
+        if (static_cast<std::size_t>(std::end(buffer) - next) < kLongestToken) {
+            text.append(buffer, next);
+            next = buffer;
+        }
     }
+    text.append(buffer, next);
     return text;
 }
 
