@@ -48,10 +48,10 @@ std::unique_ptr<NoteData> MakeNote(int i) {
         case 2: {
             auto scribble = std::make_unique<ScribbleNoteData>();
             scribble->SetImage(nullptr, 180, 156);
-            Bitmap& image = *scribble->GetImage();
+            const auto image = scribble->EditImage();
             for (int x = 0; x < 150; ++x) {
                 for (int pen = 0; pen < 3; ++pen)
-                    image.SetPixel(x, (x + i + pen) % 156, 0xff000000);
+                    image->SetPixel(x, (x + i + pen) % 156, 0xff000000);
             }
             note = std::move(scribble);
             break;

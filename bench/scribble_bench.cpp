@@ -8,6 +8,7 @@
 #include <random>
 #include <vector>
 
+#include "notes/ScribbleCodec.h"
 #include "notes/ScribbleNoteData.h"
 
 namespace {
@@ -94,7 +95,7 @@ void BM_ScribbleEncode(benchmark::State& state) {
     const auto note = DrawingNote();
     std::size_t characters = 0;
     for (auto _ : state) {
-        const std::u16string text = note->EncodeImage();
+        const std::u16string text = vesk::EncodeAlphaRuns(*note->GetImage());
         characters = text.size();
         benchmark::DoNotOptimize(text.data());
     }

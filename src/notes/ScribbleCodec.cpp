@@ -32,6 +32,13 @@ char16_t* PutRun(char16_t* to, std::size_t length, std::uint8_t alpha) {
     return to;
 }
 
+// A lower-case hexadecimal digit's value, or -1.
+int LowerHexValue(char16_t c) {
+    if (c >= u'0' && c <= u'9') return c - u'0';
+    if (c >= u'a' && c <= u'f') return c - u'a' + 10;
+    return -1;
+}
+
 bool IsBlank(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
 
 // The colour rule's digit values, looked up per character while decoding.
@@ -156,6 +163,44 @@ std::size_t DecodeAlphaRuns(std::u16string_view text, COLORREF ink, Bitmap& imag
         pixel = Fill(pixel, length, value);
     }
     return static_cast<std::size_t>(pixel - first);
+}
+
+bool IsCanonicalAlphaRuns(std::u16string_view text, std::size_t pixelCount) {
+    std::uint64_t left = pixelCount;
+    int lastAlpha = -1;
+    const char16_t* next = text.data();
+    const char16_t* const last = next + text.size();
+    while (next != last) {
+        if (*next++ != u' ') {
+            return false;
+        }
+        const char16_t* const start = next;
+        while (next != last && *next != u' ') {
+            ++next;
+        }
+        const auto size = static_cast<std::size_t>(next - start);
+        if (size < 2 || size >= kLongestToken || (size > 2 && *start == u'0')) {
+            return false;
+        }
+        std::uint64_t length = size == 2 ? 1 : 0;
+        for (const char16_t* c = start; c != next - 2; ++c) {
+            const int digit = LowerHexValue(*c);
+            if (digit < 0) {
+                return false;
+            }
+            length = length * 16 + static_cast<unsigned>(digit);
+        }
+        const int high = LowerHexValue(next[-2]);
+        const int low = LowerHexValue(next[-1]);
+        const int alpha = high * 16 + low;
+        if (high < 0 || low < 0 || alpha == lastAlpha || length > left ||
+            (size > 2 && length < 2)) {
+            return false;
+        }
+        left -= length;
+        lastAlpha = alpha;
+    }
+    return left == 0;
 }
 
 }  // namespace vesk

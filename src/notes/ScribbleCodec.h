@@ -20,4 +20,9 @@ std::u16string EncodeAlphaRuns(const Bitmap& image);
 // Returns how many pixels, from the top-left one on, the text reached.
 std::size_t DecodeAlphaRuns(std::u16string_view text, COLORREF ink, Bitmap& image);
 
+// Whether the text is exactly what encoding its decoded pixels gives: it
+// covers all pixelCount pixels, no two neighbouring runs share an alpha, and
+// every token is spelled the encoder's way. Reads the text only.
+bool IsCanonicalAlphaRuns(std::u16string_view text, std::size_t pixelCount);
+
 }  // namespace vesk

@@ -7,6 +7,16 @@
 
 namespace vesk {
 
+ScribbleNoteData::ImageEdit::ImageEdit(ScribbleNoteData& note) : note_(note) {
+    ++note_.liveEdits_;
+    note_.encoded_.reset();
+}
+
+ScribbleNoteData::ImageEdit::~ImageEdit() {
+    --note_.liveEdits_;
+    note_.encoded_.reset();
+}
+
 ScribbleNoteData::ScribbleNoteData() : NoteData(kScribble, Rect{}, StyleData{}, kLoadingAlpha) {}
 
 bool ScribbleNoteData::SaveContent(XMLElement& content) const {
@@ -14,12 +24,13 @@ bool ScribbleNoteData::SaveContent(XMLElement& content) const {
     XMLElement& data = image.AddChild(u"imagedata", false, true);
     image.SetAttribute(u"width", IntToText(image_ ? image_->GetWidth() : 0));
     image.SetAttribute(u"height", IntToText(image_ ? image_->GetHeight() : 0));
-    data.SetText(EncodeImage());
+    std::u16string scratch;
+    data.SetText(Text(scratch));
     return true;
 }
 
 bool ScribbleNoteData::LoadContent(const XMLElement& content) {
-    image_.reset();
+    ClearImage();
     // Every image child replaces the drawing, and so does every imagedata
     // child within it, unless a size of 0 ends the read without one. Only the
     // last of each is decoded, so repeated children cost no extra drawings.
@@ -48,7 +59,7 @@ bool ScribbleNoteData::SizeAllowed(int width, int height) {
 }
 
 void ScribbleNoteData::SetImage(const Bitmap* source, int width, int height) {
-    image_.reset();
+    ClearImage();
     if (!SizeAllowed(width, height)) {
         return;
     }
@@ -58,12 +69,31 @@ void ScribbleNoteData::SetImage(const Bitmap* source, int width, int height) {
     }
 }
 
+void ScribbleNoteData::ClearImage() {
+    image_.reset();
+    encoded_.reset();
+}
+
+std::u16string_view ScribbleNoteData::Text(std::u16string& scratch) const {
+    if (!image_) {
+        return {};
+    }
+    if (liveEdits_ != 0) {
+        return scratch = EncodeAlphaRuns(*image_);
+    }
+    if (!encoded_) {
+        encoded_ = EncodeAlphaRuns(*image_);
+    }
+    return *encoded_;
+}
+
 std::u16string ScribbleNoteData::EncodeImage() const {
-    return image_ ? EncodeAlphaRuns(*image_) : std::u16string();
+    std::u16string scratch;
+    return std::u16string(Text(scratch));
 }
 
 void ScribbleNoteData::ReadImage(std::u16string_view text, int width, int height) {
-    image_.reset();
+    ClearImage();
     if (!SizeAllowed(width, height)) {
         return;
     }
@@ -72,11 +102,16 @@ void ScribbleNoteData::ReadImage(std::u16string_view text, int width, int height
     std::uint32_t* const pixels = image_->GetPixels();
     const std::size_t painted = DecodeAlphaRuns(text, GetStyle().textcolor, *image_);
     std::fill(pixels + painted, pixels + image_->GetPixelCount(), 0u);
+    // Text spelled otherwise, say by hand, is re-encoded at the next save.
+    if (liveEdits_ == 0 && IsCanonicalAlphaRuns(text, image_->GetPixelCount())) {
+        encoded_.emplace(text);
+    }
 }
 
 void ScribbleNoteData::DecodeImage(std::u16string_view text) {
     if (image_) {
         DecodeAlphaRuns(text, GetStyle().textcolor, *image_);
+        encoded_.reset();
     }
 }
 

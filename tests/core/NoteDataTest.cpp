@@ -29,8 +29,9 @@ std::vector<std::unique_ptr<NoteData>> MakeOneOfEachKind() {
     auto scribble = std::make_unique<ScribbleNoteData>();
     scribble->SetImage(nullptr, 30, 20);
     for (int i = 0; i < 20; ++i) {
-        scribble->GetImage()->SetPixel(i, i, ArgbFromColor(RGB(10, 20, 30), 255));
-        scribble->GetImage()->SetPixel(i + 1, i, ArgbFromColor(0, static_cast<std::uint8_t>(i)));
+        const auto image = scribble->EditImage();
+        image->SetPixel(i, i, ArgbFromColor(RGB(10, 20, 30), 255));
+        image->SetPixel(i + 1, i, ArgbFromColor(0, static_cast<std::uint8_t>(i)));
     }
     notes.push_back(std::move(scribble));
     auto picture = std::make_unique<PictureNoteData>();

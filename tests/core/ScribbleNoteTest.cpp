@@ -62,8 +62,11 @@ TEST(ScribbleCodecTest, DecodingFollowsTheRunsAndStopsAtTheEnd) {
 TEST(ScribbleNoteTest, ContentTakesTheStyleInkAndRefusesOddSizes) {
     ScribbleNoteData note;
     note.SetImage(nullptr, 7, 3);
-    note.GetImage()->SetPixel(2, 1, ArgbFromColor(kInk, 0x80));
-    note.GetImage()->SetPixel(6, 2, kFullInk);
+    {
+        const auto edit = note.EditImage();
+        edit->SetPixel(2, 1, ArgbFromColor(kInk, 0x80));
+        edit->SetPixel(6, 2, kFullInk);
+    }
     XMLElement content(u"content");
     note.SaveContent(content);
     const XMLElement& image = *content.FindChild(u"image");
@@ -99,6 +102,36 @@ TEST(ScribbleNoteTest, ContentTakesTheStyleInkAndRefusesOddSizes) {
     EXPECT_EQ(read.EncodeImage(), u" 80 00");
     EXPECT_FALSE(
         load(u"<image/><image width=\"1\" height=\"1\"><imagedata> ff</imagedata></image>"));
+}
+
+TEST(ScribbleNoteTest, EveryEditReachesTheSave) {
+    ScribbleNoteData note;
+    const auto saved = [&note] {
+        XMLElement content(u"content");
+        note.SaveContent(content);
+        return std::u16string(content.FindChild(u"image")->FindChild(u"imagedata")->GetText());
+    };
+    note.LoadContent(
+        Xml(u"<content><image width=\"3\" height=\"1\"><imagedata> 300</imagedata></image>"
+            u"</content>"));
+    EXPECT_EQ(saved(), u" 300");
+    {
+        const auto edit = note.EditImage();
+        edit->SetPixel(0, 0, kFullInk);
+        EXPECT_EQ(saved(), u" ff 200");
+        edit->SetPixel(2, 0, kFullInk);
+        EXPECT_EQ(saved(), u" ff 00 ff");
+    }
+    EXPECT_EQ(saved(), u" ff 00 ff");
+    note.EditImage()->SetPixel(1, 0, kFullInk);
+    EXPECT_EQ(saved(), u" 3ff");
+
+    // Text spelled otherwise than the encoder would is saved the encoder's way.
+    for (const std::u16string text : {u"\n 3FF", u" 1ff 2ff", u" 03ff", u" ff ff ff", u" 3ff 00"}) {
+        note.LoadContent(Xml(u"<content><image width=\"3\" height=\"1\"><imagedata>" + text +
+                             u"</imagedata></image></content>"));
+        EXPECT_EQ(saved(), u" 3ff") << testing::PrintToString(text);
+    }
 }
 
 TEST(ScribbleNoteTest, SetImageCopiesTheSourceUnscaled) {
