@@ -32,7 +32,13 @@ CVeskNoteWnd::CVeskNoteWnd(NoteId id, std::unique_ptr<NoteData> record, NoteHost
       ringing_(*this, *note_),
       scrolling_([this](bool show) { quickActions_.ShowScrollBar(show); },
                  [this] { update(GetContentRect(false)); }),
-      quickActions_(*this, *this),
+      quickActions_(*this, *this,
+                    [this](CQuickActionBox& box) {
+                        scrolling_.SetScrollBar(&box.GetScrollBar());
+                        // Once its box holds the activation, the note hears
+                        // of the next change only through the box.
+                        box.installEventFilter(this);
+                    }),
       placement_(id, *this, *note_, host, quickActions_),
       crumple_(*this) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -41,10 +47,6 @@ CVeskNoteWnd::CVeskNoteWnd(NoteId id, std::unique_ptr<NoteData> record, NoteHost
     // each take the activation in turn, and bring up their boxes with it.
     setAttribute(Qt::WA_ShowWithoutActivating);
     setMouseTracking(true);
-    scrolling_.SetScrollBar(&quickActions_.GetBox().GetScrollBar());
-    // Once its box holds the activation, the note hears of the next change
-    // only through the box.
-    quickActions_.GetBox().installEventFilter(this);
     InstallNoteAccelerators();
 }
 
@@ -248,7 +250,7 @@ void CVeskNoteWnd::changeEvent(QEvent* event) {
 }
 
 bool CVeskNoteWnd::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &quickActions_.GetBox() && event->type() == QEvent::ActivationChange) {
+    if (watched == quickActions_.FindBox() && event->type() == QEvent::ActivationChange) {
         ActivationChanged();
     }
     return QWidget::eventFilter(watched, event);

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <utility>
 
 #include "notes/NoteCommands.h"
 #include "notewnd/CQuickActionBox.h"
@@ -17,18 +18,30 @@ constexpr int kGap = 2;
 
 }  // namespace
 
-NoteQuickActions::NoteQuickActions(QWidget& note, QuickActionOwner& owner)
-    : note_(note), owner_(owner), box_(std::make_unique<CQuickActionBox>(owner, note)) {
-    box_->AddButton(NoteCommand::kCrumple, QStringLiteral("Crumple"), QuickActionImage::kCrumple,
-                    QuickActionImage::kCrumplePressed);
-    box_->AddButton(NoteCommand::kShade, QStringLiteral("Shade"), QuickActionImage::kShade,
-                    QuickActionImage::kShadePressed);
-    ApplySettings();
-}
+NoteQuickActions::NoteQuickActions(QWidget& note, QuickActionOwner& owner, BoxMade made)
+    : note_(note), owner_(owner), made_(std::move(made)) {}
 
 NoteQuickActions::~NoteQuickActions() = default;
 
+CQuickActionBox& NoteQuickActions::GetBox() {
+    if (!box_) {
+        box_ = std::make_unique<CQuickActionBox>(owner_, note_);
+        box_->AddButton(NoteCommand::kCrumple, QStringLiteral("Crumple"),
+                        QuickActionImage::kCrumple, QuickActionImage::kCrumplePressed);
+        AddShadeButton();
+        box_->ShowScrollBar(scrollBar_);
+        box_->ShowButtons(ButtonsOn());
+        if (made_) {
+            made_(*box_);
+        }
+    }
+    return *box_;
+}
+
 void NoteQuickActions::Place() {
+    if (!box_) {
+        return;
+    }
     const QRect desired = box_->GetDesiredRect();
     if (desired.height() <= 0) {
         box_->SetWindowShown(false);
@@ -42,39 +55,70 @@ void NoteQuickActions::Place() {
 }
 
 void NoteQuickActions::Show() {
+    if (!ButtonsOn() && !ScrollBarShown()) {
+        // Nothing to show: a box made now would stay out of sight.
+        if (box_) {
+            Place();
+        }
+        return;
+    }
+    GetBox();
     Place();
-    if (owner_.GetNoteSettings().GetShowQAButtons() || box_->IsScrollBarShown()) {
-        box_->ShowBox(true);
+    box_->ShowBox(true);
+}
+
+void NoteQuickActions::Hide() {
+    if (box_) {
+        box_->ShowBox(false);
     }
 }
 
-void NoteQuickActions::Hide() { box_->ShowBox(false); }
-
 void NoteQuickActions::SetShaded(bool shaded, bool contentOverflows) {
+    shaded_ = shaded;
+    scrollBar_ = !shaded && (contentOverflows || ScrollBarShown());
+    if (!box_) {
+        return;
+    }
     box_->RemoveButton(NoteCommand::kShade);
     box_->RemoveButton(NoteCommand::kUnshade);
+    AddShadeButton();
     if (shaded) {
-        box_->AddButton(NoteCommand::kUnshade, QStringLiteral("UnShade"),
-                        QuickActionImage::kUnshade, QuickActionImage::kUnshadePressed);
         box_->ShowScrollBar(false);
-    } else {
-        box_->AddButton(NoteCommand::kShade, QStringLiteral("Shade"), QuickActionImage::kShade,
-                        QuickActionImage::kShadePressed);
-        if (contentOverflows) {
-            box_->ShowScrollBar(true);
-        }
+    } else if (contentOverflows) {
+        box_->ShowScrollBar(true);
     }
     Place();
 }
 
 void NoteQuickActions::ShowScrollBar(bool show) {
-    box_->ShowScrollBar(show);
-    Place();
+    scrollBar_ = show;
+    if (box_) {
+        box_->ShowScrollBar(show);
+        Place();
+    }
 }
 
 void NoteQuickActions::ApplySettings() {
-    box_->ShowButtons(owner_.GetNoteSettings().GetShowQAButtons());
-    Place();
+    if (box_) {
+        box_->ShowButtons(ButtonsOn());
+        Place();
+    }
+}
+
+void NoteQuickActions::AddShadeButton() {
+    if (shaded_) {
+        box_->AddButton(NoteCommand::kUnshade, QStringLiteral("UnShade"),
+                        QuickActionImage::kUnshade, QuickActionImage::kUnshadePressed);
+    } else {
+        box_->AddButton(NoteCommand::kShade, QStringLiteral("Shade"), QuickActionImage::kShade,
+                        QuickActionImage::kShadePressed);
+    }
+}
+
+bool NoteQuickActions::ButtonsOn() const { return owner_.GetNoteSettings().GetShowQAButtons(); }
+
+bool NoteQuickActions::ScrollBarShown() const {
+    return box_ ? box_->IsScrollBarShown() : scrollBar_;
 }
 
 }  // namespace vesk
