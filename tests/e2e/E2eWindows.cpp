@@ -8,6 +8,7 @@
 //   vesk_e2e_windows wait <notes> <seconds>  until the window manager lists that
 //                                            many note windows (the root's
 //                                            _NET_CLIENT_LIST) and all are viewable
+//   vesk_e2e_windows clients                 how many windows the window manager lists
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -209,10 +210,16 @@ int main(int argc, char** argv) {
         std::printf("%d %d\n", centre->x, centre->y);
         return 0;
     }
+    if (args.size() == 1 && args[0] == "clients") {
+        std::printf("%zu\n", display.Clients().size());
+        return 0;
+    }
     if (args.size() == 3 && args[0] == "wait") {
         return Wait(display, std::stoi(args[1]), std::stod(args[2]));
     }
-    std::fputs("usage: vesk_e2e_windows count <title> | tray-icon | wait <notes> <seconds>\n",
-               stderr);
+    std::fputs(
+        "usage: vesk_e2e_windows count <title> | tray-icon | wait <notes> <seconds> | "
+        "clients\n",
+        stderr);
     return 2;
 }
