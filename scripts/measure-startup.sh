@@ -32,18 +32,19 @@ start_tray
 
 millis() { date +%s%3N; }
 resident() { awk '/VmRSS/ {print $2}' "/proc/$1/status"; }
-clients() { "$VESK_E2E_WINDOWS" clients; }
-desktop_clients=$(clients)
 # The window manager takes a while to let go of a thousand windows; the next
-# launch waits for it, or it would be timed with that work.
-desktop_settled() { [ "$(clients)" -eq "$desktop_clients" ]; }
-settle() { wait_for 600 desktop_settled || fail "the window manager kept the windows"; }
+# launch waits until it lists no more windows than before the last one, or it
+# would be timed with that work.
+clients() { "$VESK_E2E_WINDOWS" clients; }
+at_most_clients() { [ "$(clients)" -le "$1" ]; }
+settle() { wait_for 600 at_most_clients "$1" || fail "the window manager kept the windows"; }
 
 # Prints "milliseconds resident-KiB" for one launch of the command until
 # <windows> note windows show; the command is ended afterwards.
 time_windows() {
-    local windows=$1 began ready rss pid
+    local windows=$1 before began ready rss pid
     shift
+    before=$(clients)
     began=$(millis)
     "$@" >"$E2E_DIR/program.log" 2>&1 &
     pid=$!
@@ -53,7 +54,7 @@ time_windows() {
     rss=$(resident "$pid")
     kill -TERM "$pid"
     wait "$pid" || true
-    settle
+    settle "$before"
     echo "$((ready - began)) $rss"
 }
 
@@ -74,6 +75,7 @@ for run in $(seq "$runs"); do
     rm -rf "$DATA"
     prepare_data 0 0 0
     "$VESK_E2E_FILES" notes "$DATA/notes.xml" 0 "$hidden" 0 1
+    before=$(clients)
     began=$(millis)
     start_program
     "$VESK_E2E_WINDOWS" wait 1 600 || fail "the notes did not load"
@@ -82,7 +84,7 @@ for run in $(seq "$runs"); do
     stopping=$(millis)
     terminate_program || fail "the program did not end cleanly"
     ended=$(millis)
-    settle
+    settle "$before"
     printf '%12d  %3d  %11d  %9d  %9d\n' "$hidden" "$run" $((loaded - began)) "$rss" \
         $((ended - stopping))
 done
