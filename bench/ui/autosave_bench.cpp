@@ -105,7 +105,12 @@ void BM_AutoSaveWithBackup(benchmark::State& state) {
         !desk.frame->GetSettings().GetBackupData().IsEnabled()) {
         state.SkipWithError("the notes or the backups are not in place");
     }
+    // A save of unchanged notes takes no backup, so a title changes back and
+    // forth: each save then copies the file before it aside.
+    NoteData& changed = desk.frame->GetCollection().GetNotes().begin()->second->GetNoteData();
+    bool flip = false;
     for (auto _ : state) {
+        changed.SetTitle((flip = !flip) ? u"Changed A" : u"Changed B");
         if (!desk.frame->SaveNotes(desk.frame->NotesFile())) state.SkipWithError("save failed");
     }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(desk.bytes.size()));
