@@ -91,12 +91,10 @@ QRect SizedRect(const QRect& start, SizingMode mode, QPoint pressed, QPoint poin
     } else if (MovesBottom(mode)) {
         bottom += std::int64_t{pointer.y()} - pressed.y();
     }
-    // Lower limits first: with a huge title font the upper limit wins.
-    const std::int64_t minHeight = std::max(kMinNoteSide, titleBarHeight + 10);
-    const auto width = static_cast<int>(
-        std::min<std::int64_t>(std::max<std::int64_t>(right - left, kMinNoteSide), kMaxNoteSide));
-    const auto height =
-        static_cast<int>(std::min<std::int64_t>(std::max(bottom - top, minHeight), kMaxNoteSide));
+    // The title bar raises the lower limit; with a huge title font the
+    // upper limit still wins.
+    const int width = HeldNoteSide(right - left);
+    const int height = HeldNoteSide(std::max<std::int64_t>(bottom - top, titleBarHeight + 10));
     const std::int64_t x = MovesLeft(mode) ? right - width : left;
     const std::int64_t y = MovesTop(mode) ? bottom - height : top;
     return {static_cast<int>(x), static_cast<int>(y), width, height};
