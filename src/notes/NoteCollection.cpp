@@ -6,13 +6,13 @@
 #include "notes/NoteArchive.h"
 #include "notes/NoteCommands.h"
 #include "notes/NoteFactory.h"
+#include "notes/NoteSize.h"
 #include "xml/LocalTimeFormat.h"
 
 namespace vesk {
 
 namespace {
 
-constexpr std::int32_t kNewNoteSide = 200;
 // New notes start at least this far above the bottom of the work area.
 constexpr std::int32_t kNewNoteHeightReserve = 275;
 constexpr int kAlertShakeIntervalMs = 100;

@@ -10,6 +10,8 @@ namespace vesk {
 // its area.
 inline constexpr std::int32_t kMinNoteSide = 50;
 inline constexpr std::int32_t kMaxNoteSide = 1500;
+// The size that the program gives a new note, and a stored one without area.
+inline constexpr std::int32_t kNewNoteSide = 200;
 
 // A side held to those sizes.
 constexpr std::int32_t HeldNoteSide(std::int64_t side) {

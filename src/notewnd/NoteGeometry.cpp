@@ -14,8 +14,6 @@ namespace {
 constexpr int kContentMargin = 6;
 constexpr int kMinTitleBarHeight = 20;
 constexpr int kTitleBarPadding = 10;
-// The size that the program gives a new note.
-constexpr std::int32_t kNewNoteSide = 200;
 constexpr qsizetype kLongestTitle = 20;
 constexpr qsizetype kShortTitleKept = 17;
 
