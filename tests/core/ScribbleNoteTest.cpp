@@ -18,14 +18,7 @@ constexpr COLORREF kInk = RGB(0x12, 0x34, 0x56);
 constexpr std::uint32_t kFullInk = ArgbFromColor(kInk, 0xff);
 
 TEST(ScribbleCodecTest, RunLengthExamples) {
-    EXPECT_EQ(EncodeAlphaRuns(Bitmap(16, 16)), u" 10000");
     EXPECT_EQ(EncodeAlphaRuns(Bitmap(200, 200)), u" 9c4000");
-
-    Bitmap alternating(5, 1);
-    alternating.SetPixel(1, 0, ArgbFromColor(kInk, 0x0a));
-    alternating.SetPixel(3, 0, kFullInk);
-    EXPECT_EQ(EncodeAlphaRuns(alternating), u" 00 0a 00 ff 00");
-
     // Runs cross row ends, and break on colour even at equal alpha.
     Bitmap rows(4, 5);
     for (int x = 0; x < 4; ++x) {
@@ -40,10 +33,6 @@ TEST(ScribbleCodecTest, DecodingFollowsTheRunsAndStopsAtTheEnd) {
     Bitmap image(2, 2);
     DecodeAlphaRuns(u" 500", kInk, image);
     EXPECT_EQ(EncodeAlphaRuns(image), u" 400");
-
-    Bitmap small(3, 2);
-    DecodeAlphaRuns(u" 00 ff 400", kInk, small);
-    EXPECT_EQ(small.GetPixel(1, 0), kFullInk);
 
     // Digits follow the colour rule, so "0" and "g" lengths draw nothing; a
     // one-character token ends the text and the rest stays as it was.

@@ -190,15 +190,13 @@ std::string NormalSettings(const std::filesystem::path& path) {
 int PrintNotePlace(const std::filesystem::path& path, std::size_t n) {
     XMLDocument document;
     if (!document.Load(path) || document.GetRoot() == nullptr) return 1;
-    const XMLElement* active = document.GetRoot()->FindChild(u"active");
-    if (active == nullptr || active->Children().size() <= n) return 1;
-    const XMLElement& child = *active->Children()[n];
-    auto note = vesk::CreateNoteDataByType(child.GetAttribute(u"type"));
-    if (!note) return 1;
-    note->LoadFromElement(child);
-    const vesk::Rect& rect = note->GetRect();
-    std::printf("%d %d %d %d\n", rect.left, rect.top, rect.right, rect.bottom);
-    return 0;
+    std::size_t index = 0;
+    ForEachNote(document, [&](const char16_t* section, const NoteData& note) {
+        if (section != std::u16string_view(u"active") || index++ != n) return;
+        const vesk::Rect& rect = note.GetRect();
+        std::printf("%d %d %d %d\n", rect.left, rect.top, rect.right, rect.bottom);
+    });
+    return index > n ? 0 : 1;
 }
 
 std::string Narrow(const std::u16string& text) {

@@ -49,12 +49,10 @@ CMainFrame& MainFrameFixture::Start() {
     hotKeys_ = hotKeys.get();
     links_ = links.get();
     sounds_ = sounds.get();
-    auto trayWatch = std::make_unique<platform::TrayWatch>();
-    trayWatch_ = trayWatch.get();
     frame_ = std::make_unique<CMainFrame>(
         MainFrameServices{std::make_unique<TestFolders>(DataFolder(), InstallFolder()),
                           std::move(hotKeys), std::move(links), [this] { return trayAvailable; },
-                          std::move(sounds), std::move(trayWatch)});
+                          std::move(sounds), std::make_unique<platform::TrayWatch>()});
     frame_->Create();
     return *frame_;
 }

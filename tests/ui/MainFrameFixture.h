@@ -70,8 +70,6 @@ public:
     RecordingHotKeys& HotKeys() { return *hotKeys_; }
     RecordingLinks& Links() { return *links_; }
     RecordingSounds& Sounds() { return *sounds_; }
-    // Emit its TrayChanged once trayAvailable changed.
-    platform::TrayWatch& TrayWatch() { return *trayWatch_; }
     ScriptedPrompts& Prompts() { return prompts_; }
     bool trayAvailable = true;
 
@@ -90,7 +88,6 @@ private:
     RecordingHotKeys* hotKeys_ = nullptr;
     RecordingLinks* links_ = nullptr;
     RecordingSounds* sounds_ = nullptr;
-    platform::TrayWatch* trayWatch_ = nullptr;
     std::unique_ptr<CMainFrame> frame_;
 };
 
