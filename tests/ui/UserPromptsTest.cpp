@@ -4,8 +4,8 @@
 #include <QTimer>
 #include <functional>
 
-#include "ScriptedPrompts.h"
 #include "UiTestRegistry.h"
+#include "dialogs/UserPrompts.h"
 
 namespace vesk::test {
 namespace {
@@ -30,25 +30,6 @@ private slots:
         QCOMPARE(QtFileFilter(QStringLiteral("Pictures|*.png;*.jpg||")),
                  QStringLiteral("Pictures (*.png *.jpg)"));
         QCOMPARE(QtFileFilter(QString()), QString());
-    }
-
-    // A scripted stand-in answers in place of the person while it lives, and
-    // its questions run out as No.
-    void installedPromptsAnswerAndRecord() {
-        {
-            ScriptedPrompts prompts;
-            prompts.answers.push_back(UserPrompts::Answer::Yes);
-            for (const auto answer : {UserPrompts::Answer::Yes, UserPrompts::Answer::No}) {
-                QCOMPARE(UserPrompts::Current().ShowMessage(nullptr, "Sure?", "Last Chance",
-                                                            UserPrompts::Buttons::YesNo,
-                                                            UserPrompts::Icon::Question),
-                         answer);
-            }
-            QCOMPARE(prompts.messages.size(), 2);
-            QDialog dialog;
-            QCOMPARE(UserPrompts::Current().RunDialog(dialog), int(QDialog::Rejected));
-        }
-        QVERIFY(dynamic_cast<ScriptedPrompts*>(&UserPrompts::Current()) == nullptr);
     }
 
     // While a dialog or a message waits for its answer, the program's other
