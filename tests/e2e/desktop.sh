@@ -68,14 +68,12 @@ wait_for() {
     done
 }
 
-# start_desktop [--no-window-manager]
 start_desktop() {
     Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$E2E_DIR/display" \
         2>"$E2E_DIR/xvfb.log" &
     E2E_PIDS+=($!)
     wait_for 20 test -s "$E2E_DIR/display" || fail "Xvfb did not start"
     export DISPLAY=":$(cat "$E2E_DIR/display")"
-    [ "${1:-}" = --no-window-manager ] && return
     openbox >"$E2E_DIR/openbox.log" 2>&1 &
     E2E_PIDS+=($!)
     wait_for 20 window_manager_running || fail "openbox did not start"

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QApplication>
 #include <QList>
+#include <QMouseEvent>
 #include <QStringList>
 #include <array>
 #include <cstdint>
@@ -47,6 +49,15 @@ inline void UseTestFonts(QtFontEngine& engine) {
     RegisterFontEngine(&engine);
     CVeskNoteWnd::SetTitleFont(FontData(u"DejaVu Sans", 10, true, false));
     CVeskNoteWnd::SetDefaultContentFont(FontData(u"DejaVu Sans", 12, false, false));
+}
+
+// A mouse event at a point of the window: a move, or the left button's
+// press or release.
+inline void SendMouse(QWidget& window, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(at), QPointF(window.mapToGlobal(at)), button, buttons,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&window, &event);
 }
 
 // A message note at the rectangle, green fading to dark green with a white

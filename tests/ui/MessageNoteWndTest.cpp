@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -67,13 +66,6 @@ QImage Render(QWidget& window) {
     image.fill(Qt::white);
     window.render(&image);
     return image;
-}
-
-void Send(QWidget& window, QEvent::Type type, QPoint at) {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(at), QPointF(window.mapToGlobal(at)), button, button,
-                      Qt::NoModifier);
-    QApplication::sendEvent(&window, &event);
 }
 
 // Closes each menu as it opens, noting its first item.
@@ -157,10 +149,11 @@ private slots:
         QVERIFY(link.rect.top > window.GetContentRect(false).top());
         const QPoint inside((link.rect.left + link.rect.right) / 2,
                             (link.rect.top + link.rect.bottom) / 2);
-        Send(window, QEvent::MouseMove, inside);
+        SendMouse(window, QEvent::MouseMove, inside, Qt::NoButton);
         QCOMPARE(window.cursor().shape(), Qt::PointingHandCursor);
-        Send(window, QEvent::MouseButtonPress, inside);
-        Send(window, QEvent::MouseButtonPress, QPoint(inside.x(), inside.y() - 40));
+        SendMouse(window, QEvent::MouseButtonPress, inside, Qt::LeftButton);
+        SendMouse(window, QEvent::MouseButtonPress, QPoint(inside.x(), inside.y() - 40),
+                  Qt::LeftButton);
         QCOMPARE(host_.links, QStringList{"http://www.x.org"});
         QCOMPARE(window.Links()[0].text, u"http://www.x.org");
     }

@@ -1,4 +1,3 @@
-#include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
 #include <algorithm>
@@ -16,13 +15,6 @@
 
 namespace vesk::test {
 namespace {
-
-void SendMouse(QWidget& window, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(at), QPointF(window.mapToGlobal(at)), button, buttons,
-                      Qt::NoModifier);
-    QApplication::sendEvent(&window, &event);
-}
 
 // Presses at from, drags to to (client coordinates of the window as it was
 // when the drag began) and lets go there.
