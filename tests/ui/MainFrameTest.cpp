@@ -57,34 +57,32 @@ class MainFrameTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void closeCommitsOpenEditsAndSavesAfterTheWastebasketPolicy() {
-        for (const auto policy : {EmptyWastePolicy::OnExit, EmptyWastePolicy::Never}) {
-            Fixture fixture;
-            WriteSettings(fixture.SettingsFile(),
-                          [policy](SettingsData& s) { s.SetEmptyWaste(policy); });
-            Fixture::WriteNotes(fixture.NotesFile(), {{u"Keep"},
-                                                      {u"Later", 2, NoteData::kStateHidden},
-                                                      {u"Bin", 0, NoteData::kStateWastebasket}});
-            CMainFrame& frame = fixture.Start();
-            frame.GetSettings().SetAlpha(99);
-            // Typed into a note that was then hidden, still being edited.
-            NoteWindow* note = frame.GetCollection().Find(0);
-            note->SendCommand(NoteCommand::kEdit);
-            for (CNoteEdit* edit : dynamic_cast<QWidget*>(note)->findChildren<CNoteEdit*>()) {
-                edit->SetText(u"Kept");
-            }
-            note->SendCommand(NoteCommand::kHide);
-            frame.OnCommand(MainCommand::kExit);
-
-            QVERIFY(frame.IsClosed());
-            QVERIFY(frame.GetCollection().GetNotes().empty());
-            QStringList expected{"Kept:0:1", "Later:2:1"};
-            if (policy == EmptyWastePolicy::Never) expected << "Bin:0:2";
-            QCOMPARE(Fixture::SavedNotes(fixture.NotesFile()), expected);
-            SettingsData settings;
-            QVERIFY(settings.Load(ToPath(fixture.SettingsFile())));
-            QCOMPARE(settings.GetAlpha(), std::uint8_t{99});
+    // Keeping the wastebasket at exit (the policy "never") is the new-note
+    // scenario's to check.
+    void closeCommitsOpenEditsAndEmptiesTheWastebasketOnExit() {
+        Fixture fixture;
+        WriteSettings(fixture.SettingsFile(),
+                      [](SettingsData& s) { s.SetEmptyWaste(EmptyWastePolicy::OnExit); });
+        Fixture::WriteNotes(fixture.NotesFile(), {{u"Keep"},
+                                                  {u"Later", 2, NoteData::kStateHidden},
+                                                  {u"Bin", 0, NoteData::kStateWastebasket}});
+        CMainFrame& frame = fixture.Start();
+        frame.GetSettings().SetAlpha(99);
+        // Typed into a note that was then hidden, still being edited.
+        NoteWindow* note = frame.GetCollection().Find(0);
+        note->SendCommand(NoteCommand::kEdit);
+        for (CNoteEdit* edit : dynamic_cast<QWidget*>(note)->findChildren<CNoteEdit*>()) {
+            edit->SetText(u"Kept");
         }
+        note->SendCommand(NoteCommand::kHide);
+        frame.OnCommand(MainCommand::kExit);
+
+        QVERIFY(frame.IsClosed());
+        QVERIFY(frame.GetCollection().GetNotes().empty());
+        QCOMPARE(Fixture::SavedNotes(fixture.NotesFile()), (QStringList{"Kept:0:1", "Later:2:1"}));
+        SettingsData settings;
+        QVERIFY(settings.Load(ToPath(fixture.SettingsFile())));
+        QCOMPARE(settings.GetAlpha(), std::uint8_t{99});
     }
 
     void aCloseWhileADialogIsOpenCancelsItThenEnds() {
