@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Every shown note of the notes file stands on the desktop as its own window,
 # at its stored place; hidden and wastebasket notes get none. Coming up, the
-# notes leave the keyboard alone.
+# notes leave the keyboard alone. A second start ends at once with status 0
+# and leaves the first one alone.
 source "$(dirname "$0")/desktop.sh"
 
 prepare_data 3 2 1
@@ -24,4 +25,10 @@ wait_for 10 places_as_stored || fail "note windows at $(note_places)"
 note_windows_are 3 || fail "hidden or wastebasket notes got windows"
 active=$(xdotool getactivewindow getwindowname 2>/dev/null || true)
 [ "$active" != vesknote ] || fail "a note took the keyboard as it came up"
-echo "three note windows at their places, and the tray icon"
+
+status=0
+timeout 10 "$VESKNOTES" >"$E2E_DIR/second.log" 2>&1 || status=$?
+[ "$status" -eq 0 ] || fail "the second start ended with status $status"
+program_running || fail "the first start ended"
+note_windows_are 3 || fail "the second start added windows"
+echo "three note windows at their places, the tray icon, and a quiet second start"
