@@ -9,8 +9,6 @@ namespace vesk {
 
 namespace {
 
-constexpr char16_t kHexDigits[] = u"0123456789abcdef";
-
 // The longest token: a space, 16 length digits and two alpha digits.
 constexpr std::size_t kLongestToken = 19;
 

@@ -14,8 +14,6 @@
 namespace vesk {
 namespace {
 
-constexpr char16_t kHexDigits[] = u"0123456789abcdef";
-
 bool IsSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
 
 std::u16string Widen(const char* text) {

@@ -24,6 +24,8 @@ std::u16string IntToText(std::int64_t value);
 // Leading white space, optional sign, decimal digits up to the first other
 // character; no digits gives 0. Values beyond 32 bits saturate.
 std::int32_t TextToInt(std::u16string_view text);
+// The lower-case hexadecimal digits, by value.
+inline constexpr char16_t kHexDigits[] = u"0123456789abcdef";
 // Lower-case hexadecimal of the 32-bit pattern, no prefix.
 std::u16string IntToHex(std::uint32_t value);
 // "%.2f".
