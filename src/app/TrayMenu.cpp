@@ -107,8 +107,7 @@ void TrayMenu::Fill(QMenu& menu, const NoteCollection::NoteMap& notes) const {
 QAction* TrayMenu::AddCommand(QMenu& menu, const QString& text, std::uint32_t command) const {
     auto* action = new QAction(text, &menu);
     action->setEnabled(commands_.IsAvailable(command));
-    QObject::connect(action, &QAction::triggered, action,
-                     [this, command] { commands_.Run(command); });
+    RunWhenChosen(action, command);
     menu.addAction(action);
     return action;
 }
@@ -127,8 +126,16 @@ QAction* TrayMenu::MakeNoteItem(QMenu& owner, NoteId id, const NoteData& note) c
                               : ShortTitle(QString::fromStdU16String(note.GetTitle()));
     auto* item = new QAction(KindPair(note.GetKind()), MenuText(title), &owner);
     item->setEnabled(commands_.IsAvailable(command));
-    QObject::connect(item, &QAction::triggered, item, [this, command] { commands_.Run(command); });
+    RunWhenChosen(item, command);
     return item;
+}
+
+void TrayMenu::RunWhenChosen(QAction* action, std::uint32_t command) const {
+    // The command runs once the menu has done with the key or click that
+    // chose it: Exit takes the tray icon, and the menu's popup ground, away.
+    QObject::connect(
+        action, &QAction::triggered, action, [this, command] { commands_.Run(command); },
+        Qt::QueuedConnection);
 }
 
 const QIcon& TrayMenu::KindPair(std::int32_t kind) const {

@@ -31,6 +31,7 @@ private:
     QAction* AddCommand(QMenu& menu, const QString& text, std::uint32_t command) const;
     QMenu* AddSubmenu(QMenu& parent, const QString& title) const;
     QAction* MakeNoteItem(QMenu& owner, NoteId id, const NoteData& note) const;
+    void RunWhenChosen(QAction* action, std::uint32_t command) const;
     const QIcon& KindPair(std::int32_t kind) const;
 
     const MainCommands& commands_;

@@ -35,6 +35,12 @@ QAction* Item(const QMenu& menu, const QString& text) {
 
 QMenu* Submenu(const QMenu& menu, const QString& title) { return Item(menu, title)->menu(); }
 
+// The command runs once the menu's own event is done.
+void Choose(QAction* item) {
+    item->trigger();
+    QCoreApplication::sendPostedEvents();
+}
+
 const QStringList kFixedPart = {
     "-", "~Notebook/Archive", "Waste Basket >", "Do To All >", "-",   "Config/Tools >",
     "-", "Import Note",       "New >",          "-",           "Exit"};
@@ -99,13 +105,13 @@ private slots:
                                          {u"Third", 0, NoteData::kStateHidden}});
         CMainFrame& frame = fixture.Frame();
         frame.OnCommand(MainCommand::kEmptyWastebasket);
-        Item(*Submenu(menu, "New"), "Note")->trigger();
+        Choose(Item(*Submenu(menu, "New"), "Note"));
         frame.GetCollection().Find(3)->GetNoteData().SetTitle(u"Fourth");
         frame.OnCommand(MainCommand::kHideAll);
 
         emit menu.aboutToShow();
         QCOMPARE(Describe(menu).mid(0, 3), (QStringList{"Fourth [ ]", "Third [ ]", "First [ ]"}));
-        for (const char* title : {"Fourth", "Third", "First"}) Item(menu, title)->trigger();
+        for (const char* title : {"Fourth", "Third", "First"}) Choose(Item(menu, title));
         for (const auto& [id, window] : frame.GetCollection().GetNotes()) {
             QCOMPARE(window->GetNoteData().GetState(), NoteData::kStateShown);
         }
@@ -133,11 +139,11 @@ private slots:
                                          {u"Crumpled", 0, NoteData::kStateWastebasket},
                                          {u"Binned", 0, NoteData::kStateWastebasket}});
         CMainFrame& frame = fixture.Frame();
-        Item(menu, "Hidden")->trigger();
+        Choose(Item(menu, "Hidden"));
         QCOMPARE(frame.GetCollection().Find(0)->GetNoteData().GetState(), NoteData::kStateShown);
         QVERIFY(frame.GetSettings().GetAutoSaveData().IsChanged());
 
-        Item(*Submenu(menu, "Waste Basket"), "Empty")->trigger();
+        Choose(Item(*Submenu(menu, "Waste Basket"), "Empty"));
         QCOMPARE(frame.GetCollection().GetNotes().size(), std::size_t{1});
 
         // The menu is built afresh at each opening.
@@ -147,14 +153,14 @@ private slots:
 
         // Commands not built yet answer nothing, not even as note items.
         QVERIFY(!frame.OnCommand(MainCommand::kTheme));
-        Item(*Submenu(menu, "Config/Tools"), "Help")->trigger();
+        Choose(Item(*Submenu(menu, "Config/Tools"), "Help"));
         const QString help = fixture.InstallFolder() + "help/howtouse.html";
         QCOMPARE(fixture.Links().opened, QStringList{help});
         QVERIFY(fixture.Prompts().messages.isEmpty());
         // Nothing on the desktop could open it: the user is told, not left
         // clicking.
         fixture.Links().fail = true;
-        Item(*Submenu(menu, "Config/Tools"), "Help")->trigger();
+        Choose(Item(*Submenu(menu, "Config/Tools"), "Help"));
         QCOMPARE(fixture.Prompts().messages.size(), 1);
         QCOMPARE(fixture.Prompts().messages[0].caption, QStringLiteral("No Go"));
         QVERIFY(fixture.Prompts().messages[0].text.contains(help));
