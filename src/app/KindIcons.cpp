@@ -25,6 +25,9 @@ QIcon KindIcon(int resourceId) {
         case KindBitmap::kOtherUnchecked:
             name = "checklist-hidden";
             break;
+        case KindBitmap::kPicture:
+            name = "picture";
+            break;
         default:
             return {};
     }

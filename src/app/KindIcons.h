@@ -5,7 +5,8 @@
 namespace vesk {
 
 // The tray menu's kind bitmaps, by their resource ids: a note shown on the
-// desktop (checked) and a hidden one (unchecked) of each kind.
+// desktop (checked) and a hidden one (unchecked) of each kind; pictures are
+// listed as other kinds and have only the New item's bitmap.
 namespace KindBitmap {
 inline constexpr int kMessageChecked = 226;
 inline constexpr int kMessageUnchecked = 142;
@@ -13,6 +14,7 @@ inline constexpr int kScribbleChecked = 149;
 inline constexpr int kScribbleUnchecked = 150;
 inline constexpr int kOtherChecked = 230;
 inline constexpr int kOtherUnchecked = 229;
+inline constexpr int kPicture = 231;
 }  // namespace KindBitmap
 
 // The icon of one of the KindBitmap ids; a null icon for any other id.

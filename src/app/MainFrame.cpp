@@ -64,6 +64,9 @@ CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::SetUpCommands() {
     commands_.Set(MainCommand::kNewNote, [this] { CreateNewNote(NoteData::kMessage); });
+    commands_.Set(MainCommand::kNewChecklist, [this] { CreateNewNote(NoteData::kChecklist); });
+    commands_.Set(MainCommand::kNewScribble, [this] { CreateNewNote(NoteData::kScribble); });
+    commands_.Set(MainCommand::kNewPicture, [this] { CreateNewNote(NoteData::kPicture); });
     SetUpCollectionCommands(commands_, collection_, [this] { MarkChanged(); });
     commands_.Set(MainCommand::kHelp, [this] { ShowHelp(); });
     commands_.Set(MainCommand::kAbout, [this] { ShowAbout(); });

@@ -76,6 +76,8 @@ void TrayMenu::Fill(QMenu& menu, const NoteCollection::NoteMap& notes) const {
         ->setIcon(KindIcon(KindBitmap::kOtherChecked));
     AddCommand(*create, QStringLiteral("Scribble Note"), MainCommand::kNewScribble)
         ->setIcon(KindIcon(KindBitmap::kScribbleChecked));
+    AddCommand(*create, QStringLiteral("Picture Note"), MainCommand::kNewPicture)
+        ->setIcon(KindIcon(KindBitmap::kPicture));
     menu.addSeparator();
     AddCommand(menu, QStringLiteral("Exit"), MainCommand::kExit);
 

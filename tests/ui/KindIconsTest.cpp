@@ -27,16 +27,17 @@ class KindIconsTest : public QObject {
 private slots:
     void kindBitmapsAreDrawnAndDistinct() {
         QSet<QByteArray> pictures;
-        for (const int id : {KindBitmap::kMessageChecked, KindBitmap::kMessageUnchecked,
-                             KindBitmap::kScribbleChecked, KindBitmap::kScribbleUnchecked,
-                             KindBitmap::kOtherChecked, KindBitmap::kOtherUnchecked}) {
+        for (const int id :
+             {KindBitmap::kMessageChecked, KindBitmap::kMessageUnchecked,
+              KindBitmap::kScribbleChecked, KindBitmap::kScribbleUnchecked,
+              KindBitmap::kOtherChecked, KindBitmap::kOtherUnchecked, KindBitmap::kPicture}) {
             const QImage image = Render(KindIcon(id), 16);
             QVERIFY2(IsDrawn(image), qPrintable(QString::number(id)));
             pictures.insert(
                 QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
         }
         // A shown and a hidden note, or two kinds, never share a picture.
-        QCOMPARE(pictures.size(), 6);
+        QCOMPARE(pictures.size(), 7);
         QVERIFY(KindIcon(0).isNull());
         for (const int size : {16, 22, 48}) {
             const QImage image = Render(AppIcon(), size);

@@ -1,4 +1,3 @@
-#include <QPushButton>
 #include <QTest>
 
 #include "MainFrameFixture.h"
@@ -6,6 +5,7 @@
 #include "app/MainCommandIds.h"
 #include "dialogs/NewNoteDialog.h"
 #include "notes/NoteCommands.h"
+#include "notewnd/CNoteEdit.h"
 #include "notewnd/CVeskNoteWnd.h"
 
 namespace vesk::test {
@@ -78,6 +78,27 @@ private slots:
         QCOMPARE(frame.GetCollection().GetNotes().size(), std::size_t{3});
     }
 
+    // Until its edit options choose a file, a new picture note shows none and
+    // is kept all the same, its title edited like any other note's.
+    void aNewPictureNoteIsAWholeNoteBeforeItHasAPicture() {
+        Fixture fixture;
+        CMainFrame& frame = fixture.Start();
+        QVERIFY(frame.OnCommand(MainCommand::kNewPicture));
+        QVERIFY(frame.OnCommand(MainCommand::kNewPicture));
+        for (NoteId id : {0u, 1u}) {
+            CVeskNoteWnd& window = Window(frame, id);
+            QVERIFY(window.isVisible() && window.IsEditing());
+            window.findChild<CNoteEdit*>()->SetText(id == 0 ? u"Holiday" : u"Dropped");
+            window.SendCommand(id == 0 ? NoteCommand::kDoneEditing : NoteCommand::kCancelEditing);
+            QVERIFY(!window.IsEditing());
+        }
+        const QString dated = QString::fromStdU16String(Note(frame, 1).GetTitle());
+        QVERIFY(dated != "Dropped");
+        frame.Close();
+        QCOMPARE(Fixture::SavedNotes(fixture.NotesFile()),
+                 (QStringList{"Holiday:5:0", dated + ":5:0"}));
+    }
+
     void doToAllActsOnTheWindowsAndLeavesTheWastebasketAlone() {
         Fixture fixture;
         Fixture::WriteNotes(fixture.NotesFile(), {{u"Shown"},
@@ -112,40 +133,37 @@ private slots:
         frame.OnTrayDoubleClick();
         QCOMPARE(States(frame), QStringLiteral("0v 0v 0v"));
 
-        // No checklist window yet: that action does nothing.
         frame.GetSettings().SetTray(TrayAction::CreateChecklist);
         frame.OnTrayDoubleClick();
-        QCOMPARE(frame.GetCollection().GetNotes().size(), std::size_t{3});
+        QCOMPARE(Note(frame, 3).GetKind(), NoteData::kChecklist);
     }
 
     void theNewNoteHotKeyMakesTheChosenKind() {
         Fixture fixture;
         CMainFrame& frame = fixture.Start();
         auto& keys = fixture.HotKeys();
-        bool greyed = false;
-        fixture.Prompts().dialogs.push_back([&](QDialog& chooser) {
-            greyed = !chooser.findChild<QPushButton*>("kind2")->isEnabled() &&
-                     !chooser.findChild<QPushButton*>("kind1")->isEnabled();
-            // A second press only raises the open chooser.
+        for (const auto key : {Qt::Key_C, Qt::Key_S, Qt::Key_N}) {
+            fixture.Prompts().dialogs.push_back([&](QDialog& chooser) {
+                // A second press only raises the open chooser.
+                emit keys.HotKeyPressed(MainHotKey::kNewNote);
+                QTest::keyClick(&chooser, key);
+                return chooser.result();
+            });
             emit keys.HotKeyPressed(MainHotKey::kNewNote);
-            QTest::keyClick(&chooser, Qt::Key_C);
-            QTest::keyClick(&chooser, Qt::Key_S);
-            QTest::keyClick(&chooser, Qt::Key_N);
-            return chooser.result();
-        });
-        emit keys.HotKeyPressed(MainHotKey::kNewNote);
-        QVERIFY(greyed);
-        QCOMPARE(fixture.Prompts().dialogTitles, QStringList{"New Note"});
-        QCOMPARE(frame.GetCollection().GetNotes().size(), std::size_t{1});
-        QCOMPARE(Note(frame, 0).GetKind(), NoteData::kMessage);
+        }
+        QCOMPARE(fixture.Prompts().dialogTitles, QStringList(3, "New Note"));
+        QCOMPARE(frame.GetCollection().GetNotes().size(), std::size_t{3});
+        QCOMPARE(Note(frame, 0).GetKind(), NoteData::kChecklist);
+        QCOMPARE(Note(frame, 1).GetKind(), NoteData::kScribble);
+        QCOMPARE(Note(frame, 2).GetKind(), NoteData::kMessage);
 
         fixture.Prompts().dialogs.push_back([](QDialog& chooser) {
             QTest::keyClick(&chooser, Qt::Key_Escape);
             return chooser.result();
         });
         emit keys.HotKeyPressed(MainHotKey::kNewNote);
-        QCOMPARE(fixture.Prompts().dialogTitles.size(), 2);
-        QCOMPARE(frame.GetCollection().GetNotes().size(), std::size_t{1});
+        QCOMPARE(fixture.Prompts().dialogTitles.size(), 4);
+        QCOMPARE(frame.GetCollection().GetNotes().size(), std::size_t{3});
     }
 
     void afterEachCrumpleEmptiesTheWastebasketOnceTheNoteIsDone() {

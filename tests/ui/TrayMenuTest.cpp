@@ -85,7 +85,7 @@ private slots:
         }
     }
 
-    void fixedPopupsHoldTheirCommandsGreyedUntilBuilt() {
+    void fixedPopupsHoldTheirCommands() {
         MainFrameFixture fixture;
         const QMenu& menu = OpenMenu(fixture, MainFrameFixture::ShownNotes(1));
         QCOMPARE(Describe(*Submenu(menu, "Do To All")),
@@ -93,9 +93,17 @@ private slots:
                               "*Crumple*"}));
         QCOMPARE(Describe(*Submenu(menu, "Config/Tools")),
                  (QStringList{"Help", "About", "-", "~Theme", "Backup Manager", "-", "~Settings"}));
-        const QMenu& create = *Submenu(menu, "New");
-        QCOMPARE(Describe(create), (QStringList{"Note", "~Checklist Note", "~Scribble Note"}));
-        QVERIFY(!Item(create, "Note")->icon().isNull());
+        QMenu& create = *Submenu(menu, "New");
+        const QStringList kinds{"Note", "Checklist Note", "Scribble Note", "Picture Note"};
+        QCOMPARE(Describe(create), kinds);
+        for (const QString& kind : kinds) QVERIFY(!Item(create, kind)->icon().isNull());
+        // Each makes a note of its kind.
+        for (const QString& kind : kinds) Choose(Item(create, kind));
+        QList<std::int32_t> made;
+        for (const auto& [id, window] : fixture.Frame().GetCollection().GetNotes()) {
+            made << window->GetNoteData().GetKind();
+        }
+        QCOMPARE(made, (QList<std::int32_t>{0, 0, 2, 1, 5}));
     }
 
     void everyNoteItemAnswersAfterAGapInIds() {
