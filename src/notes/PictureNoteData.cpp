@@ -9,6 +9,15 @@ namespace vesk {
 
 PictureNoteData::PictureNoteData() : NoteData(kPicture, Rect{}, StyleData{}, kLoadingAlpha) {}
 
+void PictureNoteData::CopyFrom(const NoteData& other) {
+    if (const auto* picture = dynamic_cast<const PictureNoteData*>(&other)) {
+        source_ = picture->source_;
+        picture_ = picture->picture_;
+        maintainRatio_ = picture->maintainRatio_;
+    }
+    NoteData::CopyFrom(other);
+}
+
 bool PictureNoteData::SaveContent(XMLElement& content) const {
     XMLElement& image = content.AddChild(u"image");
     if (maintainRatio_) {

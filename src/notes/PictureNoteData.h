@@ -14,6 +14,9 @@ class PictureNoteData : public NoteData {
 public:
     PictureNoteData();
 
+    // Also the path, the keep-ratio flag and the decoded picture, which both
+    // records then share: a cancelled edit gets its picture back undecoded.
+    void CopyFrom(const NoteData& other) override;
     bool SaveContent(XMLElement& content) const override;
     bool LoadContent(const XMLElement& content) override;
     std::u16string GetTypeName() const override;
@@ -27,12 +30,15 @@ public:
 
     // None when the file is missing, unreadable or there is no decoder.
     const Bitmap* GetPicture() const { return picture_.get(); }
+    // For a window that keeps its own form of the picture: a new pointer
+    // means a new picture.
+    const std::shared_ptr<const Bitmap>& GetSharedPicture() const { return picture_; }
     int GetPictureWidth() const { return picture_ ? picture_->GetWidth() : 0; }
     int GetPictureHeight() const { return picture_ ? picture_->GetHeight() : 0; }
 
 private:
     std::u16string source_;
-    std::unique_ptr<Bitmap> picture_;
+    std::shared_ptr<const Bitmap> picture_;
     bool maintainRatio_ = true;
 };
 

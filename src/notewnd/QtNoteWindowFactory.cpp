@@ -3,7 +3,9 @@
 #include <utility>
 
 #include "notes/MessageNoteData.h"
+#include "notes/PictureNoteData.h"
 #include "notewnd/CMessageNoteWnd.h"
+#include "notewnd/CPictureNoteWnd.h"
 #include "notewnd/CVeskNoteWnd.h"
 
 namespace vesk {
@@ -22,9 +24,16 @@ std::unique_ptr<NoteWindow> QtNoteWindowFactory::MakeNoteWindow(NoteId id,
                 id,
                 std::unique_ptr<MessageNoteData>(static_cast<MessageNoteData*>(record.release())),
                 host_);
+        case NoteData::kPicture:
+            if (dynamic_cast<PictureNoteData*>(record.get()) == nullptr) {
+                return nullptr;
+            }
+            return std::make_unique<CPictureNoteWnd>(
+                id,
+                std::unique_ptr<PictureNoteData>(static_cast<PictureNoteData*>(record.release())),
+                host_);
         case NoteData::kScribble:
         case NoteData::kChecklist:
-        case NoteData::kPicture:
             // The other kinds show as the common note until their own windows exist.
             return std::make_unique<CVeskNoteWnd>(id, std::move(record), host_);
         default:

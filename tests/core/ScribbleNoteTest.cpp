@@ -163,9 +163,20 @@ TEST(PictureNoteTest, PathIsKeptWhetherOrNotThePictureDecodes) {
     note.LoadContent(content);
     EXPECT_EQ(decoder.calls, 1) << "repeated sources decode once";
     EXPECT_EQ(note.GetPictureHeight(), 2);
+    PictureNoteData backup;
+    backup.CopyFrom(note);
     note.SetSource(u"/pictures/empty");
+    note.SetMaintainRatio(true);
     EXPECT_EQ(note.GetPicture(), nullptr);
     EXPECT_EQ(note.GetSource(), u"/pictures/empty");
+
+    // Putting back a cancelled edit brings the old picture without decoding it.
+    note.CopyFrom(backup);
+    EXPECT_EQ(decoder.calls, 2);
+    EXPECT_EQ(note.GetSource(), u"/pictures/cat.jpg");
+    EXPECT_FALSE(note.GetMaintainRatio());
+    EXPECT_EQ(note.GetPicture(), backup.GetPicture());
+    EXPECT_EQ(note.GetPictureWidth(), 4);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-#include <QFile>
 #include <QFontInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -81,7 +81,7 @@ private slots:
         QCOMPARE(InkedPixels(image.copy(0, 30, 300, 30)), 0);
     }
 
-    void picturesKeepTheirStraightAlphaAndBrokenOnesGiveNothing() {
+    void picturesKeepTheirStraightAlpha() {
         QImage image(3, 2, QImage::Format_ARGB32);
         image.fill(qRgba(255, 255, 255, 255));
         image.setPixel(0, 0, qRgba(10, 20, 30, 128));
@@ -93,13 +93,21 @@ private slots:
         QCOMPARE(bitmap->GetHeight(), 2);
         QCOMPARE(bitmap->GetPixel(0, 0), 0x800a141eu);
         QCOMPARE(bitmap->GetPixel(1, 0), 0xffffffffu);
+    }
 
-        QVERIFY(decoder_.Decode(PathOf(folder_.filePath(QStringLiteral("none.png")))) == nullptr);
-        QFile broken(folder_.filePath(QStringLiteral("broken.png")));
-        QVERIFY(broken.open(QIODevice::WriteOnly));
-        broken.write("\x89PNG\r\n\x1a\nthis is not the rest of a picture");
-        broken.close();
-        QVERIFY(decoder_.Decode(PathOf(broken.fileName())) == nullptr);
+    // Qt's own limit on the memory of one image, lowered here to a megabyte,
+    // stands for the photo of a good camera that runs past the default.
+    void aLargePictureDecodesWhateverQtsAllocationLimit() {
+        QImage image(1000, 600, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        const QString file = folder_.filePath(QStringLiteral("large.png"));
+        QVERIFY(image.save(file));
+        const int limit = QImageReader::allocationLimit();
+        QImageReader::setAllocationLimit(1);
+        const auto bitmap = decoder_.Decode(PathOf(file));
+        QImageReader::setAllocationLimit(limit);
+        QVERIFY(bitmap != nullptr);
+        QCOMPARE(bitmap->GetPixel(999, 599), image.pixel(999, 599));
     }
 };
 
