@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "FakeNoteWindow.h"
+#include "NoteTestSupport.h"
+#include "notebook/NoteFolderRows.h"
+#include "notebook/NoteRowText.h"
+#include "notebook/PreviewRecord.h"
+#include "notes/MessageNoteData.h"
+#include "notewnd/NoteHost.h"
+
+namespace vesk {
+namespace {
+
+using Ids = std::vector<NoteId>;
+
+TEST(NoteRowText, ShowsTitleDatesAndAlarmOrNone) {
+    MessageNoteData note;
+    note.SetTitle(u"Shopping");
+    note.SetCreationTime(TextToTime(u"2007-03-14 09:00:00"));
+    note.SetLastModified(TextToTime(u"2007-03-15 18:30:00"));
+    EXPECT_EQ(BuildRowHtml(note, u"%m/%d/%Y"),
+              u"<b>Shopping</b><br>03/14/2007, Modified 03/15/2007<br>Alarm: None");
+    note.EnableAlarm(true);
+    note.GetAlarm()->time = TextToTime(u"2007-03-20 14:05:00");
+    EXPECT_EQ(BuildRowHtml(note, u"%d.%m.%Y"),
+              u"<b>Shopping</b><br>14.03.2007, Modified 15.03.2007<br>Alarm: 20.03.2007, 02:05 PM");
+}
+
+TEST(NoteRowText, TitleMarkupStaysText) {
+    // Each "<" of a title is followed by a joiner, so it opens no tag; the
+    // row's own tags are untouched.
+    MessageNoteData note;
+    note.SetTitle(u"x < y <b>bold</b> <3");
+    const std::u16string row = BuildRowHtml(note, u"%Y");
+    EXPECT_EQ(row.substr(0, row.find(u"<br>")),
+              u"<b>x <\u2060 y <\u2060b>bold<\u2060/b> <\u20603</b>");
+    ArchiveEntry entry{.title = u"<br>", .kind = NoteData::kScribble, .path = {}, .fileTime = 0};
+    EXPECT_EQ(BuildArchiveRowHtml(entry, u"%Y").substr(0, 19), u"<b><\u2060br></b><br><i>");
+}
+
+TEST(NoteRowText, IconByKindGreyedOffTheDesktop) {
+    EXPECT_EQ(RowIconFor(NoteData::kMessage, NoteData::kStateShown), 0);
+    EXPECT_EQ(RowIconFor(NoteData::kMessage, NoteData::kStateHidden), 1);
+    EXPECT_EQ(RowIconFor(NoteData::kChecklist, NoteData::kStateShown), 2);
+    EXPECT_EQ(RowIconFor(NoteData::kScribble, NoteData::kStateWastebasket), 5);
+    EXPECT_EQ(RowIconFor(NoteData::kPicture, NoteData::kStateShown), 0);
+}
+
+// Records what the Notebook window would be told.
+class RowLog : public NoteFolderRows::Listener {
+public:
+    void RowAdded(NotebookFolder folder, NoteId id) override { Log("add", folder, id); }
+    void RowRemoved(NotebookFolder folder, std::size_t index, NoteId id) override {
+        Log("remove " + std::to_string(index), folder, id);
+    }
+    void RowChanged(std::size_t index, NoteId id) override {
+        Log("change " + std::to_string(index), NotebookFolder::Desktop, id);
+    }
+    void RowsCleared(NotebookFolder folder) override { Log("clear", folder, 0); }
+    void NoteArchived(NoteId id) override { Log("archived", NotebookFolder::Archive, id); }
+
+    std::vector<std::string> events;
+
+private:
+    void Log(const std::string& what, NotebookFolder folder, NoteId id) {
+        events.push_back(what + " " + std::to_string(static_cast<int>(folder)) + " " +
+                         std::to_string(id));
+    }
+};
+
+class NoteFolderRowsTest : public testing::Test {
+protected:
+    // Four desktop notes with their rows, the listener attached afterwards.
+    void SetUp() override {
+        for (int i = 0; i < 4; ++i) {
+            rows_.AddNoteRow(test::AddFakeNote(collection_, factory_, NoteData::kStateShown).Id());
+        }
+        rows_.SetListener(&log_);
+    }
+    // What the window does on a crumple: the record, then the notice.
+    void Crumple(NoteId id) {
+        collection_.Find(id)->GetNoteData().SetState(NoteData::kStateWastebasket);
+        rows_.OnNoteMoved(id, NotePlace::kShown, NotePlace::kWastebasket);
+    }
+
+    test::FakeWindowFactory factory_;
+    NoteCollection collection_{factory_};
+    NoteFolderRows rows_{collection_};
+    RowLog log_;
+};
+
+TEST_F(NoteFolderRowsTest, NotesMoveToTheEndOfTheFolderTheyReach) {
+    // Crumpled as a batch does, from the last checked row up.
+    Crumple(3);
+    Crumple(1);
+    EXPECT_EQ(rows_.Desktop(), (Ids{0, 2}));
+    EXPECT_EQ(rows_.Wastebasket(), (Ids{3, 1}));
+    EXPECT_EQ(log_.events,
+              (std::vector<std::string>{"remove 3 0 3", "add 2 3", "remove 1 0 1", "add 2 1"}));
+
+    collection_.Find(3)->GetNoteData().SetState(NoteData::kStateShown);
+    rows_.OnNoteMoved(3, NotePlace::kWastebasket, NotePlace::kShown);
+    EXPECT_EQ(rows_.Desktop(), (Ids{0, 2, 3}));
+    EXPECT_EQ(rows_.Wastebasket(), (Ids{1}));
+}
+
+TEST_F(NoteFolderRowsTest, ChangesInPlaceArchivingAndStrayNotices) {
+    rows_.OnNoteMoved(2, NotePlace::kShown, NotePlace::kHidden);
+    rows_.OnNoteMoved(2, NotePlace::kHidden, NotePlace::kShown);
+    rows_.OnNoteMoved(1, NotePlace::kShown, NotePlace::kArchived);
+    // No row where the notices say the notes were: nothing happens.
+    rows_.OnNoteMoved(0, NotePlace::kWastebasket, NotePlace::kShown);
+    rows_.OnNoteMoved(9, NotePlace::kShown, NotePlace::kWastebasket);
+    rows_.OnNoteMoved(0, NotePlace::kArchived, NotePlace::kShown);
+    EXPECT_EQ(log_.events, (std::vector<std::string>{"change 2 0 2", "change 2 0 2", "remove 1 0 1",
+                                                     "archived 1 1"}));
+    EXPECT_EQ(rows_.Desktop(), (Ids{0, 2, 3}));
+}
+
+TEST_F(NoteFolderRowsTest, ClearingTheWastebasketLeavesTheDesktop) {
+    Crumple(0);
+    rows_.ClearWastebasketList();
+    EXPECT_TRUE(rows_.Wastebasket().empty());
+    EXPECT_EQ(rows_.Desktop(), (Ids{1, 2, 3}));
+    rows_.ClearNoteLists();
+    EXPECT_TRUE(rows_.Desktop().empty());
+}
+
+TEST(PreviewRecord, CopiesContentAndShowsItRolledDownWithTitle) {
+    MessageNoteData note;
+    note.SetTitle(u"Plan");
+    note.SetText(u"first\nsecond");
+    note.SetState(NoteData::kStateWastebasket);
+    note.SetShaded(true);
+    note.SetShowTitle(false);
+    note.SetStayOnTop(1);
+    note.EnableAlarm(true);
+    const auto copy = MakePreviewRecord(note);
+    ASSERT_NE(copy, nullptr);
+    copy->SetTitle(u"changed in the preview");
+    EXPECT_EQ(note.GetTitle(), u"Plan");
+    EXPECT_EQ(dynamic_cast<MessageNoteData&>(*copy).GetText(), u"first\nsecond");
+    EXPECT_NE(copy->GetAlarm(), nullptr);
+    EXPECT_EQ(copy->GetState(), NoteData::kStateShown);
+    EXPECT_FALSE(copy->IsShaded());
+    EXPECT_TRUE(copy->GetShowTitle());
+    EXPECT_EQ(copy->GetStayOnTop(), 0);
+}
+
+}  // namespace
+}  // namespace vesk
