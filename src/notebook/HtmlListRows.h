@@ -52,13 +52,14 @@ public:
     std::int32_t PositionShowing(int index, std::int32_t position, std::int32_t viewHeight) const;
 
     void SetHeight(int index, std::int32_t height);
-    // Gives every row that is not of fixed height a new height from measure
-    // (which may also change the row's layout).
+    // Lays every row out again with measure, which returns the row's height;
+    // rows of fixed height keep theirs.
     template <typename Measure>
     void Remeasure(Measure measure) {
         for (HTMLLIST_ITEM& row : rows_) {
+            const std::int32_t height = measure(row);
             if (!row.fixedHeight) {
-                row.height = measure(row);
+                row.height = height;
             }
         }
         StackFrom(0);

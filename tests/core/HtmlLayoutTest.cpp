@@ -5,6 +5,7 @@
 
 #include "notebook/HtmlLayout.h"
 #include "notebook/HtmlListRows.h"
+#include "notebook/PathCompaction.h"
 
 namespace vesk {
 namespace {
@@ -151,6 +152,15 @@ TEST(HtmlLayout, FontVariantHeights) {
     EXPECT_EQ(HtmlFontHeight(-10, HtmlStyle::kBold | HtmlStyle::kSubscript), -8);
 }
 
+TEST(PathCompaction, KeepsTheFileNameAndShortensTheFolders) {
+    const FakeVariant font(0);
+    EXPECT_EQ(CompactPath(u"/a/b.txt", 80, font), u"/a/b.txt");
+    EXPECT_EQ(CompactPath(u"/a/bb/cc/name.txt", 150, font), u"/a/.../name.txt");
+    EXPECT_EQ(CompactPath(u"C:\\notes\\name.txt", 120, font), u"...\\name.txt");
+    EXPECT_EQ(CompactPath(u"/a/bb/cc/name.txt", 100, font), u"name.tx...");
+    EXPECT_EQ(CompactPath(u"/a/bb/cc/name.txt", 20, font), u"...");
+}
+
 HTMLLIST_ITEM Row(std::int32_t height, bool fixed = false) {
     HTMLLIST_ITEM row;
     row.height = height;
@@ -182,12 +192,14 @@ TEST(HtmlListRows, StacksRowsAndRenumbersOnErase) {
     EXPECT_EQ(rows.RowAt(0), -1);
 }
 
-TEST(HtmlListRows, RemeasuresAllButFixedRows) {
+TEST(HtmlListRows, RemeasuresAllButFixedRowsKeepTheirHeight) {
     HtmlListRows rows;
     rows.Append(Row(10));
     rows.Append(Row(10, true));
     rows.Append(Row(10));
-    rows.Remeasure([](const HTMLLIST_ITEM&) { return 25; });
+    int laidOut = 0;
+    rows.Remeasure([&laidOut](const HTMLLIST_ITEM&) { return ++laidOut, 25; });
+    EXPECT_EQ(laidOut, 3);
     EXPECT_EQ(rows.Find(1)->height, 10);
     EXPECT_EQ(rows.Top(2), 35);
     EXPECT_EQ(rows.TotalHeight(), 60);
