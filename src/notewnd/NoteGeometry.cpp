@@ -59,6 +59,12 @@ QRect ContentRect(QSize client, bool shadow, bool titleShown, int titleBarHeight
             QPoint(area.width() - kContentMargin - 1, area.height() - kContentMargin - 1)};
 }
 
+QSize ClientSizeFor(QSize content, bool shadow, int titleBarHeight) {
+    const int inset = shadow ? kShadowWidth : 0;
+    return {content.width() + 2 * kContentMargin + inset,
+            content.height() + titleBarHeight + 2 * kContentMargin + inset};
+}
+
 QRegion ShadowMask(QSize client) {
     const int w = client.width();
     const int h = client.height();

@@ -25,6 +25,8 @@ QRect NoteArea(QSize client, bool shadow);
 // Where a kind draws its content inside the note area: 6 pixels in from the
 // sides and the bottom, and below the title bar unless the title is hidden.
 QRect ContentRect(QSize client, bool shadow, bool titleShown, int titleBarHeight);
+// The client size whose content area, below the title bar, has the size given.
+QSize ClientSizeFor(QSize content, bool shadow, int titleBarHeight);
 
 // The window shape with the shadow on: the client rectangle less the squares
 // at the shadow's two outer ends, so that the shadow looks cast.

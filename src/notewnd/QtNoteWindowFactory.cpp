@@ -4,8 +4,10 @@
 
 #include "notes/MessageNoteData.h"
 #include "notes/PictureNoteData.h"
+#include "notes/ScribbleNoteData.h"
 #include "notewnd/CMessageNoteWnd.h"
 #include "notewnd/CPictureNoteWnd.h"
+#include "notewnd/CScribbleNoteWnd.h"
 #include "notewnd/CVeskNoteWnd.h"
 
 namespace vesk {
@@ -33,6 +35,13 @@ std::unique_ptr<NoteWindow> QtNoteWindowFactory::MakeNoteWindow(NoteId id,
                 std::unique_ptr<PictureNoteData>(static_cast<PictureNoteData*>(record.release())),
                 host_);
         case NoteData::kScribble:
+            if (dynamic_cast<ScribbleNoteData*>(record.get()) == nullptr) {
+                return nullptr;
+            }
+            return std::make_unique<CScribbleNoteWnd>(
+                id,
+                std::unique_ptr<ScribbleNoteData>(static_cast<ScribbleNoteData*>(record.release())),
+                host_);
         case NoteData::kChecklist:
             // The other kinds show as the common note until their own windows exist.
             return std::make_unique<CVeskNoteWnd>(id, std::move(record), host_);

@@ -51,10 +51,11 @@ inline void UseTestFonts(QtFontEngine& engine) {
     CVeskNoteWnd::SetDefaultContentFont(FontData(u"DejaVu Sans", 12, false, false));
 }
 
-// A mouse event at a point of the window: a move, or the left button's
-// press or release.
-inline void SendMouse(QWidget& window, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+// A mouse event at a point of the window: a move, or a button's press or
+// release (the left one unless another is given).
+inline void SendMouse(QWidget& window, QEvent::Type type, QPoint at, Qt::MouseButtons buttons,
+                      Qt::MouseButton pressed = Qt::LeftButton) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : pressed;
     QMouseEvent event(type, QPointF(at), QPointF(window.mapToGlobal(at)), button, buttons,
                       Qt::NoModifier);
     QApplication::sendEvent(&window, &event);

@@ -1,0 +1,232 @@
+#include <QAction>
+#include <QCursor>
+#include <QMenu>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "FakeNoteHost.h"
+#include "ScriptedPrompts.h"
+#include "UiTestRegistry.h"
+#include "notes/NoteCommands.h"
+#include "notewnd/CScribbleNoteWnd.h"
+#include "notewnd/CSimpleCanvas.h"
+#include "notewnd/NoteMenu.h"
+
+namespace vesk::test {
+namespace {
+
+constexpr COLORREF kInk = RGB(200, 0, 0);
+constexpr std::uint32_t kInked = ArgbFromColor(kInk, 255);
+
+// Opens the note menu's preparation and prints each page into an image.
+class ProbedScribbleWnd : public CScribbleNoteWnd {
+public:
+    using CScribbleNoteWnd::CScribbleNoteWnd;
+    using CScribbleNoteWnd::PrepareNoteMenu;
+    QImage printed;
+
+protected:
+    bool PrintPage(QPainter&, int page) override {
+        const QRect area = PaintArea();
+        printed = QImage(area.x() + area.width(), area.y() + area.height(), QImage::Format_RGB32);
+        printed.fill(Qt::white);
+        QPainter painter(&printed);
+        return CScribbleNoteWnd::PrintPage(painter, page);
+    }
+};
+
+// A 300 × 250 note, pale with red ink, whose drawing has full ink at the
+// points given; an empty size gives no drawing.
+std::unique_ptr<ScribbleNoteData> MakeScribble(QSize size, std::initializer_list<QPoint> inked) {
+    auto note = std::make_unique<ScribbleNoteData>();
+    note->SetRect({100, 100, 400, 350});
+    StyleData style = StyleData::Fallback();
+    style.SetColors(RGB(255, 255, 210), RGB(255, 250, 170), kInk, RGB(0, 0, 0));
+    note->SetStyle(style);
+    note->SetImage(nullptr, size.width(), size.height());
+    const ScribbleNoteData::ImageEdit edit = note->EditImage();
+    for (const QPoint p : inked) {
+        edit->SetPixel(p.x(), p.y(), kInked);
+    }
+    return note;
+}
+
+int AlphaAt(const QImage& surface, int x, int y) { return qAlpha(surface.pixel(x, y)); }
+
+class ScribbleNoteWndTest : public QObject {
+    Q_OBJECT
+
+    QtFontEngine engine_;
+    FakeNoteHost host_;
+    std::unique_ptr<ProbedScribbleWnd> window_;
+
+    ProbedScribbleWnd& Create(std::unique_ptr<ScribbleNoteData> record) {
+        window_ = std::make_unique<ProbedScribbleWnd>(4, std::move(record), host_);
+        window_->CreateNoteWindow();
+        return *window_;
+    }
+    ProbedScribbleWnd& Edit(QSize drawing, std::initializer_list<QPoint> inked = {}) {
+        ProbedScribbleWnd& window = Create(MakeScribble(drawing, inked));
+        window.SendCommand(NoteCommand::kEdit);
+        return window;
+    }
+    const ScribbleNoteData& Record() const {
+        return static_cast<const ScribbleNoteData&>(window_->GetNoteData());
+    }
+    CSimpleCanvas& Canvas() const { return *window_->findChild<CSimpleCanvas*>(); }
+    // In over the canvas, the button down, along in steps of 4, released.
+    void Drag(QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton) {
+        CSimpleCanvas& canvas = Canvas();
+        SendMouse(canvas, QEvent::MouseMove, from, Qt::NoButton);
+        SendMouse(canvas, QEvent::MouseButtonPress, from, button, button);
+        const int steps = std::max(std::abs(to.x() - from.x()), std::abs(to.y() - from.y())) / 4;
+        for (int i = 1; i <= steps; ++i) {
+            SendMouse(canvas, QEvent::MouseMove, from + (to - from) * i / steps, button);
+        }
+        SendMouse(canvas, QEvent::MouseButtonRelease, to, Qt::NoButton, button);
+    }
+
+private slots:
+    void initTestCase() { UseTestFonts(engine_); }
+    void cleanupTestCase() { RegisterFontEngine(nullptr); }
+    void init() { host_ = {}; }
+    void cleanup() { window_.reset(); }
+
+    void strokesNeedMovementAndDrawEraseAndRecolourTheInk() {
+        ProbedScribbleWnd& window = Edit({});
+        QCOMPARE(Canvas().geometry(), window.GetContentRect(true));
+        const QImage& surface = Canvas().GetSurface();
+        QCOMPARE(surface.size(), window.GetContentRect(true).size());
+
+        SendMouse(Canvas(), QEvent::MouseMove, {40, 40}, Qt::NoButton);
+        SendMouse(Canvas(), QEvent::MouseButtonPress, {40, 40}, Qt::LeftButton);
+        SendMouse(Canvas(), QEvent::MouseButtonRelease, {40, 40}, Qt::NoButton);
+        QCOMPARE(AlphaAt(surface, 40, 40), 0);
+
+        // Radius 3 until the edit options set another.
+        QCOMPARE(window.GetBrushSize(), 3);
+        Drag({20, 30}, {120, 30});
+        // The stroke's last point ends square, half a pixel past it.
+        for (int x = 20; x < 120; ++x) {
+            QCOMPARE(surface.pixel(x, 30), qRgb(200, 0, 0));
+        }
+        QCOMPARE(AlphaAt(surface, 70, 35), 0);
+        window.SetBrushSize(6);
+        Drag({20, 60}, {120, 60});
+        QCOMPARE(AlphaAt(surface, 70, 65), 255);
+
+        Drag({70, 10}, {70, 80}, Qt::RightButton);
+        QCOMPARE(AlphaAt(surface, 70, 30), 0);
+        QCOMPARE(AlphaAt(surface, 70, 60), 0);
+        QCOMPARE(AlphaAt(surface, 30, 30), 255);
+
+        // A new ink recolours every drawn pixel and leaves its coverage.
+        const QPoint edge(30, 33);
+        const int coverage = AlphaAt(surface, edge.x(), edge.y());
+        QVERIFY(coverage > 0 && coverage < 255);
+        StyleData style = window.GetNoteData().GetStyle();
+        style.textcolor = RGB(0, 0, 150);
+        window.GetNoteData().SetStyle(style);
+        window.SendCommand(NoteCommand::kStyleChanged);
+        const QImage& recoloured = Canvas().GetSurface();
+        QCOMPARE(recoloured.pixel(30, 30), qRgb(0, 0, 150));
+        QCOMPARE(AlphaAt(recoloured, edge.x(), edge.y()), coverage);
+        QCOMPARE(recoloured.pixelColor(edge).red(), 0);
+    }
+
+    void leavingTheCanvasEndsTheStroke() {
+        Edit({});
+        CSimpleCanvas& canvas = Canvas();
+        SendMouse(canvas, QEvent::MouseMove, {10, 10}, Qt::NoButton);
+        SendMouse(canvas, QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton);
+        SendMouse(canvas, QEvent::MouseMove, {20, 10}, Qt::LeftButton);
+        QCOMPARE(AlphaAt(canvas.GetSurface(), 15, 10), 255);
+        QCursor::setPos(canvas.mapToGlobal(QPoint(-50, -50)));
+        QTest::qWait(200);
+        // Back in with the button still down: nothing until it is pressed again.
+        SendMouse(canvas, QEvent::MouseMove, {20, 60}, Qt::LeftButton);
+        SendMouse(canvas, QEvent::MouseMove, {20, 80}, Qt::LeftButton);
+        QCOMPARE(AlphaAt(canvas.GetSurface(), 20, 40), 0);
+        QCOMPARE(AlphaAt(canvas.GetSurface(), 20, 70), 0);
+    }
+
+    void editingFitsTheWindowToTheDrawingAndDoneStoresTheContentArea() {
+        host_.settings.SetNoteShadow(false);
+        const int titleBar = CVeskNoteWnd::GetTitleBarHeight();
+        ProbedScribbleWnd& window = Edit({200, 100}, {{5, 5}, {190, 90}});
+        // The content area is 6 pixels in from the sides and the bottom.
+        const QSize fitted(212, 112 + titleBar);
+        QCOMPARE(window.size(), fitted);
+
+        // A shrink hides the far corner; enlarging shows it again.
+        window.resize(100, 80);
+        window.resize(fitted);
+        window.SendCommand(NoteCommand::kDoneEditing);
+        QVERIFY(host_.changes > 0);
+        QCOMPARE(Record().GetImage()->GetWidth(), 200);
+        QCOMPARE(Record().GetImage()->GetPixel(190, 90), kInked);
+
+        // Cancel leaves the drawing as it was.
+        const std::u16string before = Record().EncodeImage();
+        window.SendCommand(NoteCommand::kEdit);
+        Drag({10, 50}, {150, 50});
+        window.SendCommand(NoteCommand::kCancelEditing);
+        QCOMPARE(Record().EncodeImage(), before);
+
+        // Done keeps only what the content area shows.
+        window.SendCommand(NoteCommand::kEdit);
+        window.resize(112, 62 + titleBar);
+        window.SendCommand(NoteCommand::kDoneEditing);
+        const Bitmap& cut = *Record().GetImage();
+        QCOMPARE(QSize(cut.GetWidth(), cut.GetHeight()), QSize(100, 50));
+        QCOMPARE(cut.GetPixel(5, 5), kInked);
+        QCOMPARE(cut.GetPixel(6, 5), 0u);
+    }
+
+    void theDrawingIsStretchedOnScreenPrintedAtItsSizeAndNeverCopied() {
+        ProbedScribbleWnd& window = Create(MakeScribble({2, 1}, {{0, 0}}));
+        const QRect content = window.GetContentRect(false);
+        const auto inkAt = [](const QImage& image, int x, int y) {
+            return image.pixel(x, y) == qRgb(200, 0, 0);
+        };
+        QImage screen(window.size(), QImage::Format_RGB32);
+        window.render(&screen);
+        const int y = content.center().y();
+        QVERIFY(inkAt(screen, content.x() + content.width() / 8, y));
+        QVERIFY(!inkAt(screen, content.right() - content.width() / 8, y));
+
+        ScriptedPrompts prompts;
+        const QTemporaryDir folder;
+        prompts.printers.push_back([&folder](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(folder.filePath("note.pdf"));
+            return true;
+        });
+        window.SendCommand(NoteCommand::kPrint);
+        QVERIFY(inkAt(window.printed, content.x(), content.y()));
+        QVERIFY(!inkAt(window.printed, content.x() + 1, content.y()));
+
+        QMenu menu;
+        BuildNoteMenu(menu, window.GetNoteData(), false);
+        QVERIFY(window.PrepareNoteMenu(menu));
+        for (const QAction* item : menu.actions()) {
+            QCOMPARE(item->isEnabled(), MenuCommand(*item) != NoteCommand::kCopyToClipboard &&
+                                            MenuCommand(*item) != NoteCommand::kSetAlarm);
+        }
+
+        window.SendCommand(NoteCommand::kClearContents);
+        QCOMPARE(Record().GetImage(), nullptr);
+        QVERIFY(host_.changes > 0);
+        window.render(&screen);
+        QVERIFY(!inkAt(screen, content.x() + content.width() / 8, y));
+    }
+};
+
+const RegisterUiTest<ScribbleNoteWndTest> registered;
+
+}  // namespace
+}  // namespace vesk::test
+
+#include "ScribbleNoteWndTest.moc"
