@@ -121,24 +121,43 @@ void CSimpleCanvas::Stroke(QPoint p) {
     }
     const QColor colour = erasing_ ? QColor(Qt::transparent) : ToQColor(pen_);
     // Through the pixels' centres, so that a stroke is as wide either side.
-    const QPointF from = QPointF(p) + QPointF(0.5, 0.5);
-    const QPointF to = QPointF(last_) + QPointF(0.5, 0.5);
+    const QPointF centre(0.5, 0.5);
     {
         QPainter painter(&surface_);
         painter.setRenderHint(QPainter::Antialiasing);
-        if (erasing_) {
-            painter.setCompositionMode(QPainter::CompositionMode_Source);
-        }
+        // Erased pixels become transparent as far as the brush covers them.
+        painter.setCompositionMode(erasing_ ? QPainter::CompositionMode_Source
+                                            : QPainter::CompositionMode_SourceOver);
         painter.setPen(QPen(colour, 2.0 * radius_, Qt::SolidLine, Qt::FlatCap));
-        painter.drawLine(from, to);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(colour);
-        painter.drawEllipse(to, radius_, radius_);
+        painter.drawLine(QPointF(p) + centre, QPointF(last_) + centre);
+        painter.setCompositionMode(erasing_ ? QPainter::CompositionMode_DestinationOut
+                                            : QPainter::CompositionMode_SourceOver);
+        painter.drawImage(last_ - QPoint(radius_, radius_), Disc());
     }
-    // Only what the stroke touched, with a pixel each side for the smoothing.
+    // Only what the stroke touched, with a pixel each side for the smoothing,
+    // and at once: the ink belongs under the pointer, and the platform
+    // already folds queued moves into one.
     const int reach = radius_ + 2;
-    update(QRect(p, last_).normalized().adjusted(-reach, -reach, reach, reach));
+    repaint(QRect(p, last_).normalized().adjusted(-reach, -reach, reach, reach));
     last_ = p;
+}
+
+const QImage& CSimpleCanvas::Disc() {
+    if (disc_.isNull() || discRadius_ != radius_ || discPen_ != pen_) {
+        // Centred on a pixel's centre like every stroke, so one drawing of
+        // it serves every point.
+        const int side = 2 * radius_ + 1;
+        disc_ = QImage(side, side, QImage::Format_ARGB32_Premultiplied);
+        disc_.fill(Qt::transparent);
+        QPainter painter(&disc_);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ToQColor(pen_));
+        painter.drawEllipse(QPointF(radius_ + 0.5, radius_ + 0.5), radius_, radius_);
+        discRadius_ = radius_;
+        discPen_ = pen_;
+    }
+    return disc_;
 }
 
 void CSimpleCanvas::resizeEvent(QResizeEvent*) {

@@ -44,6 +44,9 @@ private:
     // From the last point to p, a line as wide as the brush and a disc on
     // the last point that rounds the joint.
     void Stroke(QPoint p);
+    // The disc that rounds the joints, drawn once for the brush and pen; a
+    // stamp costs far less than drawing a circle at every point.
+    const QImage& Disc();
     void StopTracking();
 
     QImage surface_;
@@ -55,6 +58,9 @@ private:
     bool drawing_ = false;
     bool erasing_ = false;
     QPoint last_;
+    QImage disc_;
+    int discRadius_ = 0;
+    COLORREF discPen_ = 0;
 };
 
 }  // namespace vesk
