@@ -9,7 +9,11 @@
 //   vesk_e2e_files same-settings <a> <b>    exit 0 when both hold the same settings
 //   vesk_e2e_files note-place <path> <n>    prints "left top right bottom" of note n
 //   vesk_e2e_files list <path>              prints "state kind title|text" per note
+//   vesk_e2e_files ink <path>               prints "width height left top right bottom inked"
+//                                           of each drawing: its size, the box around its
+//                                           ink and how many pixels hold some
 #include <unistd.h>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -23,6 +27,7 @@
 #include "notes/MessageNoteData.h"
 #include "notes/NoteData.h"
 #include "notes/NoteFactory.h"
+#include "notes/ScribbleNoteData.h"
 #include "settings/HotKeyData.h"
 #include "settings/SettingsData.h"
 #include "xml/FileIO.h"
@@ -222,6 +227,31 @@ int ListNotes(const std::filesystem::path& path) {
     return 0;
 }
 
+int PrintInk(const std::filesystem::path& path) {
+    XMLDocument document;
+    if (!document.Load(path) || document.GetRoot() == nullptr) return 1;
+    ForEachNote(document, [](const char16_t*, const NoteData& note) {
+        const auto* scribble = dynamic_cast<const vesk::ScribbleNoteData*>(&note);
+        const vesk::Bitmap* drawing = scribble ? scribble->GetImage() : nullptr;
+        if (drawing == nullptr) return;
+        int left = drawing->GetWidth(), top = drawing->GetHeight(), right = -1, bottom = -1;
+        long inked = 0;
+        for (int y = 0; y < drawing->GetHeight(); ++y) {
+            for (int x = 0; x < drawing->GetWidth(); ++x) {
+                if (vesk::AlphaOf(drawing->GetPixel(x, y)) == 0) continue;
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+                ++inked;
+            }
+        }
+        std::printf("%d %d %d %d %d %d %ld\n", drawing->GetWidth(), drawing->GetHeight(), left, top,
+                    right, bottom, inked);
+    });
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -247,8 +277,9 @@ int main(int argc, char** argv) {
         return PrintNotePlace(args[1], std::stoul(args[2]));
     }
     if (args.size() == 2 && args[0] == "list") return ListNotes(args[1]);
+    if (args.size() == 2 && args[0] == "ink") return PrintInk(args[1]);
     std::cerr
         << "usage: vesk_e2e_files notes|demo|on-top|settings|same-notes|same-settings|note-place|"
-           "list ...\n";
+           "list|ink ...\n";
     return 2;
 }
