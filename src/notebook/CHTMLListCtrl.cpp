@@ -1,7 +1,6 @@
 #include "notebook/CHTMLListCtrl.h"
 
 #include <QFocusEvent>
-#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -10,38 +9,17 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-#include "notebook/CheckBoxPictures.h"
-#include "notebook/HtmlDrawing.h"
-#include "notebook/PathCompaction.h"
-#include "notebook/QtHtmlFonts.h"
-
 namespace vesk {
 
 namespace {
 
 constexpr int kScrollStep = 50;
 constexpr int kWheelStep = 40;
-// Around the text: above it, and below it in the measured height.
-constexpr int kTextMargin = 5;
-const QColor kSelectionColor(250, 250, 148);
-const QColor kGridColor(160, 160, 160);
-
-QFont RowFont() {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(10);
-    font.setWeight(QFont::Normal);
-    return font;
-}
-
-QString ToQString(const std::u16string& text) { return QString::fromStdU16String(text); }
 
 }  // namespace
 
 CHTMLListCtrl::CHTMLListCtrl(int controlId, QWidget* parent)
-    : QAbstractScrollArea(parent),
-      controlId_(controlId),
-      rowFont_(RowFont()),
-      fonts_(std::make_unique<QtHtmlFonts>(rowFont_)) {
+    : QAbstractScrollArea(parent), controlId_(controlId) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFocusPolicy(Qt::StrongFocus);
@@ -69,7 +47,7 @@ int CHTMLListCtrl::InsertItem(const std::u16string& text, int image, int style, 
     row.text = text;
     row.image = image;
     row.style = style;
-    const int measured = MeasureRow(row, layoutWidth_);
+    const int measured = renderer_.Measure(row, layoutWidth_);
     row.fixedHeight = fixedHeight > 0;
     row.height = row.fixedHeight ? fixedHeight : measured;
     const int index = rows_.Append(std::move(row));
@@ -117,7 +95,7 @@ void CHTMLListCtrl::SetItemText(int index, const std::u16string& text, bool reme
         return;
     }
     row->text = text;
-    const int height = MeasureRow(*row, layoutWidth_);
+    const int height = renderer_.Measure(*row, layoutWidth_);
     if (remeasure) {
         row->fixedHeight = false;
         rows_.SetHeight(index, height);
@@ -151,12 +129,12 @@ void CHTMLListCtrl::EnsureVisible(int index) {
 }
 
 void CHTMLListCtrl::SetExtendedStyle(unsigned style) {
-    style_ = style;
+    renderer_.SetStyle(style);
     Relayout();
 }
 
 void CHTMLListCtrl::SetImageList(const QList<QPixmap>* images) {
-    images_ = images;
+    renderer_.SetImages(images);
     Relayout();
 }
 
@@ -166,39 +144,12 @@ int CHTMLListCtrl::CalculateItemHeight(const std::u16string& text, int style, in
     row.text = text;
     row.style = style;
     row.image = image;
-    return MeasureRow(row, width);
-}
-
-int CHTMLListCtrl::MeasureRow(HTMLLIST_ITEM& row, int listWidth) const {
-    const bool images = (style_ & HTMLLIST_EX_IMAGES) != 0 && images_ != nullptr &&
-                        row.image >= 0 && row.image < images_->size();
-    const int width = listWidth - ((style_ & HTMLLIST_EX_CHECKBOXES) != 0 ? 24 : 5) -
-                      (images ? ImageSize(row.image).width() + 10 : 0);
-    row.layout = {};
-    switch (row.style) {
-        case HTMLLIST_STYLE_HTML:
-            row.layout = LayOutHtml(row.text, width, HtmlFormat::kWordBreak, *fonts_, 0);
-            return row.layout.height + 2 * kTextMargin;
-        case HTMLLIST_STYLE_TEXT:
-            return QFontMetrics(rowFont_)
-                       .boundingRect(QRect(0, 0, std::max(width, 1), 0), Qt::TextWordWrap,
-                                     ToQString(row.text))
-                       .height() +
-                   2 * kTextMargin;
-        case HTMLLIST_STYLE_PATH:
-            return fonts_->ForStyle(0).LineHeight() + 2 * kTextMargin;
-        default:
-            return 0;
-    }
-}
-
-QSize CHTMLListCtrl::ImageSize(int image) const {
-    return images_->at(image).deviceIndependentSize().toSize();
+    return renderer_.Measure(row, width);
 }
 
 void CHTMLListCtrl::Relayout() {
     layoutWidth_ = viewport()->width();
-    rows_.Remeasure([this](HTMLLIST_ITEM& row) { return MeasureRow(row, layoutWidth_); });
+    rows_.Remeasure([this](HTMLLIST_ITEM& row) { return renderer_.Measure(row, layoutWidth_); });
     UpdateScrollRange();
     viewport()->update();
 }
@@ -239,52 +190,7 @@ void CHTMLListCtrl::paintEvent(QPaintEvent* event) {
 
 void CHTMLListCtrl::DrawItem(QPainter& painter, const QRect& rect, const HTMLLIST_ITEM& row,
                              bool selected) {
-    painter.fillRect(rect, selected ? kSelectionColor : QColor(Qt::white));
-    if ((style_ & HTMLLIST_EX_GRIDLINES) != 0) {
-        painter.setPen(kGridColor);
-        painter.drawLine(rect.topLeft(), rect.bottomLeft());
-        painter.drawLine(rect.bottomLeft(), rect.bottomRight());
-    }
-    const int middle = rect.top() + rect.height() / 2;
-    int textLeft = rect.left() + 5;
-    int nextFree = rect.left();
-    if ((style_ & HTMLLIST_EX_CHECKBOXES) != 0) {
-        painter.drawImage(QPoint(rect.left() + 3, middle - 8), CheckBoxPicture(row.checked));
-        nextFree = rect.left() + 19;
-        textLeft = rect.left() + 21;
-    }
-    if ((style_ & HTMLLIST_EX_IMAGES) != 0 && images_ != nullptr && !images_->isEmpty()) {
-        const QSize size = ImageSize(0);
-        if (row.image >= 0 && row.image < images_->size()) {
-            painter.drawPixmap(QRect(QPoint(nextFree + 5, middle - size.height() / 2), size),
-                               images_->at(row.image));
-        }
-        textLeft += size.width() + 10;
-    }
-    const QRect text(QPoint(textLeft, rect.top() + (row.fixedHeight ? 0 : kTextMargin)),
-                     rect.bottomRight());
-    painter.setPen(Qt::black);
-    painter.setFont(rowFont_);
-    switch (row.style) {
-        case HTMLLIST_STYLE_HTML:
-            DrawHTML(painter, row.layout, row.text, *fonts_, text.topLeft());
-            break;
-        case HTMLLIST_STYLE_TEXT:
-            painter.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                             ToQString(row.text));
-            break;
-        case HTMLLIST_STYLE_PATH:
-            painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                             ToQString(CompactPath(row.text, text.width(), fonts_->ForStyle(0))));
-            break;
-        default:
-            break;
-    }
-    if (selected && hasFocus()) {
-        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect.adjusted(0, 0, -1, -1));
-    }
+    renderer_.Paint(painter, rect, row, selected, hasFocus());
 }
 
 void CHTMLListCtrl::resizeEvent(QResizeEvent* event) {
@@ -317,8 +223,7 @@ void CHTMLListCtrl::LeftButtonDown(QPoint point) {
     selected_ = -1;
     const int position = verticalScrollBar()->value();
     const int index = rows_.RowAt(position + point.y());
-    if (const HTMLLIST_ITEM* row = rows_.Find(index);
-        row != nullptr && (style_ & HTMLLIST_EX_CHECKBOXES) != 0) {
+    if (const HTMLLIST_ITEM* row = rows_.Find(index); row != nullptr && renderer_.HasCheckBoxes()) {
         const int middle = rows_.Top(index) - position + row->height / 2;
         if (point.x() >= 3 && point.x() < 17 && point.y() >= middle - 8 && point.y() < middle + 6) {
             rows_.Find(index)->checked = !row->checked;
@@ -351,7 +256,7 @@ void CHTMLListCtrl::keyPressEvent(QKeyEvent* event) {
             break;
         case Qt::Key_Space:
             if (HTMLLIST_ITEM* row = rows_.Find(selected_);
-                row != nullptr && (style_ & HTMLLIST_EX_CHECKBOXES) != 0) {
+                row != nullptr && renderer_.HasCheckBoxes()) {
                 row->checked = !row->checked;
                 RepaintRow(selected_);
                 SendNotify(HLN_CHECKCHANGED, selected_);
@@ -372,7 +277,6 @@ void CHTMLListCtrl::wheelEvent(QWheelEvent* event) {
     }
     QScrollBar* bar = verticalScrollBar();
     bar->setValue(bar->value() + (delta.y() >= 0 ? -kWheelStep : kWheelStep));
-    viewport()->update();
 }
 
 void CHTMLListCtrl::focusInEvent(QFocusEvent* event) {

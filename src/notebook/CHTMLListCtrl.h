@@ -1,24 +1,17 @@
 #pragma once
 
 #include <QAbstractScrollArea>
-#include <QFont>
 #include <QList>
 #include <QPixmap>
 #include <cstdint>
-#include <memory>
 #include <string>
 
 #include "notebook/HtmlListRows.h"
+#include "notebook/HtmlRowRenderer.h"
 
 namespace vesk {
 
 class CHTMLListCtrl;
-class QtHtmlFonts;
-
-// Extended style flags.
-inline constexpr unsigned HTMLLIST_EX_CHECKBOXES = 1;
-inline constexpr unsigned HTMLLIST_EX_GRIDLINES = 2;
-inline constexpr unsigned HTMLLIST_EX_IMAGES = 4;
 
 // Notification codes.
 inline constexpr int HLN_SELCHANGED = 1;    // after a left click or Up/Down: the new selection
@@ -70,7 +63,7 @@ public:
     void EnsureVisible(int index);
 
     void SetExtendedStyle(unsigned style);
-    unsigned GetExtendedStyle() const { return style_; }
+    unsigned GetExtendedStyle() const { return renderer_.Style(); }
     // The row images, by the rows' image indexes; not owned, may be null.
     void SetImageList(const QList<QPixmap>* images);
 
@@ -97,9 +90,6 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    // Lays a row out for a list of the width; returns the height it needs.
-    int MeasureRow(HTMLLIST_ITEM& row, int listWidth) const;
-    QSize ImageSize(int image) const;
     void Relayout();
     void UpdateScrollRange();
     void RepaintRow(int index);
@@ -108,12 +98,9 @@ private:
 
     int controlId_;
     HtmlListRows rows_;
-    unsigned style_ = 0;
-    const QList<QPixmap>* images_ = nullptr;
+    HtmlRowRenderer renderer_;
     int selected_ = -1;
     int layoutWidth_ = 0;
-    QFont rowFont_;
-    std::unique_ptr<QtHtmlFonts> fonts_;
 };
 
 }  // namespace vesk

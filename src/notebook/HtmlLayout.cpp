@@ -103,7 +103,10 @@ private:
 
     void PlaceWord(const HtmlToken& token) {
         const TextMeasurer& font = fonts_.ForStyle(style_);
-        const std::int32_t space = font.MeasureText(u" ");
+        std::int32_t& space = spaceWidths_[style_];
+        if (space < 0) {
+            space = font.MeasureText(u" ");
+        }
         const std::int32_t width =
             font.MeasureText(std::u16string(text_.substr(token.start, token.length)));
         limit_ = std::max(limit_, width);
@@ -144,6 +147,14 @@ private:
     std::int32_t x_ = 0;
     std::int32_t y_ = 0;
     unsigned style_ = 0;
+    // Of each variant, measured when first needed.
+    std::array<std::int32_t, HtmlStyle::kCount> spaceWidths_ = MakeUnmeasured();
+
+    static std::array<std::int32_t, HtmlStyle::kCount> MakeUnmeasured() {
+        std::array<std::int32_t, HtmlStyle::kCount> widths;
+        widths.fill(-1);
+        return widths;
+    }
 };
 
 }  // namespace

@@ -7,14 +7,29 @@
 
 namespace vesk {
 
+namespace {
+
+constexpr std::size_t kMaxKnownWidths = 16384;
+
+}  // namespace
+
 QtHtmlVariant::QtHtmlVariant(const QFont& font, QPaintDevice* device)
     : font_(font),
       metrics_(font, device),
       lineHeight_(static_cast<std::int32_t>(std::lround(metrics_.height()))) {}
 
 std::int32_t QtHtmlVariant::MeasureText(const std::u16string& text) const {
-    return static_cast<std::int32_t>(
+    if (const auto known = widths_.find(text); known != widths_.end()) {
+        return known->second;
+    }
+    // Forgetting them all now and then keeps a long run's memory bounded.
+    if (widths_.size() >= kMaxKnownWidths) {
+        widths_.clear();
+    }
+    const auto width = static_cast<std::int32_t>(
         std::lround(metrics_.horizontalAdvance(QString::fromStdU16String(text))));
+    widths_.emplace(text, width);
+    return width;
 }
 
 QtHtmlFonts::QtHtmlFonts(const QFont& font, QPaintDevice* device)

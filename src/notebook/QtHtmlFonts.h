@@ -4,6 +4,8 @@
 #include <QFontMetricsF>
 #include <array>
 #include <optional>
+#include <string>
+#include <unordered_map>
 
 #include "notebook/HtmlLayout.h"
 
@@ -12,7 +14,8 @@ class QPaintDevice;
 namespace vesk {
 
 // One variant: widths are rounded to the nearest pixel, so that words placed
-// one after another keep the blanks between them.
+// one after another keep the blanks between them. Rows repeat most of their
+// words (labels, dates, title words), so widths are remembered.
 class QtHtmlVariant : public TextMeasurer {
 public:
     QtHtmlVariant(const QFont& font, QPaintDevice* device);
@@ -27,6 +30,7 @@ private:
     QFont font_;
     QFontMetricsF metrics_;
     std::int32_t lineHeight_;
+    mutable std::unordered_map<std::u16string, std::int32_t> widths_;
 };
 
 // The variants of one Qt font for mini-HTML, each made when first asked for.

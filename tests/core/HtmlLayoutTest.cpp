@@ -192,19 +192,6 @@ TEST(HtmlListRows, StacksRowsAndRenumbersOnErase) {
     EXPECT_EQ(rows.RowAt(0), -1);
 }
 
-TEST(HtmlListRows, RemeasuresAllButFixedRowsKeepTheirHeight) {
-    HtmlListRows rows;
-    rows.Append(Row(10));
-    rows.Append(Row(10, true));
-    rows.Append(Row(10));
-    int laidOut = 0;
-    rows.Remeasure([&laidOut](const HTMLLIST_ITEM&) { return ++laidOut, 25; });
-    EXPECT_EQ(laidOut, 3);
-    EXPECT_EQ(rows.Find(1)->height, 10);
-    EXPECT_EQ(rows.Top(2), 35);
-    EXPECT_EQ(rows.TotalHeight(), 60);
-}
-
 TEST(HtmlListRows, PositionShowingMovesTheLeastToShowTheWholeRow) {
     HtmlListRows rows;
     for (int i = 0; i < 10; ++i) rows.Append(Row(20));
