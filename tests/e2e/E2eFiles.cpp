@@ -4,6 +4,7 @@
 //   vesk_e2e_files notes <path> <shown> <hidden> <wastebasket> [shown after the hidden]
 //   vesk_e2e_files demo <path>              a few notes of every place and colour
 //   vesk_e2e_files on-top <path>            one stay-on-top note over the middle
+//   vesk_e2e_files picture <path> <image>   one picture note showing the image
 //   vesk_e2e_files settings <path> <auto-save ms> <wastebasket policy 0|1|2>
 //   vesk_e2e_files same-notes <a> <b>       exit 0 when both hold the same notes
 //   vesk_e2e_files same-settings <a> <b>    exit 0 when both hold the same settings
@@ -27,6 +28,7 @@
 #include "notes/MessageNoteData.h"
 #include "notes/NoteData.h"
 #include "notes/NoteFactory.h"
+#include "notes/PictureNoteData.h"
 #include "notes/ScribbleNoteData.h"
 #include "settings/HotKeyData.h"
 #include "settings/SettingsData.h"
@@ -124,6 +126,21 @@ int WriteOnTopNote(const std::filesystem::path& path) {
     note.SetStyle(vesk::StyleData::Fallback());
     note.SetRect({240, 150, 1040, 650});
     note.SetStayOnTop(1);
+    note.SaveToElement(*NewCollection(document).first, false);
+    return document.Save(path) ? 0 : 1;
+}
+
+// Opaque and stretched, so the image's colour covers the content area:
+// (306, 230) to (694, 494) with the default title font.
+int WritePictureNote(const std::filesystem::path& path, const std::string& image) {
+    XMLDocument document;
+    vesk::PictureNoteData note;
+    note.SetTitle(u"Picture");
+    note.SetStyle(vesk::StyleData::Fallback());
+    note.SetRect({300, 200, 700, 500});
+    note.SetAlpha(255);
+    note.SetMaintainRatio(false);
+    note.SetSource(Wide(image));
     note.SaveToElement(*NewCollection(document).first, false);
     return document.Save(path) ? 0 : 1;
 }
@@ -262,6 +279,7 @@ int main(int argc, char** argv) {
     }
     if (args.size() == 2 && args[0] == "demo") return WriteDemoNotes(args[1]);
     if (args.size() == 2 && args[0] == "on-top") return WriteOnTopNote(args[1]);
+    if (args.size() == 3 && args[0] == "picture") return WritePictureNote(args[1], args[2]);
     if (args.size() == 4 && args[0] == "settings") {
         return WriteSettings(args[1], std::stoi(args[2]), std::stoi(args[3]));
     }
@@ -278,8 +296,8 @@ int main(int argc, char** argv) {
     }
     if (args.size() == 2 && args[0] == "list") return ListNotes(args[1]);
     if (args.size() == 2 && args[0] == "ink") return PrintInk(args[1]);
-    std::cerr
-        << "usage: vesk_e2e_files notes|demo|on-top|settings|same-notes|same-settings|note-place|"
-           "list|ink ...\n";
+    std::cerr << "usage: vesk_e2e_files "
+                 "notes|demo|on-top|picture|settings|same-notes|same-settings|note-place|"
+                 "list|ink ...\n";
     return 2;
 }

@@ -1,8 +1,13 @@
 // Looks at the X display's pixels for the demo run and the end-to-end
-// scenarios, with DISPLAY set:
+// scenarios, with DISPLAY set, and makes the pictures they show:
 //   vesk_screengrab <file.png>             saves a picture of the whole display
 //   vesk_screengrab dark <x> <y> <w> <h>   prints how many pixels of that
 //                                          rectangle are near black
+//   vesk_screengrab colour <rrggbb> <x> <y> <w> <h>
+//                                          prints how many are near the colour
+//   vesk_screengrab png <file.png> <w> <h> <rrggbb>
+//                                          writes a picture of one colour (no
+//                                          display needed)
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
@@ -10,40 +15,73 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <string>
 #include <string_view>
 
 namespace {
 
 constexpr int kDarkLimit = 96;
+// Per channel, for a colour that went through the display's depth.
+constexpr int kColourTolerance = 8;
 
-int CountDark(const QPixmap& area) {
+int Count(const QPixmap& area, const std::function<bool(QRgb)>& counted) {
     const QImage image = area.toImage().convertToFormat(QImage::Format_RGB32);
-    int dark = 0;
+    int count = 0;
     for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            if (std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)}) < kDarkLimit) ++dark;
-        }
+        for (int x = 0; x < image.width(); ++x) count += counted(image.pixel(x, y)) ? 1 : 0;
     }
-    return dark;
+    return count;
+}
+
+bool IsDark(QRgb pixel) {
+    return std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)}) < kDarkLimit;
+}
+
+QRgb ParseColour(const char* text) {
+    return 0xff000000u | static_cast<QRgb>(std::stoul(text, nullptr, 16));
+}
+
+bool Near(QRgb pixel, QRgb colour) {
+    return std::abs(qRed(pixel) - qRed(colour)) <= kColourTolerance &&
+           std::abs(qGreen(pixel) - qGreen(colour)) <= kColourTolerance &&
+           std::abs(qBlue(pixel) - qBlue(colour)) <= kColourTolerance;
+}
+
+int WritePicture(char** argv) {
+    QImage image(std::atoi(argv[3]), std::atoi(argv[4]), QImage::Format_RGB32);
+    image.fill(ParseColour(argv[5]));
+    return image.save(QString::fromLocal8Bit(argv[2]), "PNG") ? 0 : 1;
+}
+
+int CountIn(QScreen& screen, char** rect, const std::function<bool(QRgb)>& counted) {
+    const QPixmap area = screen.grabWindow(0, std::atoi(rect[0]), std::atoi(rect[1]),
+                                           std::atoi(rect[2]), std::atoi(rect[3]));
+    std::printf("%d\n", Count(area, counted));
+    return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool dark = argc == 6 && std::string_view(argv[1]) == "dark";
-    if (argc != 2 && !dark) {
-        std::fputs("usage: vesk_screengrab <file.png> | dark <x> <y> <w> <h>\n", stderr);
+    const std::string_view command = argc > 1 ? argv[1] : "";
+    if (argc == 6 && command == "png") return WritePicture(argv);
+    const bool dark = argc == 6 && command == "dark";
+    const bool colour = argc == 7 && command == "colour";
+    if (argc != 2 && !dark && !colour) {
+        std::fputs(
+            "usage: vesk_screengrab <file.png> | dark <x> <y> <w> <h> |"
+            " colour <rrggbb> <x> <y> <w> <h> | png <file.png> <w> <h> <rrggbb>\n",
+            stderr);
         return 2;
     }
     QGuiApplication application(argc, argv);
     QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) return 1;
-    if (dark) {
-        const QPixmap area = screen->grabWindow(0, std::atoi(argv[2]), std::atoi(argv[3]),
-                                                std::atoi(argv[4]), std::atoi(argv[5]));
-        std::printf("%d\n", CountDark(area));
-        return 0;
+    if (dark) return CountIn(*screen, argv + 2, IsDark);
+    if (colour) {
+        const QRgb wanted = ParseColour(argv[2]);
+        return CountIn(*screen, argv + 3, [wanted](QRgb pixel) { return Near(pixel, wanted); });
     }
     return screen->grabWindow(0).save(QString::fromLocal8Bit(argv[1]), "PNG") ? 0 : 1;
 }
