@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QImage>
 #include <QList>
 #include <QMouseEvent>
 #include <QStringList>
@@ -59,6 +60,15 @@ inline void SendMouse(QWidget& window, QEvent::Type type, QPoint at, Qt::MouseBu
     QMouseEvent event(type, QPointF(at), QPointF(window.mapToGlobal(at)), button, buttons,
                       Qt::NoModifier);
     QApplication::sendEvent(&window, &event);
+}
+
+// A picture of the window. The corners that the window's shape cuts off are
+// never painted: they keep the image's white.
+inline QImage Render(QWidget& window) {
+    QImage image(window.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    window.render(&image);
+    return image;
 }
 
 // A message note at the rectangle, green fading to dark green with a white

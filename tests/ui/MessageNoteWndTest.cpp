@@ -59,15 +59,6 @@ std::u16string Repeated(std::u16string_view part, int times) {
     return text;
 }
 
-// The corners that the window's shape cuts off are never painted: they keep
-// the image's white.
-QImage Render(QWidget& window) {
-    QImage image(window.size(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    window.render(&image);
-    return image;
-}
-
 // Closes each menu as it opens, noting its first item.
 class MenuWatcher : public QObject {
 public:
