@@ -8,6 +8,13 @@ namespace vesk {
 
 ChecklistNoteData::ChecklistNoteData() : NoteData(kChecklist, Rect{}, StyleData{}, kLoadingAlpha) {}
 
+void ChecklistNoteData::CopyFrom(const NoteData& other) {
+    if (const auto* checklist = dynamic_cast<const ChecklistNoteData*>(&other)) {
+        items_ = checklist->items_;
+    }
+    NoteData::CopyFrom(other);
+}
+
 bool ChecklistNoteData::SaveContent(XMLElement& content) const {
     XMLElement& list = content.AddChild(u"checklist");
     // All children share one name, so the file keeps them in list order.

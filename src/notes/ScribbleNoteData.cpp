@@ -19,6 +19,17 @@ ScribbleNoteData::ImageEdit::~ImageEdit() {
 
 ScribbleNoteData::ScribbleNoteData() : NoteData(kScribble, Rect{}, StyleData{}, kLoadingAlpha) {}
 
+void ScribbleNoteData::CopyFrom(const NoteData& other) {
+    const auto* scribble = dynamic_cast<const ScribbleNoteData*>(&other);
+    if (scribble != nullptr && scribble != this) {
+        const Bitmap* image = scribble->image_.get();
+        SetImage(image, image ? image->GetWidth() : 0, image ? image->GetHeight() : 0);
+        // The same pixels have the same text; an edit of either dropped it.
+        if (liveEdits_ == 0) encoded_ = scribble->encoded_;
+    }
+    NoteData::CopyFrom(other);
+}
+
 bool ScribbleNoteData::SaveContent(XMLElement& content) const {
     XMLElement& image = content.AddChild(u"image");
     XMLElement& data = image.AddChild(u"imagedata", false, true);

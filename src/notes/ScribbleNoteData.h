@@ -42,6 +42,9 @@ public:
 
     ScribbleNoteData();
 
+    // The drawing too, so a cancelled edit puts back what Clear Contents took.
+    void CopyFrom(const NoteData& other) override;
+
     bool SaveContent(XMLElement& content) const override;
     bool LoadContent(const XMLElement& content) override;
     std::u16string GetTypeName() const override;

@@ -155,6 +155,28 @@ TEST(NoteDataTest, CopyFromPutsBackWhatAnEditChanges) {
     target.GetAlarm()->repeat = AlarmData::kRepeatOnce;
     target.EnableAlarm(true);
     EXPECT_EQ(target.GetAlarm()->repeat, AlarmData::kRepeatOnce);
+
+    // Clear Contents and then Cancel Editing loses nothing of any kind.
+    auto originals = MakeOneOfEachKind();
+    auto& checklist = dynamic_cast<ChecklistNoteData&>(*originals[1]);
+    auto& scribble = dynamic_cast<ScribbleNoteData&>(*originals[2]);
+    const auto items = checklist.GetItems();
+    const std::u16string drawing = scribble.EncodeImage();
+    ChecklistNoteData checklistBackup;
+    ScribbleNoteData scribbleBackup;
+    checklistBackup.CopyFrom(checklist);
+    scribbleBackup.CopyFrom(scribble);
+    checklist.ClearItems();
+    scribble.ClearImage();
+    checklist.CopyFrom(checklistBackup);
+    scribble.CopyFrom(scribbleBackup);
+    EXPECT_EQ(checklist.GetItems(), items);
+    EXPECT_EQ(scribble.EncodeImage(), drawing);
+    {
+        const auto edit = scribble.EditImage();
+        edit->SetPixel(29, 19, 0xff000000);
+    }
+    EXPECT_NE(scribbleBackup.EncodeImage(), scribble.EncodeImage()) << "a copy, not a share";
 }
 
 // The edit form of the text is the message window's test.
