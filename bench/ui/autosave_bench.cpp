@@ -79,7 +79,7 @@ struct Desk {
         frame = std::make_unique<CMainFrame>(MainFrameServices{
             std::make_unique<BenchFolders>(data), std::make_unique<NoHotKeys>(),
             std::make_unique<NoLinks>(), [] { return true; }, std::make_unique<NoSounds>(),
-            std::make_unique<platform::TrayWatch>()});
+            std::make_unique<platform::TrayWatch>(), std::make_unique<platform::ClockWatch>()});
         frame->Create();
         frame->SaveNotes(frame->NotesFile());
         ReadFileBytes(frame->NotesFile(), bytes);

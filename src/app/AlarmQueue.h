@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 
 #include "app/AlarmData.h"
 #include "xml/TextForms.h"
@@ -22,15 +23,27 @@ protected:
 // rebuilt from the notes at every start.
 class AlarmQueue {
 public:
+    // The longest wait between two checks. The wait for an alarm is measured
+    // on a clock that may drift from the wall clock, or stand still while the
+    // computer sleeps; checking at least this often bounds the error.
+    static constexpr std::int64_t kLongestWaitMs = 60'000;
+
     explicit AlarmQueue(AlarmOwner& owner) : owner_(owner) {}
 
     // Adds an entry when the note has an alarm (a null alarm adds nothing).
     void Schedule(std::uint32_t noteId, const AlarmData* alarm);
-    // Removes the earliest entry of that note, if any.
-    void Unschedule(std::uint32_t noteId);
+    // Removes the earliest entry of that note; false when it had none.
+    bool Unschedule(std::uint32_t noteId);
     // Hands every entry not later than now to the owner, earliest first and
     // equal times in the order they were scheduled, removing each.
     void CheckDue(TimeValue now = Now());
+
+    // The time of the earliest entry; none when nothing is pending.
+    std::optional<TimeValue> NextDue() const;
+    // How long from nowMs (milliseconds since 1970) the next check should
+    // wait: until the earliest entry's second begins, 0 when it has, and
+    // never longer than kLongestWaitMs.
+    std::int64_t MsUntilNextCheck(std::int64_t nowMs) const;
 
 private:
     AlarmOwner& owner_;

@@ -36,7 +36,6 @@ inline constexpr std::uint32_t kFirstNote = 1034;
 namespace MainTimer {
 inline constexpr int kAutoSave = 556;
 inline constexpr int kAlarmCheck = 3245;
-inline constexpr int kAlarmCheckPeriodMs = 17;
 }  // namespace MainTimer
 
 // The global hot keys.

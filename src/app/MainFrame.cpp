@@ -42,7 +42,7 @@ CMainFrame::CMainFrame(MainFrameServices services, QObject* parent)
       services_(std::move(services)),
       factory_(*this),
       archive_([this] { return factory_.TitleBarHeight(); }),
-      alarms_(*this),
+      alarms_(*this, services_.clockWatch.get()),
       trayMenu_(commands_),
       tray_([this](QMenu& menu) { trayMenu_.Fill(menu, collection_.GetNotes()); },
             services_.trayAvailable, *services_.trayWatch),
@@ -52,12 +52,12 @@ CMainFrame::CMainFrame(MainFrameServices services, QObject* parent)
       newNotes_(settings_, collection_, *sounds_),
       saver_(collection_, settings_.GetBackupData()) {
     SetUpCommands();
+    collection_.SetWatcher(&alarms_);
     connect(&saver_, &NotesSaver::Report, &tray_, &TrayIcon::ShowMessage);
     connect(&tray_, &TrayIcon::DoubleClicked, this, &CMainFrame::OnTrayDoubleClick);
     connect(services_.hotKeys.get(), &platform::HotKeys::HotKeyPressed, this,
             &CMainFrame::OnHotKey);
     connect(&autoSaveTimer_, &QTimer::timeout, this, [this] { OnTimer(MainTimer::kAutoSave); });
-    connect(&alarmTimer_, &QTimer::timeout, this, [this] { OnTimer(MainTimer::kAlarmCheck); });
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -86,7 +86,7 @@ void CMainFrame::Create() {
     ApplyTitleFont();
     archive_.SetFolder(ToPath(services_.folders->ArchiveFolder()));
     startUp.LoadData(firstStart);
-    alarmTimer_.start(MainTimer::kAlarmCheckPeriodMs);
+    alarms_.Start();
     RegisterHotKeys();
     created_ = true;
     if (closeRequested_) Close();
@@ -143,11 +143,8 @@ void CMainFrame::PlaySound(int resource) {
 }
 
 bool CMainFrame::LoadNotes(const std::filesystem::path& path) {
-    if (!collection_.RestoreCollection(path)) return false;
-    for (const auto& [id, window] : collection_.GetNotes()) {
-        alarms_.Schedule(id, window->GetNoteData().GetAlarm());
-    }
-    return true;
+    // The alarms follow the notes in and out of the collection.
+    return collection_.RestoreCollection(path);
 }
 
 void CMainFrame::OnAlarmDue(std::uint32_t noteId) { collection_.AlertNote(noteId); }
@@ -280,9 +277,6 @@ void CMainFrame::ImportNote() {
     });
     if (!ran || file.isEmpty()) return;
     if (collection_.ImportNoteFile(ToPath(file))) {
-        // The new note has the highest id; its alarm counts from now on.
-        const auto& [id, window] = *collection_.GetNotes().rbegin();
-        alarms_.Schedule(id, window->GetNoteData().GetAlarm());
         MarkChanged();
         return;
     }
@@ -368,7 +362,7 @@ void CMainFrame::SaveAndEnd() {
     settings_.Save(SettingsFile());
     tray_.Remove();
     autoSaveTimer_.stop();
-    alarmTimer_.stop();
+    alarms_.Stop();
     collection_.Clear();
     hotKeys_.UnregisterHotKeys();
     QCoreApplication::quit();

@@ -8,7 +8,7 @@
 #include <set>
 #include <string>
 
-#include "app/AlarmQueue.h"
+#include "app/AlarmScheduler.h"
 #include "app/DialogSlots.h"
 #include "app/MainCommands.h"
 #include "app/MainHotKeys.h"
@@ -21,6 +21,7 @@
 #include "notes/NoteCollection.h"
 #include "notewnd/NoteHost.h"
 #include "notewnd/QtNoteWindowFactory.h"
+#include "platform/ClockWatch.h"
 #include "platform/Folders.h"
 #include "platform/HotKeys.h"
 #include "platform/LinkOpener.h"
@@ -41,6 +42,8 @@ struct MainFrameServices {
     std::unique_ptr<platform::SoundPlayer> sounds;
     // Tells when a tray comes or goes.
     std::unique_ptr<platform::TrayWatch> trayWatch;
+    // Tells when the wall clock jumps, for the alarms.
+    std::unique_ptr<platform::ClockWatch> clockWatch;
 };
 
 // The program's hidden centre: owns the notes, the archive, the settings and
@@ -118,6 +121,7 @@ public:
     NoteCollection& GetCollection() { return collection_; }
     NoteArchive& GetArchive() { return archive_; }
     MainCommands& GetCommands() { return commands_; }
+    AlarmScheduler& GetAlarms() { return alarms_; }
     TrayIcon& GetTray() { return tray_; }
     NotesSaver& GetSaver() { return saver_; }
     const std::set<std::u16string>& GetFontFaces() const { return fontFaces_; }
@@ -144,7 +148,7 @@ private:
     SettingsData settings_;
     QtNoteWindowFactory factory_;
     NoteArchive archive_;
-    AlarmQueue alarms_;
+    AlarmScheduler alarms_;
     MainCommands commands_;
     TrayMenu trayMenu_;
     TrayIcon tray_;
@@ -153,7 +157,6 @@ private:
     std::unique_ptr<platform::SoundPlayer> sounds_;
     std::set<std::u16string> fontFaces_;
     QTimer autoSaveTimer_;
-    QTimer alarmTimer_;
     // Last among the members: the windows use everything above while they
     // are destroyed.
     NoteCollection collection_;

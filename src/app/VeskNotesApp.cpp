@@ -29,10 +29,10 @@ bool CVeskNotesApp::InitInstance() {
     // The program lives in the tray: closing its last dialog must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    mainFrame_ = std::make_unique<CMainFrame>(
-        MainFrameServices{platform::CreateFolders(), platform::CreateHotKeys(),
-                          platform::CreateLinkOpener(), &QSystemTrayIcon::isSystemTrayAvailable,
-                          platform::CreateSoundPlayer(), platform::CreateTrayWatch()});
+    mainFrame_ = std::make_unique<CMainFrame>(MainFrameServices{
+        platform::CreateFolders(), platform::CreateHotKeys(), platform::CreateLinkOpener(),
+        &QSystemTrayIcon::isSystemTrayAvailable, platform::CreateSoundPlayer(),
+        platform::CreateTrayWatch(), platform::CreateClockWatch()});
     signals_ = std::make_unique<TerminationSignals>();
     QObject::connect(signals_.get(), &TerminationSignals::Received, mainFrame_.get(),
                      &CMainFrame::EndSession);

@@ -24,6 +24,7 @@ public:
     MadeDialog& operator=(const MadeDialog&) = delete;
 
     Dialog* operator->() const { return dialog_.data(); }
+    Dialog& operator*() const { return *dialog_; }
     // The dialog's result; Rejected when it went meanwhile.
     int Run() { return RunModal(*dialog_); }
     bool Gone() const { return dialog_.isNull(); }

@@ -101,13 +101,14 @@ bool NoteCollection::LoadCollection(const std::filesystem::path& path) {
 bool NoteCollection::RestoreCollection(const std::filesystem::path& path) {
     NoteMap held;
     held.swap(notes_);
-    if (LoadCollection(path)) {
-        return true;
+    const bool loaded = LoadCollection(path);
+    if (!loaded) {
+        // What the failed load made goes; the notes held come back under
+        // their own ids, which the ids handed out meanwhile never touch.
+        held.swap(notes_);
     }
-    // What the failed load made goes; the notes held come back under their
-    // own ids, which the ids handed out meanwhile never touch.
-    held.swap(notes_);
-    return false;
+    Discard(held);
+    return loaded;
 }
 
 }  // namespace vesk

@@ -49,6 +49,9 @@ NoteWindow* NoteCollection::Insert(NoteId id, std::unique_ptr<NoteWindow> window
     if (id >= nextId_) {
         nextId_ = id + 1;
     }
+    if (watcher_ != nullptr) {
+        watcher_->NoteAdded(id, *entry->second);
+    }
     return entry->second.get();
 }
 
@@ -56,12 +59,28 @@ bool NoteCollection::Remove(NoteId id) {
     // Out of the map before it is destroyed, so whatever its destruction
     // sets off sees a consistent collection.
     auto node = notes_.extract(id);
-    return !node.empty();
+    if (node.empty()) {
+        return false;
+    }
+    if (watcher_ != nullptr) {
+        watcher_->NoteRemoved(id);
+    }
+    return true;
 }
 
 void NoteCollection::Clear() {
     NoteMap old;
     old.swap(notes_);
+    Discard(old);
+}
+
+void NoteCollection::Discard(NoteMap& notes) {
+    if (watcher_ != nullptr) {
+        for (const auto& [id, window] : notes) {
+            watcher_->NoteRemoved(id);
+        }
+    }
+    notes.clear();
 }
 
 NoteWindow* NoteCollection::Find(NoteId id) {

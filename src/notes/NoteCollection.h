@@ -18,6 +18,20 @@ namespace vesk {
 class NoteArchive;
 class XMLElement;
 
+// Hears of every note that enters or leaves the collection, however it
+// comes or goes (loaded, created, imported, restored; removed, emptied,
+// replaced).
+class CollectionWatcher {
+public:
+    // The window is in the collection; its system window may not exist yet.
+    virtual void NoteAdded(NoteId id, NoteWindow& window) = 0;
+    // The note's window is about to be destroyed.
+    virtual void NoteRemoved(NoteId id) = 0;
+
+protected:
+    ~CollectionWatcher() = default;
+};
+
 // Every note outside the archive: on the desktop, hidden or in the
 // wastebasket, each as its window, by id. The collection owns the windows.
 class NoteCollection {
@@ -27,6 +41,10 @@ public:
     explicit NoteCollection(NoteWindowFactory& factory);
     NoteCollection(const NoteCollection&) = delete;
     NoteCollection& operator=(const NoteCollection&) = delete;
+
+    // None stops the telling. The watcher outlives the collection or is
+    // taken off first.
+    void SetWatcher(CollectionWatcher* watcher) { watcher_ = watcher; }
 
     // An id never used in this run. Asking again before inserting it gives
     // the same id.
@@ -100,8 +118,11 @@ private:
     // Inserts the window and creates its system window; none when the id is
     // taken.
     NoteWindow* InsertAndCreate(NoteId id, std::unique_ptr<NoteWindow> window);
+    // Destroys the windows, telling the watcher of each first.
+    void Discard(NoteMap& notes);
 
     NoteWindowFactory& factory_;
+    CollectionWatcher* watcher_ = nullptr;
     NoteMap notes_;
     NoteId nextId_ = 0;
 };

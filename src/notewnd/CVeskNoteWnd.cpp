@@ -283,10 +283,18 @@ void CVeskNoteWnd::ApplyShape() {
 void CVeskNoteWnd::StopAlarmRinging() {
     ringing_.Stop();
     note_->EnableAlarm(false);
-    // The alarm is gone from the record; saving it keeps it from ringing
-    // again after a restart.
+    // The alarm is gone from the record and from the queue, where it may
+    // still wait when the note is crumpled before its time; saving keeps it
+    // from ringing again after a restart.
+    host_.UnscheduleAlarm(id_);
     host_.MarkChanged();
-    update(0, 0, GetTitleBarHeight(), GetTitleBarHeight());
+    RepaintTitleBar();
+}
+
+void CVeskNoteWnd::RepaintTitleBar() {
+    // The clock, and a long title that makes room for it or takes the room
+    // back.
+    update(0, 0, width(), GetTitleBarHeight());
 }
 
 void CVeskNoteWnd::ActivationChanged() {

@@ -147,6 +147,7 @@ private:
     bool IsShown() const { return note_->GetState() == NoteData::kStateShown; }
     void ApplyShape();
     void StopAlarmRinging();
+    void RepaintTitleBar();
     void ActivationChanged();
     int VisibleContentHeight() const;
 

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPointer>
 
+#include "dialogs/AlarmDialog.h"
+#include "dialogs/ModalDialog.h"
 #include "dialogs/UserPrompts.h"
 #include "notes/NoteCommands.h"
 #include "notewnd/CVeskNoteWnd.h"
@@ -28,6 +30,9 @@ bool NoteCommandHandler::Handle(std::uint32_t command) {
         case NoteCommand::kDoneEditing:
         case NoteCommand::kCancelEditing:
             FinishEditing(command == NoteCommand::kDoneEditing);
+            break;
+        case NoteCommand::kSetAlarm:
+            SetAlarm();
             break;
         case NoteCommand::kShade:
             window_.placement_.Shade(CVeskNoteWnd::GetTitleBarHeight(), window_.ShadowOn());
@@ -111,6 +116,30 @@ void NoteCommandHandler::FinishEditing(bool commit) {
     if (window_.note_->GetAlarm() != nullptr) {
         host.ScheduleAlarm(window_);
     }
+    host.NoteMoved(window_.id_, NotePlace::kShown, NotePlace::kShown);
+    host.MarkChanged();
+}
+
+void NoteCommandHandler::SetAlarm() {
+    // Owned by the note, the dialog goes with it should the note go while it
+    // waits (emptied from the wastebasket, say); nothing is touched then.
+    const QPointer<CVeskNoteWnd> alive(&window_);
+    MadeDialog dialog(new CAlarmDialog(window_.note_->GetAlarm(), &window_));
+    const int result = UserPrompts::Current().RunDialog(*dialog);
+    if (!alive || dialog.Gone() || result != QDialog::Accepted) {
+        return;
+    }
+    NoteData& note = *window_.note_;
+    note.EnableAlarm(dialog->HasAlarm());
+    if (AlarmData* alarm = note.GetAlarm()) {
+        *alarm = dialog->GetAlarm();
+    }
+    NoteHost& host = window_.host_;
+    host.UnscheduleAlarm(window_.id_);
+    if (note.GetAlarm() != nullptr) {
+        host.ScheduleAlarm(window_);
+    }
+    window_.RepaintTitleBar();
     host.NoteMoved(window_.id_, NotePlace::kShown, NotePlace::kShown);
     host.MarkChanged();
 }

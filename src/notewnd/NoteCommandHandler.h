@@ -6,8 +6,8 @@ namespace vesk {
 
 class CVeskNoteWnd;
 
-// Carries out the base window's commands: editing, rolling up and down,
-// hiding, archiving, saving, printing and crumpling.
+// Carries out the base window's commands: editing, the alarm, rolling up and
+// down, hiding, archiving, saving, printing and crumpling.
 class NoteCommandHandler {
 public:
     explicit NoteCommandHandler(CVeskNoteWnd& window) : window_(window) {}
@@ -20,6 +20,7 @@ private:
     void ShowMenu();
     void Edit();
     void FinishEditing(bool commit);
+    void SetAlarm();
     void Unshade();
     void Archive();
     void Print();

@@ -25,8 +25,7 @@ void BuildEditingMenu(QMenu& menu) {
 void BuildNoteItems(QMenu& menu, const NoteData& note) {
     menu.setTitle(QStringLiteral("Note"));
     AddItem(menu, "Edit\tCtrl+E", NoteCommand::kEdit);
-    // Alarms cannot be set from a note yet.
-    AddItem(menu, "Set Alarm", NoteCommand::kSetAlarm)->setEnabled(false);
+    AddItem(menu, "Set Alarm", NoteCommand::kSetAlarm);
     AddItem(menu, "Clear Contents", NoteCommand::kClearContents);
     menu.addSeparator();
     if (note.IsShaded()) {

@@ -38,8 +38,11 @@ void NoteRinging::SetShake(bool on, int intervalMs, int amplitude) {
 }
 
 void NoteRinging::PlaySound(const AlarmData& alarm) {
-    // Only "once" plays once; every other setting rings until the note is
-    // clicked.
+    // "None" only brings the note to the top, as the Set Alarm dialog says.
+    if (alarm.repeat == AlarmData::kRepeatNone) {
+        return;
+    }
+    // Only "once" plays once; a loop rings until the note is clicked.
     const auto repeat = alarm.repeat == AlarmData::kRepeatOnce
                             ? platform::SoundPlayer::Repeat::Once
                             : platform::SoundPlayer::Repeat::Loop;

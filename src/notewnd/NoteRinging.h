@@ -23,7 +23,8 @@ public:
     bool IsShaking() const { return shaking_; }
     // Off puts the window back at the record's place.
     void SetShake(bool on, int intervalMs, int amplitude);
-    // The standard sound or the alarm's file, once or in a loop.
+    // The standard sound or the alarm's file, once or in a loop; nothing
+    // for an alarm that only brings the note to the top.
     void PlaySound(const AlarmData& alarm);
     // Shake and sound end.
     void Stop();

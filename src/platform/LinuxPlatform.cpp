@@ -4,6 +4,7 @@
 #include "FileInstanceLock.h"
 #include "Platform.h"
 #include "QtSoundPlayer.h"
+#include "TimerFdClockWatch.h"
 #include "XcbHotKeys.h"
 #include "XcbTrayWatch.h"
 #include "XdgAutostart.h"
@@ -30,5 +31,7 @@ std::unique_ptr<SoundPlayer> CreateSoundPlayer() { return std::make_unique<QtSou
 std::unique_ptr<LinkOpener> CreateLinkOpener() { return std::make_unique<DesktopLinkOpener>(); }
 
 std::unique_ptr<TrayWatch> CreateTrayWatch() { return std::make_unique<XcbTrayWatch>(); }
+
+std::unique_ptr<ClockWatch> CreateClockWatch() { return std::make_unique<TimerFdClockWatch>(); }
 
 }  // namespace vesk::platform

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "Autostart.h"
+#include "ClockWatch.h"
 #include "Folders.h"
 #include "HotKeys.h"
 #include "InstanceLock.h"
@@ -23,5 +24,6 @@ std::unique_ptr<Autostart> CreateAutostart();
 std::unique_ptr<SoundPlayer> CreateSoundPlayer();
 std::unique_ptr<LinkOpener> CreateLinkOpener();
 std::unique_ptr<TrayWatch> CreateTrayWatch();
+std::unique_ptr<ClockWatch> CreateClockWatch();
 
 }  // namespace vesk::platform

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "TestSupport.h"
@@ -86,14 +87,43 @@ TEST_F(AlarmQueueTest, DueAlarmsFireEarliestFirstAndEqualTimesInScheduleOrder) {
     EXPECT_EQ(fired_, (Ids{2, 4, 3, 1, 5}));
 }
 
-TEST_F(AlarmQueueTest, UnscheduleRemovesOnlyTheEarliestEntryOfThatNote) {
+TEST_F(AlarmQueueTest, UnscheduledAlarmsNeverFireAndOnlyTheEarliestOfANoteGoes) {
     Schedule(7, 200);
     Schedule(8, 150);
     Schedule(7, 100);
-    queue_.Unschedule(7);
-    queue_.Unschedule(42);
+    EXPECT_TRUE(queue_.Unschedule(7));
+    EXPECT_FALSE(queue_.Unschedule(42));
+    EXPECT_EQ(queue_.NextDue(), 150);
+    EXPECT_TRUE(queue_.Unschedule(8));
     queue_.CheckDue(1000);
-    EXPECT_EQ(fired_, (Ids{8, 7}));
+    EXPECT_EQ(fired_, (Ids{7}));
+    EXPECT_EQ(queue_.NextDue(), std::nullopt);
+}
+
+TEST_F(AlarmQueueTest, NextCheckComesAtTheEarliestSecondOrWithinAMinute) {
+    constexpr std::int64_t kMinute = AlarmQueue::kLongestWaitMs;
+    const std::int64_t now = 1'000'000'250;  // 1,000,000 s and a quarter
+    EXPECT_EQ(queue_.MsUntilNextCheck(now), kMinute);
+    Schedule(1, 1'000'100);
+    EXPECT_EQ(queue_.MsUntilNextCheck(now), kMinute);
+    Schedule(2, 1'000'030);
+    EXPECT_EQ(queue_.MsUntilNextCheck(now), 29'750);
+    // Due this very second, or long ago: the check comes at once and fires it.
+    Schedule(3, 1'000'000);
+    EXPECT_EQ(queue_.MsUntilNextCheck(now), 0);
+    Schedule(4, 0);
+    EXPECT_EQ(queue_.NextDue(), 0);
+    queue_.CheckDue(now / 1000);
+    EXPECT_EQ(fired_, (Ids{4, 3}));
+    EXPECT_EQ(queue_.MsUntilNextCheck(now), 29'750);
+
+    // Times a file may hold, however absurd, give a wait in range.
+    queue_.Unschedule(2);
+    queue_.Unschedule(1);
+    Schedule(5, INT64_MAX);
+    EXPECT_EQ(queue_.MsUntilNextCheck(now), kMinute);
+    Schedule(6, INT64_MIN);
+    EXPECT_EQ(queue_.MsUntilNextCheck(now), 0);
 }
 
 TEST_F(AlarmQueueTest, OwnerMayChangeTheQueueWhileAnAlarmFires) {

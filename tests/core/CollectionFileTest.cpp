@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -129,6 +130,42 @@ TEST_F(CollectionFileTest, AFileOfNeitherFormatLeavesTheCollectionEmpty) {
         EXPECT_FALSE(collection_.LoadCollection(Write(bytes)));
         EXPECT_EQ(collection_.GetNotes().size(), 1u);
     }
+}
+
+// Hears of the notes as the alarms do: what it holds should be what the
+// collection holds, however the notes came and went.
+class IdWatcher : public CollectionWatcher {
+public:
+    void NoteAdded(NoteId id, NoteWindow&) override { ids.insert(id); }
+    void NoteRemoved(NoteId id) override { ids.erase(id); }
+
+    std::set<NoteId> ids;
+};
+
+TEST_F(CollectionFileTest, AWatcherHearsOfEveryNoteThatComesOrGoes) {
+    IdWatcher watcher;
+    collection_.SetWatcher(&watcher);
+    const auto held = [this] {
+        std::set<NoteId> ids;
+        for (const auto& [id, note] : collection_.GetNotes()) ids.insert(id);
+        return ids;
+    };
+    AddFakeNote(collection_, factory_, NoteData::kStateShown);
+    AddFakeNote(collection_, factory_, NoteData::kStateWastebasket);
+    ASSERT_TRUE(collection_.SaveCollection(path_));
+    EXPECT_EQ(watcher.ids, (std::set<NoteId>{0, 1}));
+
+    ASSERT_TRUE(collection_.RestoreCollection(path_));
+    EXPECT_EQ(watcher.ids, (std::set<NoteId>{2, 3}));
+    // A file that breaks off after one note: that note goes again and the
+    // notes held stay.
+    EXPECT_FALSE(collection_.RestoreCollection(
+        Write(test::PreviousNotesFile({{}, {.title = "Odd", .kind = "7"}}))));
+    EXPECT_EQ(watcher.ids, held());
+    collection_.EmptyWastebasket();
+    EXPECT_EQ(watcher.ids, (std::set<NoteId>{2}));
+    collection_.Clear();
+    EXPECT_TRUE(watcher.ids.empty());
 }
 
 TEST_F(CollectionFileTest, PreviousVersionNotesFileBecomesNotes) {

@@ -5,6 +5,7 @@
 //   vesk_e2e_files demo <path>              a few notes of every place and colour
 //   vesk_e2e_files on-top <path>            one stay-on-top note over the middle
 //   vesk_e2e_files picture <path> <image>   one picture note showing the image
+//   vesk_e2e_files alarms <path> <n> <s>    n hidden notes, alarms s seconds from now
 //   vesk_e2e_files settings <path> <auto-save ms> <wastebasket policy 0|1|2>
 //   vesk_e2e_files same-notes <a> <b>       exit 0 when both hold the same notes
 //   vesk_e2e_files same-settings <a> <b>    exit 0 when both hold the same settings
@@ -145,6 +146,22 @@ int WritePictureNote(const std::filesystem::path& path, const std::string& image
     return document.Save(path) ? 0 : 1;
 }
 
+int WriteAlarmNotes(const std::filesystem::path& path, int count, vesk::TimeValue ahead) {
+    XMLDocument document;
+    XMLElement& active = *NewCollection(document).first;
+    for (int i = 0; i < count; ++i) {
+        vesk::MessageNoteData note;
+        note.SetTitle(u"Alarm " + Wide(std::to_string(i)));
+        note.SetStyle(vesk::StyleData::Fallback());
+        note.SetRect({20, 20, 200, 160});
+        note.SetState(NoteData::kStateHidden);
+        note.EnableAlarm(true);
+        note.GetAlarm()->time = vesk::Now() + ahead;
+        note.SaveToElement(active, false);
+    }
+    return document.Save(path) ? 0 : 1;
+}
+
 int WriteSettings(const std::filesystem::path& path, int interval, int policy) {
     vesk::SettingsData settings;
     settings.GetAutoSaveData().SetInterval(interval);
@@ -280,6 +297,9 @@ int main(int argc, char** argv) {
     if (args.size() == 2 && args[0] == "demo") return WriteDemoNotes(args[1]);
     if (args.size() == 2 && args[0] == "on-top") return WriteOnTopNote(args[1]);
     if (args.size() == 3 && args[0] == "picture") return WritePictureNote(args[1], args[2]);
+    if (args.size() == 4 && args[0] == "alarms") {
+        return WriteAlarmNotes(args[1], std::stoi(args[2]), std::stoll(args[3]));
+    }
     if (args.size() == 4 && args[0] == "settings") {
         return WriteSettings(args[1], std::stoi(args[2]), std::stoi(args[3]));
     }
@@ -297,7 +317,7 @@ int main(int argc, char** argv) {
     if (args.size() == 2 && args[0] == "list") return ListNotes(args[1]);
     if (args.size() == 2 && args[0] == "ink") return PrintInk(args[1]);
     std::cerr << "usage: vesk_e2e_files "
-                 "notes|demo|on-top|picture|settings|same-notes|same-settings|note-place|"
+                 "notes|demo|on-top|picture|alarms|settings|same-notes|same-settings|note-place|"
                  "list|ink ...\n";
     return 2;
 }

@@ -22,8 +22,8 @@ xdotool key ctrl+Return
 xdotool mousemove 190 100 click 3
 menu_open() { [ "$("$VESK_SCREENGRAB" dark 210 110 60 60)" -lt 1000 ]; }
 wait_for 10 menu_open || fail "no context menu"
-# Edit, Clear Contents, Shade, Hide: the greyed Set Alarm is passed over.
-xdotool key Down Down Down Down Return
+# Edit, Set Alarm, Clear Contents, Shade, Hide.
+xdotool key Down Down Down Down Down Return
 wait_for 10 note_windows_are 0 || fail "Hide from the menu left the note on the desktop"
 
 status=0

@@ -26,15 +26,19 @@ public:
     QStringList faces;
     QStringList links;
     QList<int> sounds;
+    // "+id" for each alarm scheduled, "-id" for each unscheduled.
+    QStringList alarms;
 
     SettingsData& GetSettings() override { return settings; }
     void MarkChanged() override { ++changes; }
     void NoteMoved(NoteId id, std::int32_t from, std::int32_t to) override {
         moves.append({id, from, to});
     }
-    // The window tests raise no alarms and archive nothing.
-    void ScheduleAlarm(NoteWindow&) override {}
-    void UnscheduleAlarm(NoteId) override {}
+    void ScheduleAlarm(NoteWindow& window) override {
+        alarms << QStringLiteral("+%1").arg(dynamic_cast<CVeskNoteWnd&>(window).GetNoteId());
+    }
+    void UnscheduleAlarm(NoteId id) override { alarms << QStringLiteral("-%1").arg(id); }
+    // The window tests archive nothing.
     bool ArchiveNote(NoteId) override { return false; }
     void RegisterFontFace(const std::u16string& face) override {
         faces.append(QString::fromStdU16String(face));

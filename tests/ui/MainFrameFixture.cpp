@@ -49,10 +49,10 @@ CMainFrame& MainFrameFixture::Start() {
     hotKeys_ = hotKeys.get();
     links_ = links.get();
     sounds_ = sounds.get();
-    frame_ = std::make_unique<CMainFrame>(
-        MainFrameServices{std::make_unique<TestFolders>(DataFolder(), InstallFolder()),
-                          std::move(hotKeys), std::move(links), [this] { return trayAvailable; },
-                          std::move(sounds), std::make_unique<platform::TrayWatch>()});
+    frame_ = std::make_unique<CMainFrame>(MainFrameServices{
+        std::make_unique<TestFolders>(DataFolder(), InstallFolder()), std::move(hotKeys),
+        std::move(links), [this] { return trayAvailable; }, std::move(sounds),
+        std::make_unique<platform::TrayWatch>(), std::make_unique<platform::ClockWatch>()});
     frame_->Create();
     return *frame_;
 }
@@ -67,6 +67,10 @@ void MainFrameFixture::WriteNotes(const QString& path, const std::vector<TestNot
         note->SetTitle(wanted.title);
         note->SetState(wanted.state);
         note->SetRect({40, 40, 240, 240});
+        if (wanted.alarm) {
+            note->EnableAlarm(true);
+            note->GetAlarm()->time = *wanted.alarm;
+        }
         note->SaveToElement(wanted.state == NoteData::kStateWastebasket ? waste : active, false);
     }
     document.Save(ToPath(path));

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,7 @@ struct TestNote {
     std::u16string title;
     std::int32_t kind = NoteData::kMessage;
     std::int32_t state = NoteData::kStateShown;
+    std::optional<TimeValue> alarm = std::nullopt;
 };
 
 // A main frame over a private data folder and installation, with stand-ins

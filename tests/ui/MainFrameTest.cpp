@@ -124,6 +124,31 @@ private slots:
                  (QStringList{"Note 0:0:0", "Note 1:0:0"}));
     }
 
+    // Whichever way a note comes or goes, or loses its alarm, the queue
+    // follows: a removed alarm never fires later.
+    void alarmsComeAndGoWithTheirNotes() {
+        Fixture fixture;
+        const TimeValue month = Now() + 30 * 24 * 3600;
+        const auto note = [](std::int32_t state, TimeValue alarm) {
+            return TestNote{u"", NoteData::kMessage, state, alarm};
+        };
+        Fixture::WriteNotes(fixture.NotesFile(), {note(NoteData::kStateShown, month + 20),
+                                                  note(NoteData::kStateShown, month + 10),
+                                                  note(NoteData::kStateWastebasket, month)});
+        CMainFrame& frame = fixture.Start();
+        AlarmScheduler& alarms = frame.GetAlarms();
+        QCOMPARE(alarms.NextDue(), month);
+        frame.EmptyWastebasket();
+        QCOMPARE(alarms.NextDue(), month + 10);
+        frame.GetCollection().Find(1)->SendCommand(NoteCommand::kCrumple);
+        QTRY_COMPARE(alarms.NextDue(), month + 20);
+
+        const QString backup = fixture.DataFolder() + "restored.xml";
+        Fixture::WriteNotes(backup, {note(NoteData::kStateHidden, month + 30)});
+        QVERIFY(frame.LoadNotes(ToPath(backup)));
+        QCOMPARE(alarms.NextDue(), month + 30);
+    }
+
     void autoSaveBacksUpAndSavesOnlyAfterAChange() {
         Fixture fixture;
         WriteSettings(fixture.SettingsFile(),

@@ -97,7 +97,6 @@ private slots:
                                                        32834, 32829, 32831, 32813, 32810, 32772}));
         QVERIFY(!Item(menu, "Stay On Top")->isChecked());
         QVERIFY(Item(menu, "Show Title Bar")->isChecked());
-        QVERIFY(!Item(menu, "Set Alarm")->isEnabled());
 
         note->SetShaded(true);
         note->SetStayOnTop(1);

@@ -16,13 +16,13 @@ UserPrompts::Answer ScriptedPrompts::ShowMessage(QWidget*, const QString& text,
 }
 
 QString ScriptedPrompts::GetOpenFileName(QWidget*, const QString& caption, const QString&,
-                                         const QString&) {
-    return NextFileName(caption);
+                                         const QString& filter) {
+    return NextFileName(caption, filter);
 }
 
 QString ScriptedPrompts::GetSaveFileName(QWidget*, const QString& caption, const QString&,
-                                         const QString&) {
-    return NextFileName(caption);
+                                         const QString& filter) {
+    return NextFileName(caption, filter);
 }
 
 int ScriptedPrompts::RunDialog(QDialog& dialog) {
@@ -41,8 +41,9 @@ bool ScriptedPrompts::ChoosePrinter(QPrinter& printer, QWidget*) {
     return setUp(printer);
 }
 
-QString ScriptedPrompts::NextFileName(const QString& caption) {
+QString ScriptedPrompts::NextFileName(const QString& caption, const QString& filter) {
     fileCaptions.append(caption);
+    fileFilters.append(filter);
     if (fileNames.empty()) return {};
     QString name = fileNames.front();
     fileNames.pop_front();

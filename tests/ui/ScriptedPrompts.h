@@ -39,6 +39,7 @@ public:
 
     QList<Message> messages;
     QStringList fileCaptions;
+    QStringList fileFilters;
     QStringList dialogTitles;
     int printerChoices = 0;
 
@@ -52,7 +53,7 @@ public:
     bool ChoosePrinter(QPrinter& printer, QWidget* parent) override;
 
 private:
-    QString NextFileName(const QString& caption);
+    QString NextFileName(const QString& caption, const QString& filter);
 };
 
 }  // namespace vesk::test
