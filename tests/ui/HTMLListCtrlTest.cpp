@@ -5,7 +5,6 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
-#include <memory>
 #include <vector>
 
 #include "UiTestRegistry.h"
