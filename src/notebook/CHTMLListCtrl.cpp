@@ -111,6 +111,19 @@ std::u16string CHTMLListCtrl::GetItemText(int index) const {
     return row != nullptr ? row->text : std::u16string();
 }
 
+void CHTMLListCtrl::SetItemImage(int index, int image) {
+    if (HTMLLIST_ITEM* row = rows_.Find(index)) {
+        row->image = image;
+        renderer_.Measure(*row, layoutWidth_);
+        RepaintRow(index);
+    }
+}
+
+int CHTMLListCtrl::GetItemImage(int index) const {
+    const HTMLLIST_ITEM* row = rows_.Find(index);
+    return row != nullptr ? row->image : 0;
+}
+
 void CHTMLListCtrl::SetItemCheck(int index, bool checked) {
     if (HTMLLIST_ITEM* row = rows_.Find(index)) {
         row->checked = checked;

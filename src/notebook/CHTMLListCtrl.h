@@ -54,6 +54,9 @@ public:
     // Without remeasure the row keeps its height.
     void SetItemText(int index, const std::u16string& text, bool remeasure = false);
     std::u16string GetItemText(int index) const;
+    // The row keeps its height.
+    void SetItemImage(int index, int image);
+    int GetItemImage(int index) const;
     void SetItemCheck(int index, bool checked);
     bool GetItemCheck(int index) const;
 

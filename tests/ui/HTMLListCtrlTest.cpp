@@ -9,6 +9,7 @@
 
 #include "UiTestRegistry.h"
 #include "notebook/CHTMLListCtrl.h"
+#include "notebook/QtHtmlFonts.h"
 
 namespace vesk::test {
 namespace {
@@ -209,9 +210,16 @@ private slots:
         QCOMPARE(f.Position(), row);
     }
 
-    void paintsTheSelectionChecksAndGrid() {
+    void paintsTheSelectionChecksImagesAndGrid() {
+        QList<QPixmap> images;
+        for (const QColor color : {QColor(Qt::red), QColor(Qt::blue)}) {
+            images.push_back(QPixmap(8, 8));
+            images.back().fill(color);
+        }
         ListFixture f(3);
+        f.list.SetImageList(&images);
         f.list.SetItemCheck(0, true);
+        f.list.SetItemImage(2, 1);
         f.Press({150, f.RowHeight(0) + 2});
         const QImage image = f.View()->grab().toImage();
         const int row = f.RowHeight(0);
@@ -222,6 +230,15 @@ private slots:
         const QPoint box = f.CheckSquare(0);
         QVERIFY2(image.pixelColor(box) != image.pixelColor(f.CheckSquare(2)),
                  "a ticked box differs from an empty one");
+        QCOMPARE(image.pixelColor(box + QPoint(18, 0)), QColor(Qt::red));
+        QCOMPARE(image.pixelColor(f.CheckSquare(2) + QPoint(18, 0)), QColor(Qt::blue));
+    }
+
+    // Titles keep their "<" from opening a tag with a word joiner after it.
+    void aWordJoinerTakesNoRoom() {
+        const QtHtmlFonts fonts(QFont(QStringLiteral("Arial")));
+        QCOMPARE(fonts.ForStyle(HtmlStyle::kBold).MeasureText(u"<\u2060b>"),
+                 fonts.ForStyle(HtmlStyle::kBold).MeasureText(u"<b>"));
     }
 };
 
