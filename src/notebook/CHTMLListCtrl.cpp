@@ -36,7 +36,7 @@ CHTMLListCtrl::CHTMLListCtrl(int controlId, QWidget* parent)
         }
     });
     connect(bar, &QScrollBar::valueChanged, viewport(), qOverload<>(&QWidget::update));
-    layoutWidth_ = viewport()->width();
+    layoutWidth_ = ViewSize().width();
     UpdateScrollRange();
 }
 
@@ -47,7 +47,7 @@ int CHTMLListCtrl::InsertItem(const std::u16string& text, int image, int style, 
     row.text = text;
     row.image = image;
     row.style = style;
-    const int measured = renderer_.Measure(row, layoutWidth_);
+    const int measured = renderer_.Measure(row, LayoutWidth());
     row.fixedHeight = fixedHeight > 0;
     row.height = row.fixedHeight ? fixedHeight : measured;
     const int index = rows_.Append(std::move(row));
@@ -95,7 +95,7 @@ void CHTMLListCtrl::SetItemText(int index, const std::u16string& text, bool reme
         return;
     }
     row->text = text;
-    const int height = renderer_.Measure(*row, layoutWidth_);
+    const int height = renderer_.Measure(*row, LayoutWidth());
     if (remeasure) {
         row->fixedHeight = false;
         rows_.SetHeight(index, height);
@@ -114,7 +114,7 @@ std::u16string CHTMLListCtrl::GetItemText(int index) const {
 void CHTMLListCtrl::SetItemImage(int index, int image) {
     if (HTMLLIST_ITEM* row = rows_.Find(index)) {
         row->image = image;
-        renderer_.Measure(*row, layoutWidth_);
+        renderer_.Measure(*row, LayoutWidth());
         RepaintRow(index);
     }
 }
@@ -138,7 +138,7 @@ bool CHTMLListCtrl::GetItemCheck(int index) const {
 
 void CHTMLListCtrl::EnsureVisible(int index) {
     QScrollBar* bar = verticalScrollBar();
-    bar->setValue(rows_.PositionShowing(index, bar->value(), viewport()->height()));
+    bar->setValue(rows_.PositionShowing(index, bar->value(), ViewSize().height()));
 }
 
 void CHTMLListCtrl::SetExtendedStyle(unsigned style) {
@@ -161,15 +161,30 @@ int CHTMLListCtrl::CalculateItemHeight(const std::u16string& text, int style, in
 }
 
 void CHTMLListCtrl::Relayout() {
-    layoutWidth_ = viewport()->width();
+    layoutWidth_ = ViewSize().width();
     rows_.Remeasure([this](HTMLLIST_ITEM& row) { return renderer_.Measure(row, layoutWidth_); });
     UpdateScrollRange();
     viewport()->update();
 }
 
+QSize CHTMLListCtrl::ViewSize() const {
+    // Taken from the list's own size, which a hidden list already has, while
+    // its view is sized only when it is first shown.
+    return maximumViewportSize();
+}
+
+int CHTMLListCtrl::LayoutWidth() {
+    // A hidden list hears of no resizing: rows added to it are measured at
+    // the width it will show at, and only once.
+    if (ViewSize().width() != layoutWidth_) {
+        Relayout();
+    }
+    return layoutWidth_;
+}
+
 void CHTMLListCtrl::UpdateScrollRange() {
     QScrollBar* bar = verticalScrollBar();
-    const int page = viewport()->height();
+    const int page = ViewSize().height();
     bar->setPageStep(page);
     bar->setRange(0, std::max(0, rows_.TotalHeight() - page));
 }
@@ -208,7 +223,7 @@ void CHTMLListCtrl::DrawItem(QPainter& painter, const QRect& rect, const HTMLLIS
 
 void CHTMLListCtrl::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
-    if (viewport()->width() != layoutWidth_) {
+    if (ViewSize().width() != layoutWidth_) {
         Relayout();
     } else {
         UpdateScrollRange();

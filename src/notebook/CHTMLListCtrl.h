@@ -93,6 +93,10 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    QSize ViewSize() const;
+    // The width rows are measured for, laying them all out again first when
+    // the list's width changed.
+    int LayoutWidth();
     void Relayout();
     void UpdateScrollRange();
     void RepaintRow(int index);

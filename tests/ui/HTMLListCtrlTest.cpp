@@ -189,6 +189,19 @@ private slots:
         QCOMPARE(bar->maximum(), before + 2 * (line - 10));
     }
 
+    void aHiddenListMeasuresAtTheWidthItWillShowAt() {
+        CHTMLListCtrl list(44);
+        list.SetExtendedStyle(kNotebookStyle);
+        list.resize(120, 60);
+        for (int i = 0; i < 5; ++i) {
+            list.InsertItem(u"one two three four five six seven eight nine ten eleven twelve");
+        }
+        const int hidden = list.verticalScrollBar()->maximum();
+        list.show();
+        QCOMPARE(list.verticalScrollBar()->maximum(), hidden);
+        QCOMPARE(list.verticalScrollBar()->pageStep(), list.viewport()->height());
+    }
+
     void scrollStepsAndEnsureVisible() {
         ListFixture f(60);
         f.Wheel(-120);
