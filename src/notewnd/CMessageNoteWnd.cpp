@@ -112,6 +112,10 @@ void CMessageNoteWnd::PaintNote(QPainter& painter) {
             PaintText(painter);
         }
     }
+    // The preview's scroll bar stands beside it.
+    if (IsPreview()) {
+        return;
+    }
     const int scrollPos = GetScrollPos();
     const int visible = Message().GetRect().Height() - GetTitleBarHeight() - kScrollMargin;
     PaintScrollHints(painter, GetContentRect(false), Message().GetStyle().textcolor, scrollPos > 0,

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <utility>
 
 #include "notewnd/NoteGeometry.h"
@@ -30,7 +31,7 @@ CVeskNoteWnd::CVeskNoteWnd(NoteId id, std::unique_ptr<NoteData> record, NoteHost
       opacity_(*this, *note_, host.GetSettings()),
       dragging_(*this),
       ringing_(*this, *note_),
-      scrolling_([this](bool show) { quickActions_.ShowScrollBar(show); },
+      scrolling_([this](bool show) { ShowScrollBar(show); },
                  [this] { update(GetContentRect(false)); }),
       quickActions_(*this, *this,
                     [this](CQuickActionBox& box) {
@@ -53,13 +54,34 @@ CVeskNoteWnd::CVeskNoteWnd(NoteId id, std::unique_ptr<NoteData> record, NoteHost
 CVeskNoteWnd::~CVeskNoteWnd() = default;
 
 void CVeskNoteWnd::CreateNoteWindow() {
+    setWindowTitle(QStringLiteral("vesknote"));
+    if (preview_) {
+        show();
+    } else {
+        PlaceOnDesktop();
+    }
+    if (!note_->GetFont().IsDefault()) {
+        host_.RegisterFontFace(note_->GetFont().GetFace());
+    }
+}
+
+void CVeskNoteWnd::CreatePreviewWindow(QWidget& parent, const QRect& rect, QScrollBar& bar) {
+    preview_ = true;
+    setParent(&parent, Qt::Widget);
+    bar.setEnabled(false);
+    scrolling_.SetScrollBar(&bar);
+    connect(&bar, &QScrollBar::actionTriggered, this,
+            [this](int action) { scrolling_.Act(action); });
+    setGeometry(rect);
+    CreateNoteWindow();
+}
+
+void CVeskNoteWnd::PlaceOnDesktop() {
     const Rect placed = PlaceOnScreens(note_->GetRect());
     if (placed != note_->GetRect()) {
         note_->SetRect(placed);
         host_.MarkChanged();
     }
-
-    setWindowTitle(QStringLiteral("vesknote"));
     opacity_.Apply(note_->GetAlpha());
     const QRect unshaded = ToQRect(note_->GetRect());
     // The shaded size is taken before the window first shows, so it never
@@ -78,9 +100,6 @@ void CVeskNoteWnd::CreateNoteWindow() {
         cameUpInFront_ = true;
         QMetaObject::invokeMethod(
             this, [this] { cameUpInFront_ = false; }, Qt::QueuedConnection);
-    }
-    if (!note_->GetFont().IsDefault()) {
-        host_.RegisterFontFace(note_->GetFont().GetFace());
     }
 }
 
@@ -222,7 +241,7 @@ void CVeskNoteWnd::keyPressEvent(QKeyEvent* event) {
 void CVeskNoteWnd::moveEvent(QMoveEvent*) {
     quickActions_.Place();
     // A shake or a crumple moves the window but not the note.
-    if (!isVisible() || ringing_.IsShaking() || IsCrumpling()) {
+    if (!isVisible() || preview_ || ringing_.IsShaking() || IsCrumpling()) {
         return;
     }
     placement_.RecordMove();
@@ -237,7 +256,9 @@ void CVeskNoteWnd::resizeEvent(QResizeEvent* event) {
     if (!isVisible() || note_->IsShaded() || IsCrumpling()) {
         return;
     }
-    placement_.RecordResize();
+    if (!preview_) {
+        placement_.RecordResize();
+    }
     scrolling_.Resized(event->oldSize().height(), height(), GetTitleBarHeight(),
                        GetContentRect(false).height());
 }
@@ -270,7 +291,15 @@ void CVeskNoteWnd::OnQuickActionScroll(int action) { scrolling_.Act(action); }
 
 const SettingsData& CVeskNoteWnd::GetNoteSettings() const { return host_.GetSettings(); }
 
-bool CVeskNoteWnd::ShadowOn() const { return host_.GetSettings().GetNoteShadow(); }
+bool CVeskNoteWnd::ShadowOn() const { return !preview_ && host_.GetSettings().GetNoteShadow(); }
+
+void CVeskNoteWnd::ShowScrollBar(bool show) {
+    if (!preview_) {
+        quickActions_.ShowScrollBar(show);
+    } else if (QScrollBar* bar = scrolling_.ScrollBar()) {
+        bar->setEnabled(show);
+    }
+}
 
 void CVeskNoteWnd::ApplyShape() {
     if (ShadowOn()) {
@@ -327,7 +356,9 @@ void CVeskNoteWnd::ActivationChanged() {
 }
 
 int CVeskNoteWnd::VisibleContentHeight() const {
-    return note_->GetRect().Height() - GetTitleBarHeight() - kScrollMargin;
+    // A preview is as high as its pane, whatever the note's own height.
+    const int height = preview_ ? this->height() : note_->GetRect().Height();
+    return height - GetTitleBarHeight() - kScrollMargin;
 }
 
 }  // namespace vesk

@@ -27,6 +27,7 @@
 
 class QMenu;
 class QPainter;
+class QScrollBar;
 
 namespace vesk {
 
@@ -59,6 +60,12 @@ public:
     const NoteData& GetNoteData() const override { return *note_; }
 
     void CreateNoteWindow() override;
+    // The Notebook's preview: the note drawn inside parent at rect, its
+    // content scrolled by bar. It has no quick action box and no shadow,
+    // always shows its title bar, never writes its place or size into the
+    // record, and is neither moved, sized, double-clicked nor given a menu.
+    void CreatePreviewWindow(QWidget& parent, const QRect& rect, QScrollBar& bar);
+    bool IsPreview() const { return preview_; }
     void SetVisible(bool show) override;
     void BringToAttention() override;
     void SetShake(bool on, int intervalMs, int amplitude) override;
@@ -144,6 +151,9 @@ private:
     const SettingsData& GetNoteSettings() const override;
 
     bool ShadowOn() const;
+    // Where the record puts it, rolled up when shaded.
+    void PlaceOnDesktop();
+    void ShowScrollBar(bool show);
     bool IsShown() const { return note_->GetState() == NoteData::kStateShown; }
     void ApplyShape();
     void StopAlarmRinging();
@@ -165,6 +175,7 @@ private:
     std::vector<LinkRecord> links_;
     std::optional<QRect> printRect_;
     bool active_ = false;
+    bool preview_ = false;
     // Shown by its creation a moment ago, so still in front of the others.
     bool cameUpInFront_ = false;
     NoteCommandHandler commands_{*this};

@@ -22,7 +22,7 @@ constexpr int kWheelNotch = 120;
 }  // namespace
 
 void NoteInput::Press(const QMouseEvent& event) {
-    if (event.button() == Qt::RightButton) {
+    if (event.button() == Qt::RightButton && !window_.IsPreview()) {
         // The menu runs once this event is done: a command chosen from it
         // may destroy the window.
         CVeskNoteWnd* window = &window_;
@@ -45,10 +45,15 @@ void NoteInput::Press(const QMouseEvent& event) {
     if (!shaded) {
         OpenLinksAt(window_.links_, event.position().toPoint(), window_.host_);
     }
-    window_.dragging_.Begin(event, shaded);
+    if (!window_.IsPreview()) {
+        window_.dragging_.Begin(event, shaded);
+    }
 }
 
 void NoteInput::Move(const QMouseEvent& event) {
+    if (window_.IsPreview()) {
+        return;
+    }
     const bool shaded = window_.note_->IsShaded();
     window_.dragging_.Follow(event, shaded, CVeskNoteWnd::GetTitleBarHeight());
     if (event.buttons() == Qt::NoButton && !shaded &&
@@ -64,7 +69,7 @@ void NoteInput::Release(const QMouseEvent& event) {
 }
 
 void NoteInput::DoubleClick(const QMouseEvent& event) {
-    if (event.button() != Qt::LeftButton) {
+    if (event.button() != Qt::LeftButton || window_.IsPreview()) {
         return;
     }
     const NoteData& note = *window_.note_;

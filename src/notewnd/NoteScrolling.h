@@ -20,6 +20,7 @@ public:
     // The bar that shows the position; none leaves scrolling to the keys
     // and the wheel.
     void SetScrollBar(QScrollBar* bar);
+    QScrollBar* ScrollBar() const { return bar_; }
 
     int Position() const { return position_; }
     int ContentHeight() const { return contentHeight_; }
