@@ -50,7 +50,8 @@ CMainFrame::CMainFrame(MainFrameServices services, QObject* parent)
       sounds_(std::move(services_.sounds)),
       collection_(factory_),
       newNotes_(settings_, collection_, *sounds_),
-      saver_(collection_, settings_.GetBackupData()) {
+      saver_(collection_, settings_.GetBackupData()),
+      notebook_(collection_, archive_, settings_, *this) {
     SetUpCommands();
     collection_.SetWatcher(&alarms_);
     connect(&saver_, &NotesSaver::Report, &tray_, &TrayIcon::ShowMessage);
@@ -73,6 +74,7 @@ void CMainFrame::SetUpCommands() {
     commands_.Set(MainCommand::kEmptyWastebasket, [this] { EmptyWastebasket(); });
     commands_.Set(MainCommand::kImportNote, [this] { ImportNote(); });
     commands_.Set(MainCommand::kBackupManager, [this] { OpenBackupManager(); });
+    commands_.Set(MainCommand::kNotebook, [this] { notebook_.Show(); });
     commands_.Set(MainCommand::kExit, [this] { Close(); });
     commands_.SetNoteHandler([this](NoteId id) { ShowNote(id); });
 }
@@ -103,7 +105,7 @@ std::filesystem::path CMainFrame::SettingsFile() const {
 void CMainFrame::MarkChanged() { settings_.GetAutoSaveData().SetChanged(true); }
 
 void CMainFrame::NoteMoved(NoteId id, std::int32_t from, std::int32_t to) {
-    emit NoteMovedTo(id, from, to);
+    notebook_.NoteMoved(id, from, to);
     const bool crumpled =
         to == NotePlace::kWastebasket && (from == NotePlace::kShown || from == NotePlace::kHidden);
     if (crumpled && settings_.GetEmptyWaste() == EmptyWastePolicy::Always) {
@@ -144,7 +146,9 @@ void CMainFrame::PlaySound(int resource) {
 
 bool CMainFrame::LoadNotes(const std::filesystem::path& path) {
     // The alarms follow the notes in and out of the collection.
-    return collection_.RestoreCollection(path);
+    if (!collection_.RestoreCollection(path)) return false;
+    notebook_.NotesLoaded();
+    return true;
 }
 
 void CMainFrame::OnAlarmDue(std::uint32_t noteId) { collection_.AlertNote(noteId); }
@@ -181,12 +185,15 @@ void CMainFrame::SaveAll() {
 }
 
 void CMainFrame::EmptyWastebasket() {
+    notebook_.WastebasketEmptying();
     collection_.EmptyWastebasket();
     MarkChanged();
 }
 
 bool CMainFrame::CreateNewNote(std::int32_t kind) {
     if (newNotes_.CreateNote(kind) == nullptr) return false;
+    // The new note has the highest id.
+    notebook_.NoteAdded(collection_.GetNotes().rbegin()->first);
     MarkChanged();
     return true;
 }
@@ -277,6 +284,8 @@ void CMainFrame::ImportNote() {
     });
     if (!ran || file.isEmpty()) return;
     if (collection_.ImportNoteFile(ToPath(file))) {
+        // The new note has the highest id.
+        notebook_.NoteAdded(collection_.GetNotes().rbegin()->first);
         MarkChanged();
         return;
     }
@@ -348,7 +357,10 @@ void CMainFrame::SaveAndEnd() {
     ending_ = true;
     // What is being typed belongs to the notes as much as what was.
     collection_.DoneEditingAll();
-    if (settings_.GetEmptyWaste() == EmptyWastePolicy::OnExit) collection_.EmptyWastebasket();
+    if (settings_.GetEmptyWaste() == EmptyWastePolicy::OnExit) {
+        notebook_.WastebasketEmptying();
+        collection_.EmptyWastebasket();
+    }
     const bool saved = saver_.SaveAtEnd(NotesFile());
     ending_ = false;
     if (!saved) {

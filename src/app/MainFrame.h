@@ -17,6 +17,7 @@
 #include "app/TrayIcon.h"
 #include "app/TrayMenu.h"
 #include "backup/BackupOwner.h"
+#include "notebook/NotebookNotices.h"
 #include "notes/NoteArchive.h"
 #include "notes/NoteCollection.h"
 #include "notewnd/NoteHost.h"
@@ -124,13 +125,10 @@ public:
     AlarmScheduler& GetAlarms() { return alarms_; }
     TrayIcon& GetTray() { return tray_; }
     NotesSaver& GetSaver() { return saver_; }
+    NotebookNotices& GetNotebook() { return notebook_; }
     const std::set<std::u16string>& GetFontFaces() const { return fontFaces_; }
     // The auto-save period in use; 0 while auto-save is off.
     int AutoSaveInterval() const;
-
-signals:
-    // A note moved between places (NotePlace); the Notebook follows it.
-    void NoteMovedTo(NoteId id, std::int32_t from, std::int32_t to);
 
 private:
     void SetUpCommands();
@@ -162,6 +160,7 @@ private:
     NoteCollection collection_;
     NewNotes newNotes_;
     NotesSaver saver_;
+    NotebookNotices notebook_;
     bool created_ = false;
     bool closeRequested_ = false;
     bool dialogsCancelled_ = false;

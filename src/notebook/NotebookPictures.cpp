@@ -16,6 +16,7 @@ namespace {
 constexpr int kStripHeight = 23;
 constexpr int kBandHeight = 25;
 constexpr int kIconSide = 32;
+constexpr int kTabFontPixels = 11;
 
 QPixmap VerticalGradient(int height, const QColor& top, const QColor& bottom) {
     QPixmap picture(3, height);
@@ -66,7 +67,9 @@ QPixmap NotebookPictures::Tab(const QString& caption, int width, bool down) {
     painter.fillPath(shape, fill);
     painter.setPen(QColor(40, 52, 76));
     painter.drawPath(shape);
+    // Small enough for "Wastebasket" in bold on its tab.
     QFont font = painter.font();
+    font.setPixelSize(kTabFontPixels);
     font.setBold(down);
     painter.setFont(font);
     painter.setPen(down ? Qt::black : QColor(40, 52, 76));

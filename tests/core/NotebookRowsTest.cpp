@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "FakeNoteWindow.h"
 #include "NoteTestSupport.h"
+#include "notebook/HtmlLayout.h"
 #include "notebook/NoteFolderRows.h"
 #include "notebook/NoteRowText.h"
 #include "notebook/PreviewRecord.h"
@@ -29,16 +31,41 @@ TEST(NoteRowText, ShowsTitleDatesAndAlarmOrNone) {
               u"<b>Shopping</b><br>14.03.2007, Modified 15.03.2007<br>Alarm: 20.03.2007, 02:05 PM");
 }
 
-TEST(NoteRowText, TitleMarkupStaysText) {
-    // Each "<" of a title is followed by a joiner, so it opens no tag; the
-    // row's own tags are untouched.
+// Every character 10 pixels wide, every line 16 high, in every style.
+class EvenFonts : public StyledTextMeasurer, public TextMeasurer {
+public:
+    const TextMeasurer& ForStyle(unsigned) const override { return *this; }
+    std::int32_t MeasureText(const std::u16string& text) const override {
+        return static_cast<std::int32_t>(text.size()) * 10;
+    }
+    std::int32_t LineHeight() const override { return 16; }
+};
+
+// The words of each line of the laid-out row, those not bold in brackets.
+std::vector<std::u16string> Lines(const std::u16string& row) {
+    const HtmlLayout layout = LayOutHtml(row, 2000, HtmlFormat::kWordBreak, EvenFonts(), 0);
+    std::vector<std::u16string> lines;
+    std::int32_t end = 0;
+    for (const HtmlRun& run : layout.runs) {
+        const auto line = static_cast<std::size_t>(run.y / layout.lineHeight);
+        lines.resize(std::max(lines.size(), line + 1));
+        std::u16string word = row.substr(run.start, run.length);
+        std::erase(word, u'\u2060');
+        if ((run.style & HtmlStyle::kBold) == 0) word = u"(" + word + u")";
+        // Words that touch were written without a blank between them.
+        lines[line] += lines[line].empty() || run.x == end ? word : u" " + word;
+        end = run.x + run.width;
+    }
+    return lines;
+}
+
+TEST(NoteRowText, TitleMarkupIsDrawnAsTyped) {
     MessageNoteData note;
-    note.SetTitle(u"x < y <b>bold</b> <3");
-    const std::u16string row = BuildRowHtml(note, u"%Y");
-    EXPECT_EQ(row.substr(0, row.find(u"<br>")),
-              u"<b>x <\u2060 y <\u2060b>bold<\u2060/b> <\u20603</b>");
-    ArchiveEntry entry{.title = u"<br>", .kind = NoteData::kScribble, .path = {}, .fileTime = 0};
-    EXPECT_EQ(BuildArchiveRowHtml(entry, u"%Y").substr(0, 19), u"<b><\u2060br></b><br><i>");
+    note.SetTitle(u"x < y <b>z</b> <br>w <3");
+    EXPECT_EQ(Lines(BuildRowHtml(note, u"%Y"))[0], u"x < y <b>z</b> <br>w <3");
+    EXPECT_EQ(Lines(BuildRowHtml(note, u"%Y")).size(), 3u);
+    const ArchiveEntry entry{.title = u"a</b>b", .kind = 0, .path = {}, .fileTime = 0};
+    EXPECT_EQ(Lines(BuildArchiveRowHtml(entry, u"%Y"))[0], u"a</b>b");
 }
 
 TEST(NoteRowText, IconByKindGreyedOffTheDesktop) {

@@ -42,8 +42,8 @@ void Choose(QAction* item) {
 }
 
 const QStringList kFixedPart = {
-    "-", "~Notebook/Archive", "Waste Basket >", "Do To All >", "-",   "Config/Tools >",
-    "-", "Import Note",       "New >",          "-",           "Exit"};
+    "-", "Notebook/Archive", "Waste Basket >", "Do To All >", "-",   "Config/Tools >",
+    "-", "Import Note",      "New >",          "-",           "Exit"};
 
 class TrayMenuTest : public QObject {
     Q_OBJECT
