@@ -58,6 +58,7 @@ CMainFrame::CMainFrame(MainFrameServices services, QObject* parent)
     connect(&tray_, &TrayIcon::DoubleClicked, this, &CMainFrame::OnTrayDoubleClick);
     connect(services_.hotKeys.get(), &platform::HotKeys::HotKeyPressed, this,
             &CMainFrame::OnHotKey);
+    autoSaveTimer_.setSingleShot(true);
     connect(&autoSaveTimer_, &QTimer::timeout, this, [this] { OnTimer(MainTimer::kAutoSave); });
 }
 
@@ -102,7 +103,19 @@ std::filesystem::path CMainFrame::SettingsFile() const {
     return ToPath(services_.folders->DataFolder() + QStringLiteral("settings.xml"));
 }
 
-void CMainFrame::MarkChanged() { settings_.GetAutoSaveData().SetChanged(true); }
+void CMainFrame::MarkChanged() {
+    settings_.GetAutoSaveData().SetChanged(true);
+    ArmAutoSave();
+}
+
+void CMainFrame::ArmAutoSave() {
+    // The save waits for a change: a program with nothing to save does not
+    // wake up for it.
+    if (!closed_ && settings_.GetAutoSaveData().IsChanged() && AutoSaveInterval() > 0 &&
+        !autoSaveTimer_.isActive()) {
+        autoSaveTimer_.start(AutoSaveInterval());
+    }
+}
 
 void CMainFrame::NoteMoved(NoteId id, std::int32_t from, std::int32_t to) {
     notebook_.NoteMoved(id, from, to);
@@ -155,7 +168,8 @@ void CMainFrame::OnAlarmDue(std::uint32_t noteId) { collection_.AlertNote(noteId
 
 bool CMainFrame::LoadSettings(const std::filesystem::path& path) {
     const bool loaded = settings_.Load(path);
-    if (settings_.GetAutoSaveData().IsEnabled()) autoSaveTimer_.start(AutoSaveInterval());
+    autoSaveTimer_.stop();
+    ArmAutoSave();
     BackupData& backups = settings_.GetBackupData();
     backups.SetOwner(this);
     if (backups.GetFolder().empty()) {
@@ -226,10 +240,12 @@ void CMainFrame::OnTimer(int id) {
             alarms_.CheckDue();
             break;
         case MainTimer::kAutoSave:
-            // A save that failed keeps the mark, so the next tick tries again.
             if (settings_.GetAutoSaveData().IsChanged() && SaveNotes(NotesFile())) {
                 settings_.GetAutoSaveData().SetChanged(false);
             }
+            // A save that failed keeps the mark and tries again an interval
+            // later.
+            ArmAutoSave();
             break;
         default:
             break;

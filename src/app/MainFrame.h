@@ -139,6 +139,8 @@ private:
     // Cancels every open modal window; false when there was none.
     bool CancelOpenDialogs();
     void SaveAndEnd();
+    // Sets the auto-save off when something is left to save.
+    void ArmAutoSave();
     // The wastebasket policy "after each crumple".
     void EmptyAfterCrumple();
 
