@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "ScopedTimeZone.h"
 #include "settings/FontData.h"
 #include "settings/FontEngine.h"
 #include "xml/XMLDocument.h"
@@ -69,26 +70,6 @@ public:
 
 private:
     XMLDocument document_;
-};
-
-// Sets the time zone for one test and puts the previous one back.
-class ScopedTimeZone {
-public:
-    explicit ScopedTimeZone(const char* zone) {
-        if (const char* old = std::getenv("TZ")) old_ = old, hadOld_ = true;
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    ~ScopedTimeZone() {
-        hadOld_ ? setenv("TZ", old_.c_str(), 1) : unsetenv("TZ");
-        tzset();
-    }
-    ScopedTimeZone(const ScopedTimeZone&) = delete;
-    ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
-
-private:
-    std::string old_;
-    bool hadOld_ = false;
 };
 
 // The registered font engine while it lives: knows every face but "Nowhere",

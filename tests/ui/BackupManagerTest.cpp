@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "MainFrameFixture.h"
+#include "ScopedTimeZone.h"
 #include "ScriptedPrompts.h"
 #include "UiTestRegistry.h"
 #include "backup/BackupList.h"
@@ -165,9 +166,7 @@ private slots:
     }
 
     void twoBackupsOfTheSameLocalTimeEachRestoreTheirOwn() {
-        const QByteArray oldZone = qgetenv("TZ");
-        qputenv("TZ", "Europe/Berlin");
-        tzset();
+        const ScopedTimeZone zone("Europe/Berlin");
         Desk desk;
         // 02:30 summer time, then 02:30 again once the clocks went back.
         constexpr TimeValue kBeforeChange = 1'698'539'400;
@@ -184,8 +183,6 @@ private slots:
             desk.prompts.answers.push_back(Answer::Yes);
             Click(*dialog, "restoreBackup");
         }
-        oldZone.isNull() ? qunsetenv("TZ") : qputenv("TZ", oldZone);
-        tzset();
         QCOMPARE(texts, QStringList(4, QStringLiteral("2023-10-29 02:30:00")));
         std::vector<std::filesystem::path> restored = desk.owner.loaded;
         std::sort(restored.begin(), restored.end());

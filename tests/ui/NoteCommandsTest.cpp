@@ -237,6 +237,7 @@ private slots:
         QCOMPARE(window.geometry(), QRect(100, 100, 200, 100));
         QCOMPARE(window.GetNoteData().GetRect(), (Rect{100, 100, 300, 200}));
         QVERIFY(window.GetNoteData().GetAlarm() == nullptr);
+        QCOMPARE(host_.alarms, QStringList{"-7"});
         QCOMPARE(host_.moves, (Moves{{7, 0, 2}}));
         QCOMPARE(host_.sounds, QList<int>{161});
 
