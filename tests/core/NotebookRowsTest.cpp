@@ -119,21 +119,6 @@ protected:
     RowLog log_;
 };
 
-TEST_F(NoteFolderRowsTest, NotesMoveToTheEndOfTheFolderTheyReach) {
-    // Crumpled as a batch does, from the last checked row up.
-    Crumple(3);
-    Crumple(1);
-    EXPECT_EQ(rows_.Desktop(), (Ids{0, 2}));
-    EXPECT_EQ(rows_.Wastebasket(), (Ids{3, 1}));
-    EXPECT_EQ(log_.events,
-              (std::vector<std::string>{"remove 3 0 3", "add 2 3", "remove 1 0 1", "add 2 1"}));
-
-    collection_.Find(3)->GetNoteData().SetState(NoteData::kStateShown);
-    rows_.OnNoteMoved(3, NotePlace::kWastebasket, NotePlace::kShown);
-    EXPECT_EQ(rows_.Desktop(), (Ids{0, 2, 3}));
-    EXPECT_EQ(rows_.Wastebasket(), (Ids{1}));
-}
-
 TEST_F(NoteFolderRowsTest, ChangesInPlaceArchivingAndStrayNotices) {
     rows_.OnNoteMoved(2, NotePlace::kShown, NotePlace::kHidden);
     rows_.OnNoteMoved(2, NotePlace::kHidden, NotePlace::kShown);
