@@ -43,6 +43,13 @@ public:
     void OpenFile(const QString&, Failure) override {}
 };
 
+class NoAutostart : public platform::Autostart {
+public:
+    bool Exists(const QString&) const override { return false; }
+    bool Create(const QString&, const QString&, const QString&) override { return false; }
+    bool Remove(const QString&) override { return false; }
+};
+
 class NoSounds : public platform::SoundPlayer {
 public:
     bool PlaySound(int, Repeat) override { return false; }
@@ -79,7 +86,8 @@ struct Desk {
         frame = std::make_unique<CMainFrame>(MainFrameServices{
             std::make_unique<BenchFolders>(data), std::make_unique<NoHotKeys>(),
             std::make_unique<NoLinks>(), [] { return true; }, std::make_unique<NoSounds>(),
-            std::make_unique<platform::TrayWatch>(), std::make_unique<platform::ClockWatch>()});
+            std::make_unique<platform::TrayWatch>(), std::make_unique<platform::ClockWatch>(),
+            std::make_unique<NoAutostart>()});
         frame->Create();
         frame->SaveNotes(frame->NotesFile());
         ReadFileBytes(frame->NotesFile(), bytes);

@@ -22,6 +22,7 @@
 #include "notes/NoteCollection.h"
 #include "notewnd/NoteHost.h"
 #include "notewnd/QtNoteWindowFactory.h"
+#include "platform/Autostart.h"
 #include "platform/ClockWatch.h"
 #include "platform/Folders.h"
 #include "platform/HotKeys.h"
@@ -45,6 +46,8 @@ struct MainFrameServices {
     std::unique_ptr<platform::TrayWatch> trayWatch;
     // Tells when the wall clock jumps, for the alarms.
     std::unique_ptr<platform::ClockWatch> clockWatch;
+    // The entries that start programs at log-in.
+    std::unique_ptr<platform::Autostart> autostart;
 };
 
 // The program's hidden centre: owns the notes, the archive, the settings and

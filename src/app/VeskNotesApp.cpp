@@ -32,7 +32,7 @@ bool CVeskNotesApp::InitInstance() {
     mainFrame_ = std::make_unique<CMainFrame>(MainFrameServices{
         platform::CreateFolders(), platform::CreateHotKeys(), platform::CreateLinkOpener(),
         &QSystemTrayIcon::isSystemTrayAvailable, platform::CreateSoundPlayer(),
-        platform::CreateTrayWatch(), platform::CreateClockWatch()});
+        platform::CreateTrayWatch(), platform::CreateClockWatch(), platform::CreateAutostart()});
     signals_ = std::make_unique<TerminationSignals>();
     QObject::connect(signals_.get(), &TerminationSignals::Received, mainFrame_.get(),
                      &CMainFrame::EndSession);

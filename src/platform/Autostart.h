@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace vesk::platform {
@@ -17,6 +18,17 @@ public:
                         const QString& description) = 0;
     // A missing entry is no error.
     virtual bool Remove(const QString& name) = 0;
+
+    // The names of this program's entry and of the previous version's.
+    static QString ProgramName() { return QStringLiteral("vesk notes 4"); }
+    static QString PreviousProgramName() { return QStringLiteral("vesk notes 3"); }
+
+    // This program's entry, starting the running executable: the one entry
+    // that the settings and the first start write.
+    bool CreateProgramEntry() {
+        return Create(ProgramName(), QCoreApplication::applicationFilePath(),
+                      QStringLiteral("The sexiest desktop sticky notes program!"));
+    }
 };
 
 }  // namespace vesk::platform

@@ -44,8 +44,11 @@ private slots:
                  "[Desktop Entry]\nType=Application\nName=vesk notes 4\n"
                  "Comment=The sexiest desktop sticky notes program!\n"
                  "Exec=\"/usr/bin/vesknotes\"\nTerminal=false\n");
-        QVERIFY(autostart.Create(kName, "/opt/vesknotes", kDescription));  // rewritten
-        QVERIFY(ReadAll(path).contains("Exec=\"/opt/vesknotes\"\n"));
+        // Rewritten as the program's own entry, which starts the running
+        // executable.
+        QVERIFY(autostart.CreateProgramEntry());
+        QVERIFY(
+            ReadAll(path).contains("Exec=\"" + QCoreApplication::applicationFilePath() + "\"\n"));
 
         QVERIFY(autostart.Create("vesk notes 3", "/usr/bin/vesknotes3", kDescription));
         QVERIFY(autostart.Remove("vesk notes 3"));

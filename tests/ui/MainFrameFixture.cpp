@@ -52,7 +52,8 @@ CMainFrame& MainFrameFixture::Start() {
     frame_ = std::make_unique<CMainFrame>(MainFrameServices{
         std::make_unique<TestFolders>(DataFolder(), InstallFolder()), std::move(hotKeys),
         std::move(links), [this] { return trayAvailable; }, std::move(sounds),
-        std::make_unique<platform::TrayWatch>(), std::make_unique<platform::ClockWatch>()});
+        std::make_unique<platform::TrayWatch>(), std::make_unique<platform::ClockWatch>(),
+        std::make_unique<RecordingAutostart>(autostart_)});
     frame_->Create();
     return *frame_;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
@@ -33,6 +34,26 @@ private:
         opened << target;
         if (fail) failed(target);
     }
+};
+
+// Log-in entries kept in memory, by name: the program each starts.
+struct AutostartEntries {
+    QMap<QString, QString> programs;
+    bool failCreate = false;
+};
+
+class RecordingAutostart : public platform::Autostart {
+public:
+    explicit RecordingAutostart(AutostartEntries& entries) : entries_(entries) {}
+    bool Exists(const QString& name) const override { return entries_.programs.contains(name); }
+    bool Create(const QString& name, const QString& program, const QString&) override {
+        if (!entries_.failCreate) entries_.programs[name] = program;
+        return !entries_.failCreate;
+    }
+    bool Remove(const QString& name) override { return entries_.programs.remove(name), true; }
+
+private:
+    AutostartEntries& entries_;
 };
 
 class RecordingSounds : public platform::SoundPlayer {
@@ -72,6 +93,8 @@ public:
     RecordingHotKeys& HotKeys() { return *hotKeys_; }
     RecordingLinks& Links() { return *links_; }
     RecordingSounds& Sounds() { return *sounds_; }
+    // Kept across starts, as the desktop's entries are.
+    AutostartEntries& Autostart() { return autostart_; }
     ScriptedPrompts& Prompts() { return prompts_; }
     bool trayAvailable = true;
 
@@ -90,6 +113,7 @@ private:
     RecordingHotKeys* hotKeys_ = nullptr;
     RecordingLinks* links_ = nullptr;
     RecordingSounds* sounds_ = nullptr;
+    AutostartEntries autostart_;
     std::unique_ptr<CMainFrame> frame_;
 };
 
