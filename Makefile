@@ -1,8 +1,9 @@
 # A thin wrapper over CMake. `make test` is all a fresh Debian machine needs.
 BUILD ?= build
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build test run bench clean
+.PHONY: all deps configure build test run bench install package clean
 
 all: build
 
@@ -24,6 +25,14 @@ run: build
 bench: build
 	@$(BUILD)/bench/vesk_bench
 	@$(BUILD)/bench/ui/vesk_ui_bench
+
+# DESTDIR, when given, is passed on through the environment.
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+# $(BUILD)/vesknotes_<version>_<arch>.deb
+package: build
+	@cmake --build $(BUILD) --target package
 
 clean:
 	@rm -rf $(BUILD)

@@ -23,5 +23,8 @@ function(vesk_bundle_installation_files target)
 endfunction()
 
 foreach(folder IN LISTS VESK_INSTALLATION_FOLDERS)
-    install(DIRECTORY ${VESK_RESOURCE_DIR}/${folder} DESTINATION ${VESK_INSTALL_DATA_DIR} OPTIONAL)
+    install(DIRECTORY ${VESK_RESOURCE_DIR}/${folder} DESTINATION ${VESK_INSTALL_DATA_DIR})
 endforeach()
+# The program plays its own sounds from inside the executable; the files are
+# installed too, for alarms to play.
+install(DIRECTORY ${VESK_RESOURCE_DIR}/sounds DESTINATION ${VESK_INSTALL_DATA_DIR})

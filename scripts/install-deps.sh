@@ -33,6 +33,13 @@ packages=(
     trayer
     xdotool
     x11-utils
+    # the Debian package (dpkg-shlibdeps finds the binaries with file) and
+    # the checks of the installed desktop entry, metainfo and manual page
+    dpkg-dev
+    file
+    desktop-file-utils
+    appstream
+    groff-base
 )
 
 missing=()
