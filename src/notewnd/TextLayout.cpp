@@ -13,6 +13,10 @@ bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
 
 bool IsBlankToken(const TextToken& token) { return !token.text.empty() && IsBlank(token.text[0]); }
 
+bool IsLineFeedToken(const TextToken& token) {
+    return token.text.size() == 1 && token.text[0] == u'\n';
+}
+
 // Collects the pieces of one paragraph while the text is read.
 class TokenCollector {
 public:
@@ -38,6 +42,7 @@ public:
             FlushBlanks();
         }
     }
+    void AddLineFeed() { layout_.back().push_back({u"\n", 0, false}); }
 
 private:
     void FlushWord() {
@@ -78,7 +83,12 @@ bool IsLink(const std::u16string& word) {
                        [&word](std::u16string_view prefix) { return word.starts_with(prefix); });
 }
 
-void ProcessLinkText(const std::u16string& text, TextLayout& layout, const TextMeasurer& font) {
+namespace {
+
+// A line feed opens a new paragraph, or, with keepParagraph, a new line of
+// the same paragraph.
+void ProcessText(const std::u16string& text, TextLayout& layout, const TextMeasurer& font,
+                 bool keepParagraph) {
     layout.emplace_back();
     TokenCollector collector(layout, font);
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -86,7 +96,12 @@ void ProcessLinkText(const std::u16string& text, TextLayout& layout, const TextM
         if (c == u'\n') {
             collector.Flush();
             // A closing line feed ends the last line rather than opening one.
-            if (i + 1 < text.size()) {
+            if (i + 1 == text.size()) {
+                break;
+            }
+            if (keepParagraph) {
+                collector.AddLineFeed();
+            } else {
                 layout.emplace_back();
             }
         } else if (IsBlank(c)) {
@@ -96,6 +111,17 @@ void ProcessLinkText(const std::u16string& text, TextLayout& layout, const TextM
         }
     }
     collector.Flush();
+}
+
+}  // namespace
+
+void ProcessLinkText(const std::u16string& text, TextLayout& layout, const TextMeasurer& font) {
+    ProcessText(text, layout, font, false);
+}
+
+void ProcessParagraphText(const std::u16string& text, TextLayout& layout,
+                          const TextMeasurer& font) {
+    ProcessText(text, layout, font, true);
 }
 
 ParagraphPlacement LayoutParagraph(const TextParagraph& paragraph, const Rect& box, bool centred,
@@ -110,7 +136,7 @@ ParagraphPlacement LayoutParagraph(const TextParagraph& paragraph, const Rect& b
         }
         const std::size_t start = next;
         std::int64_t lineWidth = 0;
-        while (next < paragraph.size()) {
+        while (next < paragraph.size() && !IsLineFeedToken(paragraph[next])) {
             const std::int64_t width = paragraph[next].width;
             if (lineWidth + width >= boxWidth) {
                 if (next == start) {
@@ -136,7 +162,10 @@ ParagraphPlacement LayoutParagraph(const TextParagraph& paragraph, const Rect& b
             }
         }
         y += lineHeight;
-        if (next >= paragraph.size()) {
+        // A line feed ends its line and always opens another, empty or not.
+        if (next < paragraph.size() && IsLineFeedToken(paragraph[next])) {
+            ++next;
+        } else if (next >= paragraph.size()) {
             break;
         }
     }

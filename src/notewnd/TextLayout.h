@@ -9,7 +9,8 @@
 namespace vesk {
 
 // A word (no space, tab or line feed) or a run of spaces and tabs, measured
-// once when the text is cut up so that painting only has to wrap.
+// once when the text is cut up so that painting only has to wrap; or, in a
+// paragraph that keeps its line feeds, a line feed of no width.
 struct TextToken {
     std::u16string text;
     std::int32_t width = 0;
@@ -38,6 +39,11 @@ bool IsLink(const std::u16string& word);
 // Appends the text's paragraphs, one per line of the text, to the layout.
 void ProcessLinkText(const std::u16string& text, TextLayout& layout, const TextMeasurer& font);
 
+// Appends the text as a single paragraph whose line feeds break its lines,
+// for lists that must keep one paragraph per entry. It lays out into the
+// same lines as ProcessLinkText's paragraphs of the text.
+void ProcessParagraphText(const std::u16string& text, TextLayout& layout, const TextMeasurer& font);
+
 // One token as wrapping placed it. Leading blanks of a line are not placed.
 struct PlacedToken {
     // Into the paragraph that was laid out; valid while it lives unchanged.
@@ -57,8 +63,8 @@ struct ParagraphPlacement {
 };
 
 // Wraps a paragraph into the box, its first line at box.top. A line ends
-// before the token at which its width reaches the box's width; a token that
-// alone reaches it stands on its own line. Centred lines are centred on the
+// before the token at which its width reaches the box's width, or at a line
+// feed; a token that alone reaches it stands on its own line. Centred lines are centred on the
 // box's width measured from x = 0, but never start left of box.left.
 ParagraphPlacement LayoutParagraph(const TextParagraph& paragraph, const Rect& box, bool centred,
                                    std::int32_t lineHeight);

@@ -140,5 +140,31 @@ TEST(TextLayout, EmptyAndBlankParagraphsTakeOneLine) {
     EXPECT_EQ(blank.bottom, 36);
 }
 
+TEST(TextLayout, LineFeedsKeptInOneParagraphBreakItIntoTheParagraphsLines) {
+    const FakeMeasurer font;
+    const Rect box{6, 20, 86, 400};
+    for (const char16_t* text :
+         {u"a\nb", u"a\n\nb", u"a\n", u"a\n\n", u"\n", u"\n\nx", u"a\n  \n\tb", u"aaaa    \nb",
+          u"aaaaaaaaaaaa\nb c", u"aaaa bbb cc\n dd www.x.org"}) {
+        SCOPED_TRACE(std::u16string_view(text).size());
+        TextLayout single;
+        ProcessParagraphText(text, single, font);
+        ASSERT_EQ(single.size(), 1u);
+        const ParagraphPlacement kept = LayoutParagraph(single[0], box, false, 16);
+
+        // The paragraphs of the same text stacked, as a message lays them out.
+        std::vector<Placed> stacked;
+        std::int32_t top = box.top;
+        for (const TextParagraph& paragraph : Process(text, font)) {
+            const ParagraphPlacement placed =
+                LayoutParagraph(paragraph, {box.left, top, box.right, box.bottom}, false, 16);
+            for (const Placed& token : Placements(placed)) stacked.push_back(token);
+            top = placed.bottom;
+        }
+        EXPECT_EQ(Placements(kept), stacked);
+        EXPECT_EQ(kept.bottom, top);
+    }
+}
+
 }  // namespace
 }  // namespace vesk
