@@ -2,11 +2,10 @@
 // paint request to the finished frame, against the same note without text.
 #include <benchmark/benchmark.h>
 
-#include <QImage>
 #include <memory>
 #include <string>
 
-#include "BenchNoteHost.h"
+#include "NoteRendering.h"
 #include "notes/MessageNoteData.h"
 #include "notewnd/CMessageNoteWnd.h"
 
@@ -37,19 +36,9 @@ std::u16string OrdinaryText() {
 }
 
 void PaintNote(benchmark::State& state, const std::u16string& text) {
-    bench::BenchNoteHost host;
     auto record = std::make_unique<MessageNoteData>();
-    record->SetRect({100, 100, 400, 500});
-    record->SetStyle(StyleData::Fallback());
-    record->SetTitle(u"Errands");
     record->SetText(text);
-    CMessageNoteWnd window(0, std::move(record), host);
-    window.CreateNoteWindow();
-    QImage frame(window.size(), QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        window.render(&frame);
-        benchmark::DoNotOptimize(frame.constBits());
-    }
+    bench::RenderNoteWindow<CMessageNoteWnd>(state, std::move(record));
     state.SetLabel(std::to_string(text.size()) + " characters");
 }
 

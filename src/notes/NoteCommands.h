@@ -7,6 +7,12 @@ namespace vesk {
 // Menu command ids of a note window. Every action on a note, wherever it
 // comes from, reaches the window as one of these.
 namespace NoteCommand {
+// The checklist's item editor, from its edit options.
+inline constexpr std::uint32_t kNewItem = 607;
+inline constexpr std::uint32_t kDeleteItem = 608;
+inline constexpr std::uint32_t kMoveItemUp = 610;
+inline constexpr std::uint32_t kMoveItemDown = 611;
+inline constexpr std::uint32_t kEditItem = 616;
 inline constexpr std::uint32_t kContextMenu = 673;
 inline constexpr std::uint32_t kStyleChanged = 1356;
 inline constexpr std::uint32_t kFontChanged = 1357;

@@ -9,7 +9,6 @@
 #include "notes/NoteCommands.h"
 #include "notewnd/CNoteEdit.h"
 #include "notewnd/NoteHost.h"
-#include "notewnd/ScrollHints.h"
 #include "notewnd/TextDrawing.h"
 
 namespace vesk {
@@ -19,8 +18,6 @@ namespace {
 constexpr int kTextLimit = 65536;
 // The text ends this far above the bottom of what it laid out.
 constexpr int kContentBottomGap = 6;
-// Room the scroll range keeps below the content.
-constexpr int kScrollMargin = 20;
 // Margins of the text on paper, left, right and bottom.
 constexpr int kPrintMargin = 20;
 
@@ -105,21 +102,13 @@ void CMessageNoteWnd::PaintNote(QPainter& painter) {
     if (!IsEditing()) {
         if (Message().GetText().empty()) {
             // Nothing is left to scroll to once the text is gone.
-            contentHeight_ = 0;
             SetContentHeight(0);
             UpdateScrollBar();
         } else {
             PaintText(painter);
         }
     }
-    // The preview's scroll bar stands beside it.
-    if (IsPreview()) {
-        return;
-    }
-    const int scrollPos = GetScrollPos();
-    const int visible = Message().GetRect().Height() - GetTitleBarHeight() - kScrollMargin;
-    PaintScrollHints(painter, GetContentRect(false), Message().GetStyle().textcolor, scrollPos > 0,
-                     contentHeight_ - scrollPos > visible);
+    PaintContentScrollHints(painter);
 }
 
 void CMessageNoteWnd::resizeEvent(QResizeEvent* event) {
@@ -148,8 +137,7 @@ void CMessageNoteWnd::PaintText(QPainter& painter) {
     const int bottom = DrawLayout(painter, *measurer_, Message().GetStyle().textcolor, layout_,
                                   content.adjusted(0, -scrollPos, 0, 0), IsCentred(), Links());
     painter.restore();
-    contentHeight_ = scrollPos - GetTitleBarHeight() + bottom - kContentBottomGap;
-    SetContentHeight(contentHeight_);
+    SetContentHeight(scrollPos - GetTitleBarHeight() + bottom - kContentBottomGap);
     UpdateScrollBar();
 }
 

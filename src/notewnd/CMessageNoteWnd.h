@@ -58,7 +58,6 @@ private:
     // effective font no longer matches it.
     FontData layoutFont_;
     std::optional<QtTextMeasurer> measurer_;
-    int contentHeight_ = 0;
     QPointer<CNoteEdit> textEdit_;
     // Lines of text that went onto the pages printed so far.
     int printedLines_ = 0;

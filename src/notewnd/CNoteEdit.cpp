@@ -7,6 +7,7 @@
 #include <QTextDocument>
 #include <QTextOption>
 #include <algorithm>
+#include <optional>
 
 #include "notewnd/QtColors.h"
 #include "notewnd/QtFontEngine.h"
@@ -67,14 +68,7 @@ void CNoteEdit::SetTextColor(COLORREF colour) {
 }
 
 void CNoteEdit::SetNoteFont(const FontData& font) {
-    if (const QtDrawingFonts* fonts = QtDrawingFonts::Of(font)) {
-        setFont(fonts->GetPlainFont());
-        return;
-    }
-    // Records copied from elsewhere come without their drawing fonts.
-    FontData usable = font;
-    usable.MakeUsable();
-    if (const QtDrawingFonts* fonts = QtDrawingFonts::Of(usable)) {
+    if (const std::optional<QtDrawingFonts> fonts = QtDrawingFonts::Usable(font)) {
         setFont(fonts->GetPlainFont());
     }
 }

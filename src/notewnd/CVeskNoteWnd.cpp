@@ -12,6 +12,7 @@
 #include "notewnd/NotePainter.h"
 #include "notewnd/NotePlacement.h"
 #include "notewnd/NoteWindowFlags.h"
+#include "notewnd/ScrollHints.h"
 #include "settings/SettingsData.h"
 
 namespace vesk {
@@ -215,6 +216,16 @@ void CVeskNoteWnd::UpdateScrollBar() {
         return;
     }
     scrolling_.Update(VisibleContentHeight(), GetEffectiveFont().GetHeight());
+}
+
+void CVeskNoteWnd::PaintContentScrollHints(QPainter& painter) {
+    // The preview's scroll bar stands beside it.
+    if (IsPreview()) {
+        return;
+    }
+    const int position = scrolling_.Position();
+    PaintScrollHints(painter, GetContentRect(false), note_->GetStyle().textcolor, position > 0,
+                     scrolling_.ContentHeight() - position > VisibleContentHeight());
 }
 
 void CVeskNoteWnd::paintEvent(QPaintEvent*) {

@@ -121,6 +121,9 @@ protected:
     void SetContentHeight(int height) { scrolling_.SetContentHeight(height); }
     // Scrolling follows the content height the kind last laid out.
     void UpdateScrollBar();
+    // Small triangles at the content's right, in the style's text colour,
+    // while there is more of the content laid out last above or below.
+    void PaintContentScrollHints(QPainter& painter);
     // Cleared and refilled by a text kind's painting; clicks open them.
     std::vector<LinkRecord>& Links() { return links_; }
     NoteHost& Host() { return host_; }

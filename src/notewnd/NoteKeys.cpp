@@ -23,8 +23,9 @@ protected:
         if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) {
             return false;
         }
-        auto* note = qobject_cast<CVeskNoteWnd*>(static_cast<QWidget*>(watched)->window());
-        if (note == nullptr) {
+        auto* widget = static_cast<QWidget*>(watched);
+        auto* note = qobject_cast<CVeskNoteWnd*>(widget->window());
+        if (note == nullptr || widget->property(kTakesAllKeysProperty).toBool()) {
             return false;
         }
         const auto command = NoteAcceleratorCommand(*static_cast<QKeyEvent*>(event));

@@ -43,6 +43,18 @@ const QtDrawingFonts* QtDrawingFonts::Of(const FontData& font) {
     return dynamic_cast<const QtDrawingFonts*>(font.GetDrawingFonts());
 }
 
+std::optional<QtDrawingFonts> QtDrawingFonts::Usable(const FontData& font) {
+    if (const QtDrawingFonts* fonts = Of(font)) {
+        return *fonts;
+    }
+    FontData usable = font;
+    usable.MakeUsable();
+    if (const QtDrawingFonts* fonts = Of(usable)) {
+        return *fonts;
+    }
+    return std::nullopt;
+}
+
 std::unique_ptr<DrawingFonts> QtFontEngine::MakeFonts(const FontData& font, bool) {
     if (QGuiApplication::instance() == nullptr) {
         return nullptr;

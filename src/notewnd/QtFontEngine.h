@@ -4,6 +4,7 @@
 #include <QString>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <tuple>
 
@@ -27,6 +28,9 @@ public:
     // The record's Qt fonts; none when it holds no drawing fonts of this
     // engine.
     static const QtDrawingFonts* Of(const FontData& font);
+    // The record's Qt fonts, or those of a usable copy of it for a record
+    // copied from elsewhere without them; none when no font can be made.
+    static std::optional<QtDrawingFonts> Usable(const FontData& font);
 
 private:
     QFont MakeFont(bool underline) const;

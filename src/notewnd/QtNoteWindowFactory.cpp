@@ -2,15 +2,33 @@
 
 #include <utility>
 
+#include "notes/ChecklistNoteData.h"
 #include "notes/MessageNoteData.h"
 #include "notes/PictureNoteData.h"
 #include "notes/ScribbleNoteData.h"
+#include "notewnd/CChecklistNoteWnd.h"
 #include "notewnd/CMessageNoteWnd.h"
 #include "notewnd/CPictureNoteWnd.h"
 #include "notewnd/CScribbleNoteWnd.h"
 #include "notewnd/CVeskNoteWnd.h"
 
 namespace vesk {
+
+namespace {
+
+// The kind's window around the record; none for a record that claims the
+// kind without being of its type.
+template <typename Window, typename Record>
+std::unique_ptr<NoteWindow> MakeKindWindow(NoteId id, std::unique_ptr<NoteData> record,
+                                           NoteHost& host) {
+    if (dynamic_cast<Record*>(record.get()) == nullptr) {
+        return nullptr;
+    }
+    return std::make_unique<Window>(
+        id, std::unique_ptr<Record>(static_cast<Record*>(record.release())), host);
+}
+
+}  // namespace
 
 std::unique_ptr<NoteWindow> QtNoteWindowFactory::MakeNoteWindow(NoteId id,
                                                                 std::unique_ptr<NoteData> record) {
@@ -19,32 +37,14 @@ std::unique_ptr<NoteWindow> QtNoteWindowFactory::MakeNoteWindow(NoteId id,
     }
     switch (record->GetKind()) {
         case NoteData::kMessage:
-            if (dynamic_cast<MessageNoteData*>(record.get()) == nullptr) {
-                return nullptr;
-            }
-            return std::make_unique<CMessageNoteWnd>(
-                id,
-                std::unique_ptr<MessageNoteData>(static_cast<MessageNoteData*>(record.release())),
-                host_);
-        case NoteData::kPicture:
-            if (dynamic_cast<PictureNoteData*>(record.get()) == nullptr) {
-                return nullptr;
-            }
-            return std::make_unique<CPictureNoteWnd>(
-                id,
-                std::unique_ptr<PictureNoteData>(static_cast<PictureNoteData*>(record.release())),
-                host_);
-        case NoteData::kScribble:
-            if (dynamic_cast<ScribbleNoteData*>(record.get()) == nullptr) {
-                return nullptr;
-            }
-            return std::make_unique<CScribbleNoteWnd>(
-                id,
-                std::unique_ptr<ScribbleNoteData>(static_cast<ScribbleNoteData*>(record.release())),
-                host_);
+            return MakeKindWindow<CMessageNoteWnd, MessageNoteData>(id, std::move(record), host_);
         case NoteData::kChecklist:
-            // The other kinds show as the common note until their own windows exist.
-            return std::make_unique<CVeskNoteWnd>(id, std::move(record), host_);
+            return MakeKindWindow<CChecklistNoteWnd, ChecklistNoteData>(id, std::move(record),
+                                                                        host_);
+        case NoteData::kPicture:
+            return MakeKindWindow<CPictureNoteWnd, PictureNoteData>(id, std::move(record), host_);
+        case NoteData::kScribble:
+            return MakeKindWindow<CScribbleNoteWnd, ScribbleNoteData>(id, std::move(record), host_);
         default:
             return nullptr;
     }

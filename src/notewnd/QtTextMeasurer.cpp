@@ -6,15 +6,8 @@
 namespace vesk {
 
 QtTextMeasurer::QtTextMeasurer(const FontData& font, QPaintDevice* device) {
-    const QtDrawingFonts* fonts = QtDrawingFonts::Of(font);
-    // Records copied from elsewhere come without their drawing fonts.
-    FontData usable;
-    if (fonts == nullptr) {
-        usable = font;
-        usable.MakeUsable();
-        fonts = QtDrawingFonts::Of(usable);
-    }
-    if (fonts == nullptr) {
+    const std::optional<QtDrawingFonts> fonts = QtDrawingFonts::Usable(font);
+    if (!fonts) {
         return;
     }
     plain_ = fonts->GetPlainFont();

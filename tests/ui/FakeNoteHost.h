@@ -75,6 +75,15 @@ inline QImage Render(QWidget& window) {
     return image;
 }
 
+// Presses at from, drags to to (client coordinates of the window as it was
+// when the drag began) and lets go there.
+inline void Drag(QWidget& window, QPoint from, QPoint to) {
+    const QPoint origin = window.pos();
+    SendMouse(window, QEvent::MouseButtonPress, from, Qt::LeftButton);
+    SendMouse(window, QEvent::MouseMove, to, Qt::LeftButton);
+    SendMouse(window, QEvent::MouseButtonRelease, to + origin - window.pos(), Qt::NoButton);
+}
+
 // A message note at the rectangle, green fading to dark green with a white
 // title, as new notes look with the built-in theme.
 inline std::unique_ptr<NoteData> MakeNote(const Rect& rect, std::u16string title = u"Shopping") {

@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QMenu>
-#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -12,6 +11,7 @@
 #include <memory>
 
 #include "FakeNoteHost.h"
+#include "PrintedPages.h"
 #include "ScriptedPrompts.h"
 #include "UiTestRegistry.h"
 #include "notes/NoteCommands.h"
@@ -23,27 +23,11 @@
 namespace vesk::test {
 namespace {
 
-// Lets the tests see the links and draws each printed page into an image
-// of the page at the printer's resolution, where its pixels can be read.
-class ProbedMessageWnd : public CMessageNoteWnd {
+// Lets the tests see the links and the printed pages.
+class ProbedMessageWnd : public PrintedPages<CMessageNoteWnd> {
 public:
-    using CMessageNoteWnd::CMessageNoteWnd;
     using CVeskNoteWnd::Links;
-    QList<QImage> printed;
-
-protected:
-    bool PrintPage(QPainter& printer, int page) override {
-        const QRect area = PaintArea();
-        QImage image(area.x() + area.width(), area.y() + area.height(), QImage::Format_RGB32);
-        const int dotsPerMetre = qRound(printer.device()->logicalDpiY() / 0.0254);
-        image.setDotsPerMeterX(dotsPerMetre);
-        image.setDotsPerMeterY(dotsPerMetre);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        const bool more = CMessageNoteWnd::PrintPage(painter, page);
-        printed.append(image);
-        return more;
-    }
+    using PrintedPages::PrintedPages;
 };
 
 std::unique_ptr<MessageNoteData> MakeMessage(const std::u16string& text) {
@@ -77,8 +61,6 @@ public:
 private:
     QTimer timer_;
 };
-
-bool IsBlack(QRgb pixel) { return qRed(pixel) < 80 && qGreen(pixel) < 80 && qBlue(pixel) < 80; }
 
 class MessageNoteWndTest : public QObject {
     Q_OBJECT
@@ -187,8 +169,8 @@ private slots:
         const int bottom = c.y() + c.height();
         // The widest row of each triangle and the pixel just left of it.
         const auto shows = [&](const QImage& image, int y) {
-            return IsBlack(image.pixel(right - 9, y)) && IsBlack(image.pixel(right - 2, y)) &&
-                   !IsBlack(image.pixel(right - 10, y)) && !IsBlack(image.pixel(right - 1, y));
+            return IsDark(image.pixel(right - 9, y)) && IsDark(image.pixel(right - 2, y)) &&
+                   !IsDark(image.pixel(right - 10, y)) && !IsDark(image.pixel(right - 1, y));
         };
         QImage image = Paint();
         QVERIFY(shows(image, bottom - 9));
@@ -237,40 +219,15 @@ private slots:
         window.GetNoteData().SetStyle(style);
         ScriptedPrompts prompts;
         const QTemporaryDir folder;
-        prompts.printers.push_back([&folder](QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(folder.filePath("note.pdf"));
-            printer.setPageSize(QPageSize(QPageSize::A4));
-            printer.setResolution(300);
-            return true;
-        });
+        ChoosePdfPrinter(prompts, folder.filePath("note.pdf"));
         window.SendCommand(NoteCommand::kPrint);
         QVERIFY(window.printed.size() > 1);
         // As large as on the screen: the printer's pixels are the screen's.
         QCOMPARE(window.printed[0].size(), QSize(200, 150));
         QCOMPARE(window.printed[0].logicalDpiY(), window.logicalDpiY());
-        const int titleBar = CVeskNoteWnd::GetTitleBarHeight();
-        int lines = 0;
-        for (const QImage& page : window.printed) {
-            bool inLine = false;
-            for (int y = 0; y < page.height(); ++y) {
-                bool inked = false;
-                for (int x = 0; x < page.width(); ++x) {
-                    const QRgb pixel = page.pixel(x, y);
-                    // The title inside its box, the text inside the margins.
-                    const bool inside =
-                        y < titleBar ? x >= 5 && x < page.width() - 5
-                                     : x >= 20 && x < page.width() - 20 && y < page.height() - 20;
-                    QVERIFY2(pixel == qRgb(255, 255, 255) || inside,
-                             qPrintable(QString("%1,%2").arg(x).arg(y)));
-                    QVERIFY(qRed(pixel) == qGreen(pixel));
-                    inked = inked || (y >= titleBar && IsBlack(pixel));
-                }
-                lines += inked && !inLine ? 1 : 0;
-                inLine = inked;
-            }
-        }
-        QCOMPARE(lines, 60);
+        const PrintedInk ink = ReadPrintedPages(window.printed, CVeskNoteWnd::GetTitleBarHeight());
+        QVERIFY2(ink.stray.isEmpty(), qPrintable(ink.stray));
+        QCOMPARE(ink.lines, 60);
         QFile pdf(folder.filePath("note.pdf"));
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QCOMPARE(pdf.readAll().count("/Type /Page\n"), window.printed.size());

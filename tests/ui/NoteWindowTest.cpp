@@ -16,15 +16,6 @@
 namespace vesk::test {
 namespace {
 
-// Presses at from, drags to to (client coordinates of the window as it was
-// when the drag began) and lets go there.
-void Drag(QWidget& window, QPoint from, QPoint to) {
-    const QPoint origin = window.pos();
-    SendMouse(window, QEvent::MouseButtonPress, from, Qt::LeftButton);
-    SendMouse(window, QEvent::MouseMove, to, Qt::LeftButton);
-    SendMouse(window, QEvent::MouseButtonRelease, to + origin - window.pos(), Qt::NoButton);
-}
-
 // Positions the window was moved to.
 class MoveRecorder : public QObject {
 public:
