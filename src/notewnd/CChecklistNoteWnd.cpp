@@ -1,32 +1,22 @@
 #include "notewnd/CChecklistNoteWnd.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <optional>
 #include <utility>
 
 #include "notes/NoteCommands.h"
 #include "notewnd/CCheckListEdit.h"
+#include "notewnd/NoteExport.h"
 #include "notewnd/NoteHost.h"
+#include "notewnd/TextDrawing.h"
 
 namespace vesk {
 
 namespace {
 
-// The items end this far above the bottom of what they laid out.
-constexpr int kContentBottomGap = 6;
-// Margins of the items on paper, left, right and bottom.
-constexpr int kPrintMargin = 20;
 // A repaint after a tick starts this far above and left of the box.
 constexpr int kTickRepaintMargin = 5;
-
-std::unique_ptr<NoteData> RecordOrNew(std::unique_ptr<ChecklistNoteData> record) {
-    if (!record) {
-        return std::make_unique<ChecklistNoteData>();
-    }
-    return record;
-}
 
 }  // namespace
 
@@ -53,7 +43,7 @@ bool CChecklistNoteWnd::OnCommand(std::uint32_t command) {
             ClearContents();
             return true;
         case NoteCommand::kCopyToClipboard:
-            CopyToClipboard();
+            CopyTextToClipboard(Checklist().GetPlainText());
             return true;
         case NoteCommand::kStyleChanged:
             RestyleItemEditor();
@@ -108,13 +98,8 @@ void CChecklistNoteWnd::EndEdit(bool commit) {
 }
 
 void CChecklistNoteWnd::PaintNote(QPainter& painter) {
-    CVeskNoteWnd::PaintNote(painter);
-    if (IsPrinting()) {
-        return;
-    }
-    Links().clear();
     rows_.clear();
-    if (Checklist().IsShaded() || IsCrumpling()) {
+    if (!PaintNoteAroundText(painter)) {
         return;
     }
     if (!IsEditing()) {
@@ -148,18 +133,13 @@ void CChecklistNoteWnd::PaintItems(QPainter& painter) {
         RebuildLayout();
     }
     const QRect content = GetContentRect(false);
-    const int scrollPos = GetScrollPos();
-    painter.save();
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    painter.setClipRect(content);
+    BeginTextIn(painter, content);
     const int bottom = PaintChecklistItems(
         painter, {layout_, items, ChecklistInk::OnScreen(Checklist().GetStyle()), 0, items.size()},
-        content.adjusted(0, -scrollPos, 0, 0), rows_, Links());
+        content.adjusted(0, -GetScrollPos(), 0, 0), rows_, Links());
     painter.restore();
     // Nothing is left to scroll to once the items are gone.
-    SetContentHeight(items.empty() ? 0
-                                   : scrollPos - GetTitleBarHeight() + bottom - kContentBottomGap);
-    UpdateScrollBar();
+    TextEndsAt(items.empty() ? std::nullopt : std::optional(bottom));
 }
 
 bool CChecklistNoteWnd::PrintPage(QPainter& painter, int page) {
@@ -169,10 +149,7 @@ bool CChecklistNoteWnd::PrintPage(QPainter& painter, int page) {
 
 bool CChecklistNoteWnd::PrintItems(QPainter& painter, int page) {
     const std::vector<ChecklistItem>& items = Checklist().GetItems();
-    const QRect area = PaintArea();
-    const QRect box(area.x() + kPrintMargin, area.y() + GetTitleBarHeight(),
-                    area.width() - 2 * kPrintMargin,
-                    area.height() - GetTitleBarHeight() - kPrintMargin);
+    const QRect box = PrintedTextArea();
     if (page == 1) {
         printedItems_ = 0;
     }
@@ -184,9 +161,7 @@ bool CChecklistNoteWnd::PrintItems(QPainter& painter, int page) {
     // Boxes and links on paper cannot be clicked.
     std::vector<ChecklistRow> printedRows;
     std::vector<LinkRecord> printedLinks;
-    painter.save();
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    painter.setClipRect(box);
+    BeginTextIn(painter, box);
     PaintChecklistItems(painter, paint, box, printedRows, printedLinks);
     painter.restore();
     printedItems_ = paint.end;
@@ -271,12 +246,6 @@ void CChecklistNoteWnd::ClearContents() {
     // A change to the record must reach the notes file.
     Host().MarkChanged();
     update();
-}
-
-void CChecklistNoteWnd::CopyToClipboard() {
-    if (QClipboard* clipboard = QGuiApplication::clipboard()) {
-        clipboard->setText(QString::fromStdU16String(Checklist().GetPlainText()));
-    }
 }
 
 void CChecklistNoteWnd::RestyleItemEditor() {

@@ -66,7 +66,6 @@ private:
     // The item editor's operations (commands 607 to 616).
     bool EditItems(std::uint32_t command);
     void ClearContents();
-    void CopyToClipboard();
     void RestyleItemEditor();
 
     ChecklistLayout layout_;

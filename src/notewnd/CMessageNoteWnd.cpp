@@ -1,13 +1,12 @@
 #include "notewnd/CMessageNoteWnd.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QPainter>
 #include <algorithm>
 #include <utility>
 
 #include "notes/NoteCommands.h"
 #include "notewnd/CNoteEdit.h"
+#include "notewnd/NoteExport.h"
 #include "notewnd/NoteHost.h"
 #include "notewnd/TextDrawing.h"
 
@@ -16,17 +15,6 @@ namespace vesk {
 namespace {
 
 constexpr int kTextLimit = 65536;
-// The text ends this far above the bottom of what it laid out.
-constexpr int kContentBottomGap = 6;
-// Margins of the text on paper, left, right and bottom.
-constexpr int kPrintMargin = 20;
-
-std::unique_ptr<NoteData> RecordOrNew(std::unique_ptr<MessageNoteData> record) {
-    if (!record) {
-        return std::make_unique<MessageNoteData>();
-    }
-    return record;
-}
 
 }  // namespace
 
@@ -46,7 +34,7 @@ bool CMessageNoteWnd::OnCommand(std::uint32_t command) {
             ClearContents();
             return true;
         case NoteCommand::kCopyToClipboard:
-            CopyToClipboard();
+            CopyTextToClipboard(Message().GetText());
             return true;
         case NoteCommand::kStyleChanged:
             RestyleTextEdit();
@@ -91,19 +79,13 @@ void CMessageNoteWnd::EndEdit(bool commit) {
 }
 
 void CMessageNoteWnd::PaintNote(QPainter& painter) {
-    CVeskNoteWnd::PaintNote(painter);
-    if (IsPrinting()) {
-        return;
-    }
-    Links().clear();
-    if (Message().IsShaded() || IsCrumpling()) {
+    if (!PaintNoteAroundText(painter)) {
         return;
     }
     if (!IsEditing()) {
         if (Message().GetText().empty()) {
             // Nothing is left to scroll to once the text is gone.
-            SetContentHeight(0);
-            UpdateScrollBar();
+            TextEndsAt(std::nullopt);
         } else {
             PaintText(painter);
         }
@@ -130,15 +112,11 @@ void CMessageNoteWnd::PaintText(QPainter& painter) {
         RebuildLayout();
     }
     const QRect content = GetContentRect(false);
-    const int scrollPos = GetScrollPos();
-    painter.save();
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    painter.setClipRect(content);
+    BeginTextIn(painter, content);
     const int bottom = DrawLayout(painter, *measurer_, Message().GetStyle().textcolor, layout_,
-                                  content.adjusted(0, -scrollPos, 0, 0), IsCentred(), Links());
+                                  content.adjusted(0, -GetScrollPos(), 0, 0), IsCentred(), Links());
     painter.restore();
-    SetContentHeight(scrollPos - GetTitleBarHeight() + bottom - kContentBottomGap);
-    UpdateScrollBar();
+    TextEndsAt(bottom);
 }
 
 bool CMessageNoteWnd::PrintPage(QPainter& painter, int page) {
@@ -147,16 +125,14 @@ bool CMessageNoteWnd::PrintPage(QPainter& painter, int page) {
 }
 
 bool CMessageNoteWnd::PrintText(QPainter& painter, int page) {
-    const QRect area = PaintArea();
     // Measured for the printer, in case its resolution differs.
     const QtTextMeasurer printerFont(GetEffectiveFont(), painter.device());
     const int lineHeight = std::max(1, printerFont.LineHeight());
     // Whole lines only, so that none is cut between two pages; at least one
     // on each page, so that the text always comes to an end.
-    const int lines =
-        std::max(1, (area.height() - GetTitleBarHeight() - kPrintMargin) / lineHeight);
-    const QRect box(area.x() + kPrintMargin, area.y() + GetTitleBarHeight(),
-                    area.width() - 2 * kPrintMargin, lines * lineHeight);
+    QRect box = PrintedTextArea();
+    const int lines = std::max(1, box.height() / lineHeight);
+    box.setHeight(lines * lineHeight);
     if (page == 1) {
         printedLines_ = 0;
     }
@@ -164,9 +140,7 @@ bool CMessageNoteWnd::PrintText(QPainter& painter, int page) {
     ProcessLinkText(Message().GetText(), layout, printerFont);
     // Links on paper cannot be clicked.
     std::vector<LinkRecord> printedLinks;
-    painter.save();
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    painter.setClipRect(box);
+    BeginTextIn(painter, box);
     const int bottom =
         DrawLayout(painter, printerFont, RGB(0, 0, 0), layout,
                    box.translated(0, -printedLines_ * lineHeight), IsCentred(), printedLinks);
@@ -200,12 +174,6 @@ void CMessageNoteWnd::ClearContents() {
     // A change to the record must reach the notes file.
     Host().MarkChanged();
     update();
-}
-
-void CMessageNoteWnd::CopyToClipboard() {
-    if (QClipboard* clipboard = QGuiApplication::clipboard()) {
-        clipboard->setText(QString::fromStdU16String(Message().GetText()));
-    }
 }
 
 void CMessageNoteWnd::RestyleTextEdit() {

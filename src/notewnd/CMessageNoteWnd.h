@@ -50,7 +50,6 @@ private:
     // The editor over the content area, replacing any open one.
     void OpenTextEdit(const std::u16string& text);
     void ClearContents();
-    void CopyToClipboard();
     void RestyleTextEdit();
 
     TextLayout layout_;

@@ -8,15 +8,6 @@
 
 namespace vesk {
 
-namespace {
-
-std::unique_ptr<NoteData> RecordOrNew(std::unique_ptr<PictureNoteData> record) {
-    if (!record) return std::make_unique<PictureNoteData>();
-    return record;
-}
-
-}  // namespace
-
 CPictureNoteWnd::CPictureNoteWnd(NoteId id, std::unique_ptr<PictureNoteData> record, NoteHost& host)
     : CVeskNoteWnd(id, RecordOrNew(std::move(record)), host) {}
 

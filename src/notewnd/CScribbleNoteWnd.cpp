@@ -14,17 +14,6 @@
 
 namespace vesk {
 
-namespace {
-
-std::unique_ptr<NoteData> RecordOrNew(std::unique_ptr<ScribbleNoteData> record) {
-    if (!record) {
-        return std::make_unique<ScribbleNoteData>();
-    }
-    return record;
-}
-
-}  // namespace
-
 CScribbleNoteWnd::CScribbleNoteWnd(NoteId id, std::unique_ptr<ScribbleNoteData> record,
                                    NoteHost& host)
     : CVeskNoteWnd(id, RecordOrNew(std::move(record)), host) {}

@@ -21,6 +21,10 @@ namespace {
 
 // The visible part of the content leaves this much below it.
 constexpr int kScrollMargin = 20;
+// Text ends this far above the bottom of what it laid out.
+constexpr int kTextBottomGap = 6;
+// Margins of text on paper, left, right and bottom.
+constexpr int kPrintMargin = 20;
 
 }  // namespace
 
@@ -226,6 +230,26 @@ void CVeskNoteWnd::PaintContentScrollHints(QPainter& painter) {
     const int position = scrolling_.Position();
     PaintScrollHints(painter, GetContentRect(false), note_->GetStyle().textcolor, position > 0,
                      scrolling_.ContentHeight() - position > VisibleContentHeight());
+}
+
+bool CVeskNoteWnd::PaintNoteAroundText(QPainter& painter) {
+    CVeskNoteWnd::PaintNote(painter);
+    if (IsPrinting()) {
+        return false;
+    }
+    links_.clear();
+    return !note_->IsShaded() && !IsCrumpling();
+}
+
+void CVeskNoteWnd::TextEndsAt(std::optional<int> bottom) {
+    SetContentHeight(bottom ? GetScrollPos() - GetTitleBarHeight() + *bottom - kTextBottomGap : 0);
+    UpdateScrollBar();
+}
+
+QRect CVeskNoteWnd::PrintedTextArea() const {
+    const QRect area = PaintArea();
+    return {area.x() + kPrintMargin, area.y() + GetTitleBarHeight(),
+            area.width() - 2 * kPrintMargin, area.height() - GetTitleBarHeight() - kPrintMargin};
 }
 
 void CVeskNoteWnd::paintEvent(QPaintEvent*) {

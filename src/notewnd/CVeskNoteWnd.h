@@ -112,6 +112,15 @@ protected:
     // False keeps the menu from showing.
     virtual bool PrepareNoteMenu(QMenu& menu);
 
+    // The kind's record, or a new empty one of its type.
+    template <typename Record>
+    static std::unique_ptr<NoteData> RecordOrNew(std::unique_ptr<Record> record) {
+        if (!record) {
+            return std::make_unique<Record>();
+        }
+        return record;
+    }
+
     void SetBackup(std::unique_ptr<NoteData> backup) { editing_.SetBackup(std::move(backup)); }
     bool IsPrinting() const { return printRect_.has_value(); }
     // The page while printing, else the client rectangle less the shadow.
@@ -124,6 +133,18 @@ protected:
     // Small triangles at the content's right, in the style's text colour,
     // while there is more of the content laid out last above or below.
     void PaintContentScrollHints(QPainter& painter);
+
+    // A text kind's paint: the note around the content, with the links of
+    // the last paint forgotten. False when no content is painted on the
+    // screen: while printing (the kind prints by pages), shaded or crumpling.
+    bool PaintNoteAroundText(QPainter& painter);
+    // The text, laid out from the content's top moved up by the scroll
+    // position, ends at bottom (none: there is no text); the content height
+    // and the scroll bar follow.
+    void TextEndsAt(std::optional<int> bottom);
+    // Where a text kind prints on a page: below the title bar, 20 pixels in
+    // from the paper's left, right and bottom.
+    QRect PrintedTextArea() const;
     // Cleared and refilled by a text kind's painting; clicks open them.
     std::vector<LinkRecord>& Links() { return links_; }
     NoteHost& Host() { return host_; }

@@ -1,6 +1,8 @@
 #include "notewnd/NoteExport.h"
 
+#include <QClipboard>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QString>
 #include <filesystem>
 
@@ -23,6 +25,12 @@ void SaveNoteAs(QWidget* owner, const NoteData& note) {
     // The note itself is safe in the collection; a failed export is not
     // reported.
     note.SaveToFile(std::filesystem::path(name.toStdU16String()));
+}
+
+void CopyTextToClipboard(const std::u16string& text) {
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+        clipboard->setText(QString::fromStdU16String(text));
+    }
 }
 
 }  // namespace vesk

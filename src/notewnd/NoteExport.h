@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 class QWidget;
 
 namespace vesk {
@@ -10,5 +12,8 @@ class NoteData;
 // a name without an extension gets ".vesknote". Nothing is written when the
 // user cancels.
 void SaveNoteAs(QWidget* owner, const NoteData& note);
+
+// A note's text on the clipboard, for other programs to paste.
+void CopyTextToClipboard(const std::u16string& text);
 
 }  // namespace vesk

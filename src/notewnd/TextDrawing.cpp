@@ -25,6 +25,12 @@ std::optional<QRect> VisibleArea(const QPainter& painter) {
 
 }  // namespace
 
+void BeginTextIn(QPainter& painter, const QRect& box) {
+    painter.save();
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    painter.setClipRect(box);
+}
+
 int DrawParagraph(QPainter& painter, const QtTextMeasurer& font, COLORREF colour,
                   const TextParagraph& paragraph, const QRect& box, bool centred,
                   std::vector<LinkRecord>& links) {

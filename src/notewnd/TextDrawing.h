@@ -12,6 +12,10 @@ namespace vesk {
 
 class QtTextMeasurer;
 
+// Saves the painter's state, then has it draw antialiased and clipped to
+// the box until the state is restored.
+void BeginTextIn(QPainter& painter, const QRect& box);
+
 // Draws a paragraph wrapped into the box, its first line at the box's top,
 // in the colour, links in the underlined link font; returns the y below its
 // last line. Each link drawn where the painter's clip lets it be seen is
