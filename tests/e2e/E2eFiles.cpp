@@ -10,7 +10,8 @@
 //   vesk_e2e_files same-notes <a> <b>       exit 0 when both hold the same notes
 //   vesk_e2e_files same-settings <a> <b>    exit 0 when both hold the same settings
 //   vesk_e2e_files note-place <path> <n>    prints "left top right bottom" of note n
-//   vesk_e2e_files list <path>              prints "state kind title|text" per note
+//   vesk_e2e_files list <path>              prints "state kind title|text" per note, a
+//                                           checklist's text as it is copied
 //   vesk_e2e_files ink <path>               prints "width height left top right bottom inked"
 //                                           of each drawing: its size, the box around its
 //                                           ink and how many pixels hold some
@@ -255,8 +256,12 @@ int ListNotes(const std::filesystem::path& path) {
                               ? NoteData::kStateWastebasket
                               : note.GetState();
         const auto* message = dynamic_cast<const vesk::MessageNoteData*>(&note);
+        const auto* checklist = dynamic_cast<const vesk::ChecklistNoteData*>(&note);
+        const std::u16string text = message     ? message->GetText()
+                                    : checklist ? checklist->GetPlainText()
+                                                : std::u16string();
         std::printf("%d %d %s|%s\n", state, note.GetKind(), Narrow(note.GetTitle()).c_str(),
-                    message ? Narrow(message->GetText()).c_str() : "");
+                    Narrow(text).c_str());
     });
     return 0;
 }

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# The tray's New > Checklist Note opens a checklist for editing: Enter adds an
+# item and opens its label, Enter after the last one adds the next, Ctrl+Enter
+# keeps the label typed and ends the edit. A click on the first item's box
+# ticks it, and the exit save keeps it ticked in notes.xml.
+source "$(dirname "$0")/desktop.sh"
+: "${VESK_SCREENGRAB:?path of vesk_screengrab}"
+
+prepare_data 0 0 0
+start_desktop
+start_tray
+start_program
+wait_for 20 tray_icon_shown || fail "no tray icon"
+
+# New is second from the bottom; Checklist Note second in it.
+open_tray_menu || fail "the tray menu did not open"
+xdotool key Up Up Right Down Return
+wait_for 10 note_windows_are 1 || fail "Checklist Note made no note"
+note=$(windows_named '^vesknote$')
+note_focused() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$note" ]; }
+wait_for 10 note_focused || fail "the new note did not take the keyboard"
+
+xdotool key Return
+xdotool type --delay 30 'Milk'
+xdotool key Return
+xdotool type --delay 30 'Bread'
+xdotool key ctrl+Return
+
+# The boxes stand 6 pixels in from the note's left, dark on the pale note:
+# the first row below the title bar that is dark all across one is the top
+# edge of the first box.
+eval "$(xdotool getwindowgeometry --shell "$note")"
+box_top() {
+    local y
+    for ((y = Y + 20; y < Y + 100; y++)); do
+        if [ "$("$VESK_SCREENGRAB" dark $((X + 6)) "$y" 10 1)" -ge 9 ]; then
+            echo "$y"
+            return 0
+        fi
+    done
+    return 1
+}
+first_box_drawn() { top=$(box_top); }
+wait_for 10 first_box_drawn || fail "no box drawn after the edit"
+xdotool mousemove $((X + 10)) $((top + 5)) click 1
+# Ticked, the box turns to the faded colour.
+box_ticked() { [ "$("$VESK_SCREENGRAB" dark $((X + 6)) "$top" 10 1)" -lt 9 ]; }
+wait_for 10 box_ticked || fail "the click did not tick the box"
+
+status=0
+terminate_program || status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+listing=$("$VESK_E2E_FILES" list "$DATA/notes.xml")
+[[ "$listing" =~ ^0\ 2\ [0-9]{4}-[0-9]{2}-[0-9]{2}\|\*Milk\\n-Bread\\n$ ]] ||
+    fail "notes.xml holds: $listing"
+echo "two items typed, the first ticked with a click and kept in notes.xml"
