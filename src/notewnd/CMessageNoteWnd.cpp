@@ -71,10 +71,11 @@ void CMessageNoteWnd::EndEdit(bool commit) {
     if (commit && textEdit_) {
         Message().SetText(textEdit_->GetText());
         Message().RemoveCarriageReturns();
-        RebuildLayout();
     }
     delete textEdit_;
     CVeskNoteWnd::EndEdit(commit);
+    // Cancelling puts back a text that Clear Contents may have taken meanwhile.
+    RebuildLayout();
     update();
 }
 

@@ -139,6 +139,12 @@ private slots:
         window.SendCommand(NoteCommand::kCancelEditing);
         QCOMPARE(Record().GetText(), u"keep this\nas it is");
         QCOMPARE(Paint(), before);
+        // Cleared while edited, then cancelled: the text is back on the note.
+        window.SendCommand(NoteCommand::kEdit);
+        window.SendCommand(NoteCommand::kClearContents);
+        window.SendCommand(NoteCommand::kCancelEditing);
+        QCOMPARE(Record().GetText(), u"keep this\nas it is");
+        QCOMPARE(Paint(), before);
     }
 
     void emptyAndClearedNotesDrawOnlyTheNoteAndCopyingTakesTheText() {
