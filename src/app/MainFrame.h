@@ -75,6 +75,7 @@ public:
     void UnscheduleAlarm(NoteId id) override;
     bool ArchiveNote(NoteId id) override;
     void RegisterFontFace(const std::u16string& face) override;
+    const std::set<std::u16string>& GetFontFaces() const override { return fontFaces_; }
     void OpenLink(const std::u16string& url) override;
     void PlaySound(int resource) override;
 
@@ -129,7 +130,6 @@ public:
     TrayIcon& GetTray() { return tray_; }
     NotesSaver& GetSaver() { return saver_; }
     NotebookNotices& GetNotebook() { return notebook_; }
-    const std::set<std::u16string>& GetFontFaces() const { return fontFaces_; }
     // The auto-save period in use; 0 while auto-save is off.
     int AutoSaveInterval() const;
 

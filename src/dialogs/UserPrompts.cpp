@@ -1,5 +1,6 @@
 #include "dialogs/UserPrompts.h"
 
+#include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -78,6 +79,12 @@ public:
         dialog->setOptions(QAbstractPrintDialog::PrintToFile |
                            QAbstractPrintDialog::PrintShowPageSize);
         return dialog.Run() == QDialog::Accepted;
+    }
+
+    QColor ChooseColor(QWidget* parent, const QColor& initial) override {
+        MadeDialog dialog(new QColorDialog(initial, parent));
+        if (dialog.Run() != QDialog::Accepted || dialog.Gone()) return {};
+        return dialog->selectedColor();
     }
 
 private:

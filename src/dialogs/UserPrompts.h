@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 
 class QDialog;
@@ -32,6 +33,9 @@ public:
     // Lets the user pick and set up the printer of a one-page document;
     // false when the user cancels.
     virtual bool ChoosePrinter(QPrinter& printer, QWidget* parent) = 0;
+    // Lets the user pick a colour, starting from the given one; an invalid
+    // colour when the user cancels.
+    virtual QColor ChooseColor(QWidget* parent, const QColor& initial) = 0;
 
     static UserPrompts& Current();
     // Installs prompts for the rest of the run (tests); nullptr restores the

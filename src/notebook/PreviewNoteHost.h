@@ -18,6 +18,7 @@ public:
     void UnscheduleAlarm(NoteId) override {}
     bool ArchiveNote(NoteId) override { return false; }
     void RegisterFontFace(const std::u16string& face) override { host_.RegisterFontFace(face); }
+    const std::set<std::u16string>& GetFontFaces() const override { return host_.GetFontFaces(); }
     void OpenLink(const std::u16string& url) override { host_.OpenLink(url); }
     void PlaySound(int) override {}
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "dialogs/editoptions/EditSheets.h"
 #include "notes/NoteCommands.h"
 #include "notewnd/CNoteEdit.h"
 #include "notewnd/NoteExport.h"
@@ -63,6 +64,7 @@ void CMessageNoteWnd::BeginEdit() {
     auto backup = std::make_unique<MessageNoteData>();
     backup->CopyFrom(Message());
     SetBackup(std::move(backup));
+    SetEditSheet(new CMsgEditPropertySheet(*this, Host()));
     CVeskNoteWnd::BeginEdit();
     OpenTextEdit(Message().GetTextForEdit());
 }

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <utility>
 
+#include "dialogs/editoptions/EditSheets.h"
 #include "notewnd/PictureFit.h"
 
 namespace vesk {
@@ -16,6 +17,11 @@ void CPictureNoteWnd::CreateNoteWindow() {
         Picture().SetSource(Picture().GetSource());
     }
     CVeskNoteWnd::CreateNoteWindow();
+}
+
+void CPictureNoteWnd::BeginEdit() {
+    SetEditSheet(new CPictureEditPropertySheet(*this, Host()));
+    CVeskNoteWnd::BeginEdit();
 }
 
 void CPictureNoteWnd::PaintNote(QPainter& painter) {

@@ -9,8 +9,9 @@
 namespace vesk {
 
 // The window of a note that shows an image file, stretched over its content
-// area or fitted into it. It has no editor of its own; the backup of an edit
-// holds the picture too, so Cancel Editing brings back the one the note had.
+// area or fitted into it. It has no editor of its own: its edit options
+// choose the picture and how it fits. The backup of an edit holds the
+// picture too, so Cancel Editing brings back the one the note had.
 class CPictureNoteWnd : public CVeskNoteWnd {
     Q_OBJECT
 
@@ -22,6 +23,7 @@ public:
     void CreateNoteWindow() override;
 
 protected:
+    void BeginEdit() override;
     void PaintNote(QPainter& painter) override;
 
 private:

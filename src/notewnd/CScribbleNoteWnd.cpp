@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <utility>
 
+#include "dialogs/editoptions/EditSheets.h"
 #include "notes/NoteCommands.h"
 #include "notewnd/CSimpleCanvas.h"
 #include "notewnd/NoteGeometry.h"
@@ -56,6 +57,7 @@ void CScribbleNoteWnd::ClearDrawing() {
 
 void CScribbleNoteWnd::BeginEdit() {
     SizeToDrawing();
+    SetEditSheet(new CScribblePropertySheet(*this, Host()));
     CVeskNoteWnd::BeginEdit();
     OpenCanvas();
 }

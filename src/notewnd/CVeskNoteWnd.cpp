@@ -172,6 +172,7 @@ void CVeskNoteWnd::BeginEdit() {
     editing_.EnsureBackup(*note_);
     opacity_.SetAlphaActive(false);
     editing_.OpenTitleEdit(*this, *note_, GetTitleFont(), GetTitleBarHeight());
+    editing_.ShowSheet(*this);
     // What is typed next is meant for the note, not for the window that had
     // the keyboard (a dialog, say, when the note comes from the hot key).
     raise();
@@ -280,6 +281,7 @@ void CVeskNoteWnd::moveEvent(QMoveEvent*) {
         return;
     }
     placement_.RecordMove();
+    editing_.PlaceSheet(*this);
 }
 
 void CVeskNoteWnd::resizeEvent(QResizeEvent* event) {
@@ -294,6 +296,7 @@ void CVeskNoteWnd::resizeEvent(QResizeEvent* event) {
     if (!preview_) {
         placement_.RecordResize();
     }
+    editing_.PlaceSheet(*this);
     scrolling_.Resized(event->oldSize().height(), height(), GetTitleBarHeight(),
                        GetContentRect(false).height());
 }
@@ -306,7 +309,8 @@ void CVeskNoteWnd::changeEvent(QEvent* event) {
 }
 
 bool CVeskNoteWnd::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == quickActions_.FindBox() && event->type() == QEvent::ActivationChange) {
+    if ((watched == quickActions_.FindBox() || watched == editing_.Sheet()) &&
+        event->type() == QEvent::ActivationChange) {
         ActivationChanged();
     }
     return QWidget::eventFilter(watched, event);

@@ -31,6 +31,7 @@ class QScrollBar;
 
 namespace vesk {
 
+class CEditPropertySheet;
 class NoteHost;
 
 // The desktop window of one note: a frameless, translucent tool window that
@@ -98,8 +99,8 @@ public:
     const FontData& GetEffectiveFont() const;
 
 protected:
-    // Base: opaque while edited, title edit opened; a backup of the record
-    // is made unless the kind set its own.
+    // Base: opaque while edited, title edit opened, the kind's edit options
+    // shown; a backup of the record is made unless the kind set its own.
     virtual void BeginEdit();
     // Base: own opacity back; commit takes the title and touches the record,
     // otherwise the record is restored from the backup.
@@ -122,6 +123,9 @@ protected:
     }
 
     void SetBackup(std::unique_ptr<NoteData> backup) { editing_.SetBackup(std::move(backup)); }
+    // The kind's edit options (owned by the note), shown once BeginEdit is
+    // done and taken away when the edit ends.
+    void SetEditSheet(CEditPropertySheet* sheet) { editing_.SetSheet(sheet); }
     bool IsPrinting() const { return printRect_.has_value(); }
     // The page while printing, else the client rectangle less the shadow.
     QRect PaintArea() const;

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "dialogs/editoptions/CEditPropertySheet.h"
 #include "notes/NoteFactory.h"
 
 namespace vesk {
@@ -11,12 +12,15 @@ constexpr int kTitleEditInset = 5;
 constexpr int kTitleLimit = 256;
 }  // namespace
 
+NoteEditing::~NoteEditing() { delete sheet_; }
+
 bool NoteEditing::Begin() {
     if (editing_) {
         return false;
     }
     editing_ = true;
     backup_.reset();
+    delete sheet_;
     return true;
 }
 
@@ -49,7 +53,35 @@ void NoteEditing::Close(NoteData& note, bool commit) {
     }
     delete titleEdit_;
     backup_.reset();
+    if (sheet_) {
+        // Its own OK or Cancel may be what ends the edit.
+        sheet_->hide();
+        sheet_->deleteLater();
+        sheet_.clear();
+    }
 }
+
+void NoteEditing::SetSheet(CEditPropertySheet* sheet) {
+    delete sheet_;
+    sheet_ = sheet;
+}
+
+void NoteEditing::ShowSheet(QWidget& note) {
+    if (!sheet_) {
+        return;
+    }
+    sheet_->installEventFilter(&note);
+    sheet_->PlaceBeside(note);
+    sheet_->show();
+}
+
+void NoteEditing::PlaceSheet(const QWidget& note) {
+    if (sheet_) {
+        sheet_->PlaceBeside(note);
+    }
+}
+
+const QObject* NoteEditing::Sheet() const { return sheet_.data(); }
 
 void NoteEditing::OpenTitleEdit(QWidget& note, const NoteData& record, const FontData& titleFont,
                                 int titleBarHeight) {

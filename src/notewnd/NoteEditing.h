@@ -7,16 +7,27 @@
 #include "notes/NoteData.h"
 #include "notewnd/CNoteEdit.h"
 
+class QObject;
 class QWidget;
 
 namespace vesk {
 
+class CEditPropertySheet;
+
 // What editing a note holds besides the kind's own editor: the copy of the
-// record to go back to and the title edit in the title bar.
+// record to go back to, the title edit in the title bar and the edit options
+// beside the note.
 class NoteEditing {
 public:
+    NoteEditing() = default;
+    NoteEditing(const NoteEditing&) = delete;
+    NoteEditing& operator=(const NoteEditing&) = delete;
+    // The edit options go before the note whose pages they reach into.
+    ~NoteEditing();
+
     bool IsEditing() const { return editing_; }
-    // False when editing already; any earlier backup is dropped.
+    // False when editing already; any earlier backup and edit options are
+    // dropped.
     bool Begin();
     // False when not editing.
     bool End();
@@ -26,8 +37,16 @@ public:
     // its own.
     void EnsureBackup(const NoteData& note);
     // The note takes the title typed and is touched (commit), or is put back
-    // as it was; title edit and backup go.
+    // as it was; title edit, backup and edit options go.
     void Close(NoteData& note, bool commit);
+
+    // The kind's edit options, shown beside the note by ShowSheet.
+    void SetSheet(CEditPropertySheet* sheet);
+    // Watched by the note, whose activation the edit options share.
+    void ShowSheet(QWidget& note);
+    // Beside the note again, after it moved or changed size.
+    void PlaceSheet(const QWidget& note);
+    const QObject* Sheet() const;
 
     // One line across the title bar, in the note's title colours and the
     // title font, holding the title.
@@ -40,6 +59,7 @@ private:
     bool editing_ = false;
     std::unique_ptr<NoteData> backup_;
     QPointer<CNoteEdit> titleEdit_;
+    QPointer<CEditPropertySheet> sheet_;
 };
 
 }  // namespace vesk

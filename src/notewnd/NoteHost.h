@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <set>
 #include <string>
 
 #include "notes/NoteWindow.h"
@@ -36,6 +37,8 @@ public:
     virtual bool ArchiveNote(NoteId id) = 0;
     // A face that a note uses, for the font choosers to offer.
     virtual void RegisterFontFace(const std::u16string& face) = 0;
+    // The faces registered so far in this run.
+    virtual const std::set<std::u16string>& GetFontFaces() const = 0;
     // A link clicked in a note, opened by the desktop; failures are ignored.
     virtual void OpenLink(const std::u16string& url) = 0;
     // One of the program's own sounds (platform::k...Sound), once, without

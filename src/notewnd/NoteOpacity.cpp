@@ -26,7 +26,9 @@ bool HoldsActivation(const QWidget& window) {
 
 void NoteOpacity::SetAlpha(int alpha) {
     note_.SetAlpha(static_cast<std::uint8_t>(std::clamp(alpha, kMinAlpha, kMaxAlpha)));
-    if (settings_.GetSolidOnSelect() && HoldsActivation(window_)) {
+    // While edited the note shows what its edit options set, whatever the
+    // settings say of active notes.
+    if (alphaActive_ && settings_.GetSolidOnSelect() && HoldsActivation(window_)) {
         return;
     }
     Apply(note_.GetAlpha());

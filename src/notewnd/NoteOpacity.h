@@ -23,7 +23,7 @@ public:
 
     bool IsAlphaActive() const { return alphaActive_; }
     // The record takes the alpha (at least 10 of 255); it shows unless the
-    // note is solid for being active.
+    // note is solid for being active. While edited it shows at once.
     void SetAlpha(int alpha);
     // Off: opaque whatever the record says.
     void SetAlphaActive(bool active);

@@ -15,6 +15,7 @@
 //   vesk_e2e_files ink <path>               prints "width height left top right bottom inked"
 //                                           of each drawing: its size, the box around its
 //                                           ink and how many pixels hold some
+//   vesk_e2e_files looks <path>             prints "alpha bgcolor bg2color" per note
 #include <unistd.h>
 #include <algorithm>
 #include <cstdio>
@@ -266,6 +267,18 @@ int ListNotes(const std::filesystem::path& path) {
     return 0;
 }
 
+int PrintLooks(const std::filesystem::path& path) {
+    XMLDocument document;
+    if (!document.Load(path) || document.GetRoot() == nullptr) return 1;
+    ForEachNote(document, [](const char16_t*, const NoteData& note) {
+        const vesk::StyleData& style = note.GetStyle();
+        std::printf("%d %s %s\n", note.GetAlpha(),
+                    vesk::WideToNarrow(vesk::ColorToText(style.bgcolor)).c_str(),
+                    vesk::WideToNarrow(vesk::ColorToText(style.bg2color)).c_str());
+    });
+    return 0;
+}
+
 int PrintInk(const std::filesystem::path& path) {
     XMLDocument document;
     if (!document.Load(path) || document.GetRoot() == nullptr) return 1;
@@ -321,6 +334,7 @@ int main(int argc, char** argv) {
     }
     if (args.size() == 2 && args[0] == "list") return ListNotes(args[1]);
     if (args.size() == 2 && args[0] == "ink") return PrintInk(args[1]);
+    if (args.size() == 2 && args[0] == "looks") return PrintLooks(args[1]);
     std::cerr << "usage: vesk_e2e_files "
                  "notes|demo|on-top|picture|alarms|settings|same-notes|same-settings|note-place|"
                  "list|ink ...\n";

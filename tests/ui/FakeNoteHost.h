@@ -8,7 +8,9 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <set>
 
+#include "dialogs/editoptions/CEditPropertySheet.h"
 #include "notes/MessageNoteData.h"
 #include "notewnd/CVeskNoteWnd.h"
 #include "notewnd/NoteHost.h"
@@ -24,6 +26,7 @@ public:
     int changes = 0;
     QList<std::array<std::int64_t, 3>> moves;
     QStringList faces;
+    std::set<std::u16string> usedFaces;
     QStringList links;
     QList<int> sounds;
     // "+id" for each alarm scheduled, "-id" for each unscheduled.
@@ -42,7 +45,9 @@ public:
     bool ArchiveNote(NoteId) override { return false; }
     void RegisterFontFace(const std::u16string& face) override {
         faces.append(QString::fromStdU16String(face));
+        usedFaces.insert(face);
     }
+    const std::set<std::u16string>& GetFontFaces() const override { return usedFaces; }
     void OpenLink(const std::u16string& url) override {
         links.append(QString::fromStdU16String(url));
     }
@@ -54,6 +59,16 @@ inline void UseTestFonts(QtFontEngine& engine) {
     RegisterFontEngine(&engine);
     CVeskNoteWnd::SetTitleFont(FontData(u"DejaVu Sans", 10, true, false));
     CVeskNoteWnd::SetDefaultContentFont(FontData(u"DejaVu Sans", 12, false, false));
+}
+
+// A page of the edit options open beside the note; those of an edit that
+// has ended may linger, hidden, until the event loop deletes them.
+template <typename Page>
+Page* OpenPage(const QWidget& note) {
+    for (const auto* sheet : note.findChildren<CEditPropertySheet*>()) {
+        if (sheet->isVisible()) return sheet->findChild<Page*>();
+    }
+    return nullptr;
 }
 
 // A mouse event at a point of the window: a move, or a button's press or

@@ -1,11 +1,15 @@
+#include <QCheckBox>
 #include <QFile>
 #include <QImage>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 #include "FakeNoteHost.h"
+#include "ScriptedPrompts.h"
 #include "UiTestRegistry.h"
+#include "dialogs/editoptions/CPicturePage.h"
 #include "notes/ImageDecoder.h"
 #include "notes/NoteCommands.h"
 #include "notes/PictureNoteData.h"
@@ -134,21 +138,27 @@ private slots:
         QVERIFY(Near(CentrePixel(window), kBlue));
     }
 
-    void cancelEditingBringsBackTheOldPicture() {
+    void editOptionsChooseThePictureAndCancelBringsBackTheOldOne() {
+        ScriptedPrompts prompts;
         const QString red = WritePicture("red.png", {40, 40}, kRed);
         const QString blue = WritePicture("blue.png", {40, 40}, kBlue);
         const auto window = Create(red);
-        auto& record = static_cast<PictureNoteData&>(window->GetNoteData());
+        const PictureNoteData& record = Record(*window);
         for (const auto command : {NoteCommand::kCancelEditing, NoteCommand::kDoneEditing}) {
             window->SendCommand(NoteCommand::kEdit);
-            // As the edit options choose another file.
-            record.SetSource(blue.toStdU16String());
+            CPicturePage& page = *OpenPage<CPicturePage>(*window);
+            prompts.fileNames.push_back(blue);
+            page.Browse().click();
+            page.KeepRatio().click();
+            QVERIFY(!record.GetMaintainRatio());
             QVERIFY(Near(CentrePixel(*window), kBlue));
             window->SendCommand(command);
             const bool kept = command == NoteCommand::kDoneEditing;
             QCOMPARE(record.GetSource(), (kept ? blue : red).toStdU16String());
+            QCOMPARE(record.GetMaintainRatio(), !kept);
             QVERIFY(Near(CentrePixel(*window), kept ? kBlue : kRed));
         }
+        QCOMPARE(prompts.fileCaptions, QStringList(2, "Browse for Image"));
     }
 };
 

@@ -1,9 +1,12 @@
 #include <QCursor>
+#include <QPushButton>
+#include <QSlider>
 #include <QTest>
 #include <memory>
 
 #include "FakeNoteHost.h"
 #include "UiTestRegistry.h"
+#include "dialogs/editoptions/CScribblePage.h"
 #include "notes/NoteCommands.h"
 #include "notewnd/CScribbleNoteWnd.h"
 #include "notewnd/CSimpleCanvas.h"
@@ -153,12 +156,22 @@ private slots:
         QCOMPARE(screen.pixel(window.GetContentRect(false).topLeft() + QPoint(60, 50)),
                  qRgb(200, 0, 0));
 
-        // Cancel leaves the drawing as it was.
+        // The edit options set the brush and clear the canvas; Cancel
+        // leaves the drawing as it was.
         const std::u16string before = Record().EncodeImage();
         window.SendCommand(NoteCommand::kEdit);
+        CScribblePage& page = *OpenPage<CScribblePage>(window);
+        QCOMPARE(page.Brush().value(), 3);
+        page.Brush().setValue(6);
+        QCOMPARE(Canvas().GetBrushRadius(), 6);
+        QCOMPARE(page.Sample().Radius(), 6);
         Drag({10, 80}, {150, 80});
+        page.Clear().click();
+        QCOMPARE(AlphaAt(Canvas().GetSurface(), 60, 80), 0);
+        QCOMPARE(AlphaAt(Canvas().GetSurface(), 190, 90), 0);
         window.SendCommand(NoteCommand::kCancelEditing);
         QCOMPARE(Record().EncodeImage(), before);
+        QCOMPARE(window.GetBrushSize(), 6);
 
         // Done keeps only what the content area shows.
         window.SendCommand(NoteCommand::kEdit);

@@ -41,6 +41,14 @@ bool ScriptedPrompts::ChoosePrinter(QPrinter& printer, QWidget*) {
     return setUp(printer);
 }
 
+QColor ScriptedPrompts::ChooseColor(QWidget*, const QColor& initial) {
+    colorsOffered.append(initial);
+    if (colors.empty()) return {};
+    const QColor color = colors.front();
+    colors.pop_front();
+    return color;
+}
+
 QString ScriptedPrompts::NextFileName(const QString& caption, const QString& filter) {
     fileCaptions.append(caption);
     fileFilters.append(filter);

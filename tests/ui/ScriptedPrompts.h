@@ -28,20 +28,23 @@ public:
     ScriptedPrompts& operator=(const ScriptedPrompts&) = delete;
 
     // Queued answers; when none is left a message gets Ok (No for Yes/No,
-    // Cancel for Retry/Cancel), a file chooser and the printer choice are
-    // cancelled and a dialog is rejected.
+    // Cancel for Retry/Cancel), a file chooser, the printer and the colour
+    // choice are cancelled and a dialog is rejected.
     std::deque<Answer> answers;
     std::deque<QString> fileNames;
     // Acts in the dialog's place (fills its fields) and returns its result.
     std::deque<std::function<int(QDialog&)>> dialogs;
     // Sets the printer up in the print dialog's place; true prints.
     std::deque<std::function<bool(QPrinter&)>> printers;
+    // Colours picked in the colour chooser's place, one per choice.
+    std::deque<QColor> colors;
 
     QList<Message> messages;
     QStringList fileCaptions;
     QStringList fileFilters;
     QStringList dialogTitles;
     int printerChoices = 0;
+    QList<QColor> colorsOffered;
 
     Answer ShowMessage(QWidget* parent, const QString& text, const QString& caption,
                        Buttons buttons, Icon icon) override;
@@ -51,6 +54,7 @@ public:
                             const QString& filter) override;
     int RunDialog(QDialog& dialog) override;
     bool ChoosePrinter(QPrinter& printer, QWidget* parent) override;
+    QColor ChooseColor(QWidget* parent, const QColor& initial) override;
 
 private:
     QString NextFileName(const QString& caption, const QString& filter);
