@@ -7,12 +7,14 @@
 #include <utility>
 
 #include "app/CollectionCommands.h"
+#include "app/FirstStart.h"
 #include "app/MainCommandIds.h"
 #include "app/PathText.h"
 #include "app/StartUp.h"
 #include "backup/BackupManager.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/UserPrompts.h"
+#include "import/SettingsV3Reader.h"
 #include "notewnd/CVeskNoteWnd.h"
 
 namespace vesk {
@@ -21,6 +23,8 @@ namespace {
 // What a zero or negative interval in a hand-edited settings file means: the
 // usual period rather than a save on every turn of the event loop.
 constexpr int kDefaultAutoSaveMs = 10000;
+// The previous version's settings file has no interval.
+constexpr int kPreviousVersionAutoSaveMs = 20000;
 
 const QString kNoteFileFilter =
     QStringLiteral("Vesk Notes (*.vesknote)|*.vesknote|All Files (*.*)|*.*||");
@@ -88,10 +92,15 @@ void CMainFrame::Create() {
     ApplyContentFont();
     ApplyTitleFont();
     archive_.SetFolder(ToPath(services_.folders->ArchiveFolder()));
-    startUp.LoadData(firstStart);
+    if (firstStart) {
+        FirstStart(*this, *services_.folders, *services_.autostart).Run();
+    } else {
+        startUp.LoadData();
+    }
     alarms_.Start();
     RegisterHotKeys();
     created_ = true;
+    ArmAutoSave();
     if (closeRequested_) Close();
 }
 
@@ -110,8 +119,8 @@ void CMainFrame::MarkChanged() {
 
 void CMainFrame::ArmAutoSave() {
     // The save waits for a change: a program with nothing to save does not
-    // wake up for it.
-    if (!closed_ && settings_.GetAutoSaveData().IsChanged() && AutoSaveInterval() > 0 &&
+    // wake up for it. Before the notes are loaded it would write over them.
+    if (created_ && !closed_ && settings_.GetAutoSaveData().IsChanged() && AutoSaveInterval() > 0 &&
         !autoSaveTimer_.isActive()) {
         autoSaveTimer_.start(AutoSaveInterval());
     }
@@ -166,8 +175,16 @@ bool CMainFrame::LoadNotes(const std::filesystem::path& path) {
 
 void CMainFrame::OnAlarmDue(std::uint32_t noteId) { collection_.AlertNote(noteId); }
 
-bool CMainFrame::LoadSettings(const std::filesystem::path& path) {
-    const bool loaded = settings_.Load(path);
+bool CMainFrame::AddNotes(const std::filesystem::path& path) {
+    if (!collection_.MergeCollection(path)) return false;
+    notebook_.NotesLoaded();
+    return true;
+}
+
+bool CMainFrame::LoadSettings(const std::filesystem::path& path, bool fromPreviousVersion) {
+    const bool loaded =
+        fromPreviousVersion ? LoadSettingsV3(settings_, path) : settings_.Load(path);
+    if (fromPreviousVersion) settings_.GetAutoSaveData().SetInterval(kPreviousVersionAutoSaveMs);
     autoSaveTimer_.stop();
     ArmAutoSave();
     BackupData& backups = settings_.GetBackupData();

@@ -84,9 +84,13 @@ public:
     bool LoadNotes(const std::filesystem::path& path) override;
     void OnAlarmDue(std::uint32_t noteId) override;
 
-    // Reads the settings file and takes up what it says: auto-save, the
-    // backup folder, the fonts. False when the file could not be read.
-    bool LoadSettings(const std::filesystem::path& path);
+    // Adds the notes of the file to those held; the start-up's load, which
+    // keeps the notes made from the tray while a start-up dialog was open.
+    bool AddNotes(const std::filesystem::path& path);
+    // Reads the settings file (of the previous version: its "settings.dat")
+    // and takes up what it says: auto-save, the backup folder, the fonts.
+    // False when the file could not be read.
+    bool LoadSettings(const std::filesystem::path& path, bool fromPreviousVersion = false);
     // Backs the file up first when backups are on. False when the notes
     // could not be written; the user hears of it.
     bool SaveNotes(const std::filesystem::path& path);
@@ -142,7 +146,8 @@ private:
     // Cancels every open modal window; false when there was none.
     bool CancelOpenDialogs();
     void SaveAndEnd();
-    // Sets the auto-save off when something is left to save.
+    // Sets the auto-save off when something is left to save, once the
+    // start-up has loaded the notes.
     void ArmAutoSave();
     // The wastebasket policy "after each crumple".
     void EmptyAfterCrumple();

@@ -37,14 +37,7 @@ bool StartUp::SetUpDataFolder() {
     return created;
 }
 
-void StartUp::LoadData(bool firstStart) {
-    if (firstStart) {
-        // Nothing to fall back on yet: what cannot be read leaves the
-        // built-in settings and no notes.
-        frame_.LoadSettings(frame_.SettingsFile());
-        frame_.LoadNotes(frame_.NotesFile());
-        return;
-    }
+void StartUp::LoadData() {
     LoadSettingsOrDefault();
     LoadNotesOrAsk();
 }
@@ -81,7 +74,9 @@ void StartUp::LoadSettingsOrDefault() {
 }
 
 void StartUp::LoadNotesOrAsk() {
-    if (frame_.LoadNotes(frame_.NotesFile())) return;
+    // A message about the settings may have come first, and with it notes
+    // from the tray.
+    if (frame_.AddNotes(frame_.NotesFile())) return;
     const QString kept = SetAsideUnreadableFile(ToQString(frame_.NotesFile()));
     const auto answer =
         UserPrompts::Current().ShowMessage(nullptr, NotesFailedText(kept), QStringLiteral("Yikes!"),

@@ -9,8 +9,8 @@ class Folders;
 }
 class CMainFrame;
 
-// The main frame's start-up: the data folder and, after whether this is the
-// first start, the settings and notes with their fall-backs. A file that
+// The main frame's start-up: the data folder and, on a start that is not the
+// first, the settings and notes with their fall-backs. A file that
 // cannot be read is set aside under a name of its own before anything is
 // written in its place.
 class StartUp {
@@ -23,7 +23,8 @@ public:
     // installation's default files are copied into it. True when the data
     // folder was made now: the first start.
     bool SetUpDataFolder();
-    void LoadData(bool firstStart);
+    // The settings and the notes of a start that is not the first.
+    void LoadData();
 
     // The question after the notes failed to load; kept names the file that
     // was set aside, if any.

@@ -111,4 +111,18 @@ bool NoteCollection::RestoreCollection(const std::filesystem::path& path) {
     return loaded;
 }
 
+bool NoteCollection::MergeCollection(const std::filesystem::path& path) {
+    NoteMap held;
+    held.swap(notes_);
+    const bool loaded = LoadCollection(path);
+    // The notes held have lower ids than any the load handed out.
+    if (loaded) {
+        notes_.merge(held);
+    } else {
+        held.swap(notes_);
+    }
+    Discard(held);
+    return loaded;
+}
+
 }  // namespace vesk

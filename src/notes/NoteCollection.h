@@ -90,6 +90,10 @@ public:
     // neither format (or a previous version's file that breaks off) leaves
     // the notes held as they were: a failed restore loses nothing.
     bool RestoreCollection(const std::filesystem::path& path);
+    // Adds the notes of a notes file to those held, which stay as they are
+    // (while being edited, too); false, adding nothing, when RestoreCollection
+    // would keep the notes held.
+    bool MergeCollection(const std::filesystem::path& path);
     // The window of the element's type with its record filled in; none for
     // an unknown type.
     std::unique_ptr<NoteWindow> CreateWindowFromElement(const XMLElement& element, NoteId id);

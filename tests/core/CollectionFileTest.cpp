@@ -154,8 +154,16 @@ TEST_F(CollectionFileTest, AWatcherHearsOfEveryNoteThatComesOrGoes) {
     EXPECT_FALSE(collection_.RestoreCollection(
         Write(test::PreviousNotesFile({{}, {.title = "Odd", .kind = "7"}}))));
     EXPECT_EQ(watcher.ids, (std::set<NoteId>{2, 3}));
+    // A merge keeps the notes held, windows and all, beside the file's.
+    const NoteWindow* held = collection_.Find(2);
+    ASSERT_TRUE(collection_.SaveCollection(path_));
+    ASSERT_TRUE(collection_.MergeCollection(path_));
+    EXPECT_EQ(watcher.ids, (std::set<NoteId>{2, 3, 5, 6}));
+    EXPECT_EQ(collection_.Find(2), held);
+    EXPECT_FALSE(collection_.MergeCollection(Write("not notes")));
+    EXPECT_EQ(watcher.ids, (std::set<NoteId>{2, 3, 5, 6}));
     collection_.EmptyWastebasket();
-    EXPECT_EQ(watcher.ids, (std::set<NoteId>{2}));
+    EXPECT_EQ(watcher.ids, (std::set<NoteId>{2, 5}));
     collection_.Clear();
     EXPECT_TRUE(watcher.ids.empty());
 }

@@ -16,6 +16,9 @@
 //                                           of each drawing: its size, the box around its
 //                                           ink and how many pixels hold some
 //   vesk_e2e_files looks <path>             prints "alpha bgcolor bg2color" per note
+//   vesk_e2e_files previous <folder>        the previous version's notes.dat (a message and a
+//                                           checklist), settings.dat and archive/Old plans.vesknote
+//   vesk_e2e_files archived <path>          prints "kind title|text" of a single-note file
 #include <unistd.h>
 #include <algorithm>
 #include <cstdio>
@@ -31,6 +34,7 @@
 #include "notes/MessageNoteData.h"
 #include "notes/NoteData.h"
 #include "notes/NoteFactory.h"
+#include "notes/NoteFile.h"
 #include "notes/PictureNoteData.h"
 #include "notes/ScribbleNoteData.h"
 #include "settings/HotKeyData.h"
@@ -38,6 +42,8 @@
 #include "xml/FileIO.h"
 #include "xml/TextForms.h"
 #include "xml/XMLDocument.h"
+
+#include "PreviousVersionText.h"
 
 namespace {
 
@@ -279,6 +285,33 @@ int PrintLooks(const std::filesystem::path& path) {
     return 0;
 }
 
+int WritePreviousVersion(const std::filesystem::path& folder) {
+    using vesk::test::PreviousRecord;
+    std::filesystem::create_directories(folder / "archive");
+    const std::string notes =
+        vesk::test::PreviousNotesFile({{.title = "Old groceries", .lines = {"eggs", "milk"}},
+                                       {.title = "Old chores",
+                                        .kind = "2",
+                                        .lines = {"*^Dishes", "Laundry."},
+                                        .rect = "400 20 600 220"}});
+    const std::string archived =
+        vesk::test::PreviousNoteFile({.title = "Old plans", .lines = {"move house"}});
+    const bool written =
+        vesk::WriteFileAtomically(folder / "notes.dat", notes) &&
+        vesk::WriteFileAtomically(folder / "settings.dat", vesk::test::kPreviousSettings) &&
+        vesk::WriteFileAtomically(folder / "archive" / "Old plans.vesknote", archived);
+    return written ? 0 : 1;
+}
+
+int PrintArchived(const std::filesystem::path& path) {
+    const auto note = vesk::LoadNoteFile(path, false, 20);
+    if (!note) return 1;
+    const auto* message = dynamic_cast<const vesk::MessageNoteData*>(note.get());
+    std::printf("%d %s|%s\n", note->GetKind(), Narrow(note->GetTitle()).c_str(),
+                message ? Narrow(message->GetText()).c_str() : "");
+    return 0;
+}
+
 int PrintInk(const std::filesystem::path& path) {
     XMLDocument document;
     if (!document.Load(path) || document.GetRoot() == nullptr) return 1;
@@ -335,8 +368,10 @@ int main(int argc, char** argv) {
     if (args.size() == 2 && args[0] == "list") return ListNotes(args[1]);
     if (args.size() == 2 && args[0] == "ink") return PrintInk(args[1]);
     if (args.size() == 2 && args[0] == "looks") return PrintLooks(args[1]);
+    if (args.size() == 2 && args[0] == "previous") return WritePreviousVersion(args[1]);
+    if (args.size() == 2 && args[0] == "archived") return PrintArchived(args[1]);
     std::cerr << "usage: vesk_e2e_files "
                  "notes|demo|on-top|picture|alarms|settings|same-notes|same-settings|note-place|"
-                 "list|ink ...\n";
+                 "list|ink|looks|previous|archived ...\n";
     return 2;
 }

@@ -35,23 +35,6 @@ class StartUpTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void firstStartMakesTheFoldersAndTakesTheDefaults() {
-        Fixture fixture;
-        QDir(fixture.DataFolder()).removeRecursively();
-        Fixture::WriteNotes(fixture.DefaultFolder() + "notes.xml", Fixture::ShownNotes(2));
-        WriteSettings(fixture.DefaultFolder() + "settings.xml", 123);
-        CMainFrame& frame = fixture.Start();
-        QCOMPARE(fixture.Files(fixture.DataFolder()), (QStringList{"notes.xml", "settings.xml"}));
-        QVERIFY(QDir(fixture.DataFolder() + "archive").exists());
-        QCOMPARE(frame.GetCollection().GetNotes().size(), std::size_t{2});
-        QCOMPARE(frame.GetSettings().GetAlpha(), std::uint8_t{123});
-        QVERIFY(fixture.Prompts().messages.isEmpty());
-        // Only the used hot key is taken, and the close gives it back.
-        QCOMPARE(fixture.HotKeys().registered, QStringList{"200:34:83"});
-        frame.Close();
-        QVERIFY(fixture.HotKeys().registered.isEmpty());
-    }
-
     void unreadableSettingsAreSetAsideBeforeTheDefaultsReplaceThem() {
         Fixture fixture;
         Fixture::WriteBytes(fixture.SettingsFile(), "<settings><broken");

@@ -31,6 +31,15 @@ struct PreviousRecord {
     }
 };
 
+// A settings file of the previous version: two themes, then alpha 'd' (100),
+// the six switches, tray 3, policy 0, a content font of 24 and a title font
+// of 16 pixels, and the two hot keys.
+inline const std::string kPreviousSettings =
+    "2\n1\n128 225 128 0 64 0 0 0 0 255 255 255\nDefault\n"
+    "2\n255 242 0 255 255 128 0 0 0 0 0 0\n10 20 30 40 50 60 70 80 90 100 110 120\n"
+    "Caf\xe9 Colours\n1\nd\n0 1 0 0 0 1\n3 0\nCourier New\n24 1 0\nTahoma\n16 0 1\n"
+    "65 6 1\n78 32 0\n";
+
 // The previous version wrote its files with Windows line ends.
 inline std::string WindowsLines(const std::string& text) {
     std::string windows;
