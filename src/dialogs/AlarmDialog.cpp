@@ -16,6 +16,7 @@
 #include <ctime>
 
 #include "dialogs/UserPrompts.h"
+#include "notes/NoteData.h"
 #include "xml/LocalTime.h"
 
 namespace vesk {
@@ -159,6 +160,13 @@ void CAlarmDialog::ChooseSoundFile() {
         this, QStringLiteral("Choose Alarm Sound"), file_->text(), kSoundFileFilter);
     if (!chosen.isEmpty()) {
         file_->setText(chosen);
+    }
+}
+
+void CAlarmDialog::GiveAlarmTo(NoteData& note) const {
+    note.EnableAlarm(hasAlarm_);
+    if (AlarmData* alarm = note.GetAlarm()) {
+        *alarm = alarm_;
     }
 }
 

@@ -13,6 +13,8 @@ class QTimeEdit;
 
 namespace vesk {
 
+class NoteData;
+
 // "Set Alarm": whether a note has an alarm, the day and time it goes off,
 // and what it does then: only bring the note to the top, or play the
 // standard sound or a sound file, once or repeated. Run it modally through
@@ -31,6 +33,8 @@ public:
     // After "Set": whether the note is to have an alarm, and which.
     bool HasAlarm() const { return hasAlarm_; }
     const AlarmData& GetAlarm() const { return alarm_; }
+    // After "Set": the note takes the alarm, or loses its own.
+    void GiveAlarmTo(NoteData& note) const;
 
 private:
     void ShowAlarm(const AlarmData& alarm);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 
+#include "dialogs/editoptions/EditSheets.h"
 #include "notes/NoteCommands.h"
 #include "notewnd/CCheckListEdit.h"
 #include "notewnd/NoteExport.h"
@@ -81,6 +82,7 @@ void CChecklistNoteWnd::MoveCheckedToBottom() {
 }
 
 void CChecklistNoteWnd::BeginEdit() {
+    SetEditSheet(new CChecklistSheet(*this, Host()));
     CVeskNoteWnd::BeginEdit();
     OpenItemEditor();
 }

@@ -130,10 +130,7 @@ void NoteCommandHandler::SetAlarm() {
         return;
     }
     NoteData& note = *window_.note_;
-    note.EnableAlarm(dialog->HasAlarm());
-    if (AlarmData* alarm = note.GetAlarm()) {
-        *alarm = dialog->GetAlarm();
-    }
+    dialog->GiveAlarmTo(note);
     NoteHost& host = window_.host_;
     host.UnscheduleAlarm(window_.id_);
     if (note.GetAlarm() != nullptr) {

@@ -23,10 +23,9 @@ eval "$(xdotool getwindowgeometry --shell "$sheet")"
 
 xdotool windowactivate --sync "$sheet"
 # To the colour page, past its theme list to the swatches, down to the
-# second: the theme's style after the note's own. Then past "Custom" to the
-# OK button, from there to the transparency page's slider and to its lowest.
-# OK is the default button.
-xdotool key ctrl+Tab Tab Down Tab Tab ctrl+Tab Home Return
+# second: the theme's style after the note's own. Then to the transparency
+# page's slider and to its lowest. OK is the default button.
+xdotool key ctrl+Tab Tab Down ctrl+Tab Home Return
 wait_for 10 window_gone "Edit Options" || fail "OK did not end the edit"
 
 status=0

@@ -1,16 +1,21 @@
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <map>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "FakeNoteHost.h"
 #include "PrintedPages.h"
 #include "ScriptedPrompts.h"
 #include "UiTestRegistry.h"
+#include "dialogs/editoptions/CChecklistPage.h"
 #include "notes/NoteCommands.h"
 #include "notewnd/CCheckListEdit.h"
 #include "notewnd/CChecklistNoteWnd.h"
@@ -64,11 +69,17 @@ class ChecklistNoteWndTest : public QObject {
         }
         return nullptr;
     }
-    // Edits the items: selects the row and runs the command on it, then Done Editing.
+    // Edits the items: selects the row and presses the edit options' button
+    // for the command, then Done Editing.
     void EditRow(int row, std::uint32_t command) {
         window_->SendCommand(NoteCommand::kEdit);
         List()->setCurrentItem(List()->topLevelItem(row));
-        window_->SendCommand(command);
+        CChecklistPage& page = *OpenPage<CChecklistPage>(*window_);
+        const std::map<std::uint32_t, QPushButton*> buttons{
+            {NoteCommand::kMoveItemUp, &page.Up()},
+            {NoteCommand::kMoveItemDown, &page.Down()},
+            {NoteCommand::kDeleteItem, &page.DeleteItem()}};
+        buttons.at(command)->click();
         window_->SendCommand(NoteCommand::kDoneEditing);
     }
     QImage Paint() const { return Render(*window_); }
@@ -200,16 +211,21 @@ private slots:
 
     void tickedItemsAreDeletedOrGatheredInTheirOrder() {
         using Action = void (CChecklistNoteWnd::*)();
-        const std::pair<Action, const char16_t*> cases[] = {
-            {&CChecklistNoteWnd::DeleteChecked, u"-b\n-d\n"},
-            {&CChecklistNoteWnd::MoveCheckedToTop, u"*a\n*c\n-b\n-d\n"},
-            {&CChecklistNoteWnd::MoveCheckedToBottom, u"-b\n-d\n*a\n*c\n"}};
-        for (const auto& [action, items] : cases) {
+        const std::tuple<Action, const char*, const char16_t*> cases[] = {
+            {&CChecklistNoteWnd::DeleteChecked, "Delete", u"-b\n-d\n"},
+            {&CChecklistNoteWnd::MoveCheckedToTop, "Move to Top", u"*a\n*c\n-b\n-d\n"},
+            {&CChecklistNoteWnd::MoveCheckedToBottom, "Move to Bottom", u"-b\n-d\n*a\n*c\n"}};
+        for (const auto& [action, entry, items] : cases) {
             ProbedChecklistWnd& window = Create({u"*a", u"b", u"*c", u"d"});
             (window.*action)();
             QCOMPARE(Record().GetPlainText(), u"*a\n-b\n*c\n-d\n");
+            // Chosen in the edit options' "Actions on Checked", which goes
+            // back to its title.
             window.SendCommand(NoteCommand::kEdit);
-            (window.*action)();
+            QComboBox& onChecked = OpenPage<CChecklistPage>(window)->OnChecked();
+            onChecked.setCurrentIndex(onChecked.findText(entry));
+            emit onChecked.activated(onChecked.currentIndex());
+            QCOMPARE(onChecked.currentText(), "Actions on Checked");
             window.SendCommand(NoteCommand::kDoneEditing);
             QCOMPARE(Record().GetPlainText(), items);
         }

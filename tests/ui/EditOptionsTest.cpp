@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -8,6 +9,7 @@
 #include <QSlider>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimeEdit>
 #include <memory>
 
 #include "FakeNoteHost.h"
@@ -15,14 +17,18 @@
 #include "UiTestRegistry.h"
 #include "dialogs/CCustomStyleDialog.h"
 #include "dialogs/CFontSelectDialog.h"
+#include "dialogs/editoptions/CAlarmPage.h"
 #include "dialogs/editoptions/CColorPage.h"
 #include "dialogs/editoptions/CEditPropertySheet.h"
 #include "dialogs/editoptions/CFontPage.h"
 #include "dialogs/editoptions/CSwatchPicker.h"
 #include "dialogs/editoptions/CTransPage.h"
 #include "notes/NoteCommands.h"
+#include "notewnd/CChecklistNoteWnd.h"
 #include "notewnd/CMessageNoteWnd.h"
 #include "notewnd/CNoteEdit.h"
+#include "notewnd/CPictureNoteWnd.h"
+#include "notewnd/CScribbleNoteWnd.h"
 #include "notewnd/QtColors.h"
 
 namespace vesk::test {
@@ -48,6 +54,16 @@ void Choose(QComboBox& box, const QString& text) {
     emit box.textActivated(text);
 }
 
+// In the Set Alarm dialog: an alarm at 15:30 on the 1st of July 2031, or
+// none.
+int SetAlarm(QDialog& dialog, bool on) {
+    dialog.findChild<QCheckBox*>("alarmOn")->setChecked(on);
+    dialog.findChild<QDateEdit*>("date")->setDate({2031, 7, 1});
+    dialog.findChild<QTimeEdit*>("time")->setTime({15, 30});
+    dialog.findChild<QPushButton*>("set")->click();
+    return dialog.result();
+}
+
 // Picks a face by name in the font chooser, as a click on it would.
 void PickFace(CFontSelectDialog& dialog, const QString& face) {
     dialog.Faces().setCurrentItem(dialog.Faces().findItems(face, Qt::MatchExactly).value(0));
@@ -69,12 +85,25 @@ class EditOptionsTest : public QObject {
         window_->SendCommand(NoteCommand::kEdit);
         return *window_;
     }
-    CEditPropertySheet* Sheet() const { return window_->findChild<CEditPropertySheet*>(); }
+    CEditPropertySheet* Sheet() const { return OpenSheet(*window_); }
     template <typename Page>
     Page& OnPage() const {
         return *OpenPage<Page>(*window_);
     }
     NoteData& Record() const { return window_->GetNoteData(); }
+    // The captions of the tabs of a note's edit options, each with its icon.
+    static QStringList Tabs(CVeskNoteWnd& note) {
+        if (!note.IsEditing()) {
+            note.CreateNoteWindow();
+            note.SendCommand(NoteCommand::kEdit);
+        }
+        QStringList tabs;
+        QTabWidget& sheet = OpenSheet(note)->Tabs();
+        for (int i = 0; i < sheet.count(); ++i) {
+            tabs << (sheet.tabIcon(i).isNull() ? QString() : sheet.tabText(i));
+        }
+        return tabs;
+    }
     // The size box takes typing as it comes, key by key.
     static void Type(QComboBox& box, const QString& text) {
         box.lineEdit()->clear();
@@ -98,15 +127,16 @@ private slots:
     void sheetComesWithTheEditBesideTheNoteAndItsButtonsEndIt() {
         CMessageNoteWnd& window = Edit();
         CEditPropertySheet* sheet = Sheet();
-        QVERIFY(sheet != nullptr && sheet->isVisible() && sheet->isWindow());
+        QVERIFY(sheet != nullptr && sheet->isWindow());
         QCOMPARE(sheet->windowType(), Qt::Tool);
         QCOMPARE(sheet->windowTitle(), "Edit Options");
-        QStringList tabs;
-        for (int i = 0; i < sheet->Tabs().count(); ++i) {
-            QVERIFY(!sheet->Tabs().tabIcon(i).isNull());
-            tabs << sheet->Tabs().tabText(i);
-        }
-        QCOMPARE(tabs, (QStringList{"F", "C", "T"}));
+        QCOMPARE(Tabs(window), (QStringList{"F", "C", "T", "Alarm"}));
+        CChecklistNoteWnd checklist(4, nullptr, host_);
+        CScribbleNoteWnd scribble(5, nullptr, host_);
+        CPictureNoteWnd picture(6, nullptr, host_);
+        QCOMPARE(Tabs(checklist), (QStringList{"C", "F", "C", "T", "Alarm"}));
+        QCOMPARE(Tabs(scribble), (QStringList{"Scribble", "C", "T", "Alarm"}));
+        QCOMPARE(Tabs(picture), (QStringList{"Picture Options", "C", "T", "Alarm"}));
         QCOMPARE(sheet->pos(), QPoint(305, 100));
         window.move(150, 120);
         QCOMPARE(sheet->pos(), QPoint(355, 120));
@@ -120,7 +150,7 @@ private slots:
         QVERIFY(!window.IsEditing());
         QCOMPARE(host_.changes, changes + 1);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(Sheet() == nullptr);
+        QVERIFY(window.findChild<CEditPropertySheet*>() == nullptr);
     }
 
     void sheetStaysClearOfTheNoteWhereTheScreenHasRoom() {
@@ -304,7 +334,28 @@ private slots:
         QCOMPARE(page.Picker().currentIndex(), 2);
     }
 
+    void alarmPageTellsOfTheAlarmAndSetsItInTheSetAlarmDialog() {
+        host_.settings.SetDateFormat(u"%e %b");
+        ScriptedPrompts prompts;
+        prompts.dialogs = {[](QDialog& dialog) { return SetAlarm(dialog, true); },
+                           [](QDialog& dialog) { return SetAlarm(dialog, false); }};
+        Edit();
+        CAlarmPage& page = OnPage<CAlarmPage>();
+        QCOMPARE(page.SetLine().text() + "|" + page.TimeLine().text(), "No alarm is set|");
+        page.Set().click();
+        QVERIFY(Record().GetAlarm() != nullptr);
+        // The day's leading blank goes.
+        QCOMPARE(page.SetLine().text() + "|" + page.TimeLine().text(),
+                 "Alarm is set for|1 Jul, 03:30 PM");
+        page.Set().click();
+        QVERIFY(Record().GetAlarm() == nullptr);
+        QCOMPARE(page.SetLine().text(), "No alarm is set");
+        QCOMPARE(prompts.dialogTitles, QStringList(2, "Set Alarm"));
+    }
+
     void cancelEditingPutsBackWhatThePagesChanged() {
+        ScriptedPrompts prompts;
+        prompts.dialogs = {[](QDialog& dialog) { return SetAlarm(dialog, true); }};
         auto note = MakeNote({100, 100, 300, 300});
         note->SetFont(FontData(u"DejaVu Sans", 14, false, false));
         note->SetAlpha(200);
@@ -314,7 +365,10 @@ private slots:
         OnPage<CFontPage>().Centred().click();
         emit OnPage<CColorPage>().Picker().activated(1);
         OnPage<CTransPage>().Slider().setValue(40);
+        OnPage<CAlarmPage>().Set().click();
+        QVERIFY(Record().GetAlarm() != nullptr);
         window.SendCommand(NoteCommand::kCancelEditing);
+        QVERIFY(Record().GetAlarm() == nullptr);
         QCOMPARE(Record().GetFont(), FontData(u"DejaVu Sans", 14, false, false));
         QCOMPARE(Record().GetAlignment(), NoteData::kAlignLeft);
         QCOMPARE(Record().GetStyle(), StyleData::Fallback());

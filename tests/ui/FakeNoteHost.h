@@ -61,14 +61,19 @@ inline void UseTestFonts(QtFontEngine& engine) {
     CVeskNoteWnd::SetDefaultContentFont(FontData(u"DejaVu Sans", 12, false, false));
 }
 
-// A page of the edit options open beside the note; those of an edit that
-// has ended may linger, hidden, until the event loop deletes them.
-template <typename Page>
-Page* OpenPage(const QWidget& note) {
-    for (const auto* sheet : note.findChildren<CEditPropertySheet*>()) {
-        if (sheet->isVisible()) return sheet->findChild<Page*>();
+// The edit options open beside the note; those of an edit that has ended
+// may linger, hidden, until the event loop deletes them.
+inline CEditPropertySheet* OpenSheet(const QWidget& note) {
+    for (auto* sheet : note.findChildren<CEditPropertySheet*>()) {
+        if (sheet->isVisible()) return sheet;
     }
     return nullptr;
+}
+
+template <typename Page>
+Page* OpenPage(const QWidget& note) {
+    CEditPropertySheet* sheet = OpenSheet(note);
+    return sheet != nullptr ? sheet->findChild<Page*>() : nullptr;
 }
 
 // A mouse event at a point of the window: a move, or a button's press or

@@ -2,10 +2,12 @@
 
 #include <QDialogButtonBox>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "dialogs/editoptions/CAlarmPage.h"
 #include "dialogs/editoptions/CColorPage.h"
 #include "dialogs/editoptions/CTransPage.h"
 #include "notes/NoteCommands.h"
@@ -46,7 +48,14 @@ CEditPropertySheet::CEditPropertySheet(CVeskNoteWnd& note, NoteHost& host)
     // The note keeps the keyboard: its text is what an edit is opened for.
     setAttribute(Qt::WA_ShowWithoutActivating);
     tabs_->setIconSize(QSize(16, 16));
+    // Every tab in sight: the sheet grows to hold them.
+    tabs_->setUsesScrollButtons(false);
     connect(tabs_, &QTabWidget::currentChanged, this, &CEditPropertySheet::FocusPage);
+    // From any control: lists would otherwise take Ctrl+Tab for a search.
+    connect(new QShortcut(QKeySequence::NextChild, this), &QShortcut::activated, this,
+            [this] { TurnPage(1); });
+    connect(new QShortcut(QKeySequence::PreviousChild, this), &QShortcut::activated, this,
+            [this] { TurnPage(-1); });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CEditPropertySheet::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CEditPropertySheet::reject);
@@ -66,6 +75,11 @@ void CEditPropertySheet::PlaceBeside(const QWidget& note) {
     // The window manager's frame counts once it has one.
     const QSize outer = isVisible() ? frameGeometry().size() : sizeHint();
     move(EditSheetPlace(note.frameGeometry(), outer, screen->availableGeometry()));
+}
+
+void CEditPropertySheet::TurnPage(int step) {
+    const int count = tabs_->count();
+    tabs_->setCurrentIndex((tabs_->currentIndex() + step + count) % count);
 }
 
 void CEditPropertySheet::FocusPage() {
@@ -94,6 +108,7 @@ void CEditPropertySheet::AddPage(CEditPage* page) {
 void CEditPropertySheet::AddCommonPages() {
     AddPage(new CColorPage(note_, host_));
     AddPage(new CTransPage(note_, host_));
+    AddPage(new CAlarmPage(note_, host_));
 }
 
 }  // namespace vesk

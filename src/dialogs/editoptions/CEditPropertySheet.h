@@ -46,6 +46,8 @@ protected:
     void AddCommonPages();
 
 private:
+    // One page on or back, round from the last to the first.
+    void TurnPage(int step);
     // A page turned to from the keyboard takes it on its first control.
     void FocusPage();
 

@@ -1,8 +1,10 @@
 #include "dialogs/editoptions/EditSheets.h"
 
+#include "dialogs/editoptions/CChecklistPage.h"
 #include "dialogs/editoptions/CFontPage.h"
 #include "dialogs/editoptions/CPicturePage.h"
 #include "dialogs/editoptions/CScribblePage.h"
+#include "notewnd/CChecklistNoteWnd.h"
 #include "notewnd/CPictureNoteWnd.h"
 #include "notewnd/CScribbleNoteWnd.h"
 
@@ -10,6 +12,13 @@ namespace vesk {
 
 CMsgEditPropertySheet::CMsgEditPropertySheet(CVeskNoteWnd& note, NoteHost& host)
     : CEditPropertySheet(note, host) {
+    AddPage(new CFontPage(note, host));
+    AddCommonPages();
+}
+
+CChecklistSheet::CChecklistSheet(CChecklistNoteWnd& note, NoteHost& host)
+    : CEditPropertySheet(note, host) {
+    AddPage(new CChecklistPage(note, host));
     AddPage(new CFontPage(note, host));
     AddCommonPages();
 }

@@ -4,6 +4,7 @@
 
 namespace vesk {
 
+class CChecklistNoteWnd;
 class CPictureNoteWnd;
 class CScribbleNoteWnd;
 
@@ -16,6 +17,14 @@ class CMsgEditPropertySheet : public CEditPropertySheet {
 
 public:
     CMsgEditPropertySheet(CVeskNoteWnd& note, NoteHost& host);
+};
+
+// Checklist, Font, Colour, Transparency, Alarm.
+class CChecklistSheet : public CEditPropertySheet {
+    Q_OBJECT
+
+public:
+    CChecklistSheet(CChecklistNoteWnd& note, NoteHost& host);
 };
 
 // Scribble, Colour, Transparency, Alarm.
