@@ -205,8 +205,6 @@ private slots:
         page.Bold().click();
         QCOMPARE(Record().GetFont(), FontData(u"DejaVu Sans", 12, true, false));
         QCOMPARE(window_->GetEffectiveFont(), Record().GetFont());
-        page.Centred().click();
-        QCOMPARE(Record().GetAlignment(), NoteData::kAlignCenter);
     }
 
     void browsingFontsTakesTheFaceKeepsTheSizeAndListsTheFace() {

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
@@ -14,6 +15,7 @@
 #include "PrintedPages.h"
 #include "ScriptedPrompts.h"
 #include "UiTestRegistry.h"
+#include "dialogs/editoptions/CFontPage.h"
 #include "notes/NoteCommands.h"
 #include "notewnd/CMessageNoteWnd.h"
 #include "notewnd/CNoteEdit.h"
@@ -208,8 +210,8 @@ private slots:
         edit->moveCursor(QTextCursor::End);
         QTest::keyClick(edit, Qt::Key_Return);
         QTest::keyClicks(edit, "typed");
-        window.GetNoteData().SetAlignment(NoteData::kAlignCenter);
-        window.SendCommand(NoteCommand::kAlignmentChanged);
+        OpenPage<CFontPage>(window)->Centred().click();
+        QCOMPARE(Record().GetAlignment(), NoteData::kAlignCenter);
         edit = TextEdit();
         QCOMPARE(edit->GetText(), u"first\r\ntyped");
         QVERIFY(edit->document()->defaultTextOption().alignment().testFlag(Qt::AlignHCenter));

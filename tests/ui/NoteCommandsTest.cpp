@@ -115,7 +115,6 @@ private slots:
 
     void cancelRestoresTheRecordAndDoneKeepsTheTitle() {
         auto note = MakeNote({100, 100, 300, 300});
-        note->SetAlpha(128);
         note->SetLastModified(1000);
         ProbeNote& window = Create(std::move(note));
         window.SendCommand(NoteCommand::kEdit);
@@ -123,7 +122,6 @@ private slots:
         QCOMPARE(window.windowOpacity(), 1.0);
         QCOMPARE(TitleEdit()->GetText(), u"Shopping");
         TitleEdit()->SetText(u"Groceries");
-        window.GetNoteData().SetAlpha(40);
         window.SendCommand(NoteCommand::kEdit);
         QCOMPARE(window.findChildren<CNoteEdit*>().size(), 1);
         QCOMPARE(TitleEdit()->GetText(), u"Groceries");
@@ -131,8 +129,6 @@ private slots:
         window.SendCommand(NoteCommand::kCancelEditing);
         QVERIFY(!window.IsEditing() && TitleEdit() == nullptr);
         QCOMPARE(window.GetNoteData().GetTitle(), u"Shopping");
-        QCOMPARE(window.GetNoteData().GetAlpha(), std::uint8_t{128});
-        QCOMPARE(window.windowOpacity(), 128 / 255.0);
         QCOMPARE(window.GetNoteData().GetLastModified(), 1000);
         QVERIFY(host_.moves.isEmpty() && host_.changes == 0);
 

@@ -65,8 +65,6 @@ CEditPropertySheet::CEditPropertySheet(CVeskNoteWnd& note, NoteHost& host)
     layout->addWidget(buttons);
 }
 
-CEditPropertySheet::~CEditPropertySheet() = default;
-
 void CEditPropertySheet::PlaceBeside(const QWidget& note) {
     const QScreen* screen = note.screen();
     if (screen == nullptr) {

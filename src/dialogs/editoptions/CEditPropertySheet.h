@@ -27,8 +27,6 @@ class CEditPropertySheet : public QDialog {
     Q_OBJECT
 
 public:
-    ~CEditPropertySheet() override;
-
     // Beside the note window, which may have moved or changed size.
     void PlaceBeside(const QWidget& note);
     QTabWidget& Tabs() { return *tabs_; }

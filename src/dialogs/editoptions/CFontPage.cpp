@@ -29,7 +29,7 @@ struct NamedSize {
 constexpr NamedSize kNamedSizes[] = {{"Small", 10}, {"Normal", 14}, {"Large", 24}, {"Huge", 48}};
 constexpr int kListedSizes[] = {8, 9, 10, 12, 14, 16, 18, 20, 22, 24, 26, 32, 40, 56, 62, 78};
 
-// The buttons' letters, as they look in a font.
+// Arial of 14 pixels: "B" and "i" show what they set.
 QFont ButtonFont(bool bold, bool italic) {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(14);
