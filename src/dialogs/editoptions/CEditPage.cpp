@@ -1,5 +1,6 @@
 #include "dialogs/editoptions/CEditPage.h"
 
+#include <QGuiApplication>
 #include <QPixmapCache>
 #include <utility>
 
@@ -15,7 +16,7 @@ QIcon PageIcon(const char* name) {
     QPixmap picture;
     if (!QPixmapCache::find(key, &picture)) {
         picture = QIcon(QStringLiteral(":/icons/editoptions/%1.svg").arg(QString::fromLatin1(name)))
-                      .pixmap(16, 16);
+                      .pixmap(QSize(16, 16), qApp->devicePixelRatio());
         QPixmapCache::insert(key, picture);
     }
     return QIcon(picture);
