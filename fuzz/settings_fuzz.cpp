@@ -1,5 +1,5 @@
-// Arbitrary bytes as a settings file, in both formats the program reads. A
-// file that loads must also save and load again.
+// Arbitrary bytes as a settings file, in both formats the program reads, and
+// as a theme file. A file that loads must also save and load again.
 #include <unistd.h>
 
 #include <cstddef>
@@ -11,6 +11,7 @@
 
 #include "import/SettingsV3Reader.h"
 #include "settings/SettingsData.h"
+#include "settings/ThemeFile.h"
 
 namespace {
 
@@ -46,5 +47,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     vesk::SettingsData previous;
     vesk::LoadSettingsV3(previous, input);
+
+    vesk::SettingsData themes;
+    if (const auto id = vesk::ImportThemeFile(themes, input)) {
+        if (!vesk::SaveThemeFile(themes.GetTheme(*id), output)) __builtin_trap();
+        if (!vesk::ImportThemeFile(themes, output)) __builtin_trap();
+    }
     return 0;
 }

@@ -9,6 +9,7 @@
 #include "app/CollectionCommands.h"
 #include "app/FirstStart.h"
 #include "app/MainCommandIds.h"
+#include "app/NoteSettings.h"
 #include "app/PathText.h"
 #include "app/StartUp.h"
 #include "backup/BackupManager.h"
@@ -52,6 +53,9 @@ CMainFrame::CMainFrame(MainFrameServices services, QObject* parent)
             services_.trayAvailable, *services_.trayWatch),
       hotKeys_(*services_.hotKeys),
       sounds_(std::move(services_.sounds)),
+      settingsSaver_(settings_),
+      settingsCommand_({settings_, collection_, dialogs_, hotKeys_, *services_.autostart,
+                        [this] { RestartAutoSave(); }, [this] { OpenBackupManager(); }}),
       collection_(factory_),
       newNotes_(settings_, collection_, *sounds_),
       saver_(collection_, settings_.GetBackupData()),
@@ -59,6 +63,7 @@ CMainFrame::CMainFrame(MainFrameServices services, QObject* parent)
     SetUpCommands();
     collection_.SetWatcher(&alarms_);
     connect(&saver_, &NotesSaver::Report, &tray_, &TrayIcon::ShowMessage);
+    connect(&settingsSaver_, &SettingsSaver::Report, &tray_, &TrayIcon::ShowMessage);
     connect(&tray_, &TrayIcon::DoubleClicked, this, &CMainFrame::OnTrayDoubleClick);
     connect(services_.hotKeys.get(), &platform::HotKeys::HotKeyPressed, this,
             &CMainFrame::OnHotKey);
@@ -79,6 +84,7 @@ void CMainFrame::SetUpCommands() {
     commands_.Set(MainCommand::kEmptyWastebasket, [this] { EmptyWastebasket(); });
     commands_.Set(MainCommand::kImportNote, [this] { ImportNote(); });
     commands_.Set(MainCommand::kBackupManager, [this] { OpenBackupManager(); });
+    commands_.Set(MainCommand::kSettings, [this] { settingsCommand_.Run(); });
     commands_.Set(MainCommand::kNotebook, [this] { notebook_.Show(); });
     commands_.Set(MainCommand::kExit, [this] { Close(); });
     commands_.SetNoteHandler([this](NoteId id) { ShowNote(id); });
@@ -89,8 +95,7 @@ void CMainFrame::Create() {
     tray_.Add();
     StartUp startUp(*this, *services_.folders);
     const bool firstStart = startUp.SetUpDataFolder();
-    ApplyContentFont();
-    ApplyTitleFont();
+    ApplyNoteSettings(settings_, collection_);
     archive_.SetFolder(ToPath(services_.folders->ArchiveFolder()));
     if (firstStart) {
         FirstStart(*this, *services_.folders, *services_.autostart).Run();
@@ -124,6 +129,11 @@ void CMainFrame::ArmAutoSave() {
         !autoSaveTimer_.isActive()) {
         autoSaveTimer_.start(AutoSaveInterval());
     }
+}
+
+void CMainFrame::RestartAutoSave() {
+    autoSaveTimer_.stop();
+    ArmAutoSave();
 }
 
 void CMainFrame::NoteMoved(NoteId id, std::int32_t from, std::int32_t to) {
@@ -193,8 +203,7 @@ bool CMainFrame::LoadSettings(const std::filesystem::path& path, bool fromPrevio
         backups.SetFolder(services_.folders->BackupFolder().toStdU16String());
     }
     if (backups.IsEnabled()) backups.ScanBackups();
-    ApplyTitleFont();
-    ApplyContentFont();
+    ApplyNoteSettings(settings_, collection_);
     return loaded;
 }
 
@@ -212,7 +221,7 @@ void CMainFrame::SaveAll() {
     if (closed_) return;
     collection_.DoneEditingAll();
     if (SaveNotes(NotesFile())) settings_.GetAutoSaveData().SetChanged(false);
-    settings_.Save(SettingsFile());
+    settingsSaver_.Save(SettingsFile());
 }
 
 void CMainFrame::EmptyWastebasket() {
@@ -227,26 +236,6 @@ bool CMainFrame::CreateNewNote(std::int32_t kind) {
     notebook_.NoteAdded(collection_.GetNotes().rbegin()->first);
     MarkChanged();
     return true;
-}
-
-void CMainFrame::ApplyContentFont() {
-    FontData& font = settings_.GetContentFont();
-    if (!font.MakeUsable()) {
-        font = FontData::Fallback();
-        font.MakeUsable();
-    }
-    CVeskNoteWnd::SetDefaultContentFont(font);
-    collection_.ApplySettingsToAll();
-}
-
-void CMainFrame::ApplyTitleFont() {
-    FontData& font = settings_.GetTitleFont();
-    if (!font.MakeUsable()) {
-        font = FontData::Fallback();
-        font.MakeUsable();
-    }
-    CVeskNoteWnd::SetTitleFont(font);
-    collection_.ApplySettingsToAll();
 }
 
 void CMainFrame::RegisterHotKeys() { hotKeys_.RegisterHotKeys(settings_); }
@@ -404,7 +393,7 @@ void CMainFrame::SaveAndEnd() {
         return;
     }
     closed_ = true;
-    settings_.Save(SettingsFile());
+    settingsSaver_.SaveAtEnd(SettingsFile(), saver_.IsSessionEnding());
     tray_.Remove();
     autoSaveTimer_.stop();
     alarms_.Stop();

@@ -14,6 +14,8 @@
 #include "app/MainHotKeys.h"
 #include "app/NewNotes.h"
 #include "app/NotesSaver.h"
+#include "app/SettingsCommand.h"
+#include "app/SettingsSaver.h"
 #include "app/TrayIcon.h"
 #include "app/TrayMenu.h"
 #include "backup/BackupOwner.h"
@@ -101,8 +103,6 @@ public:
     // A note of the kind at a random place, opened for editing; false when
     // the kind has no window.
     bool CreateNewNote(std::int32_t kind);
-    void ApplyContentFont();
-    void ApplyTitleFont();
     void RegisterHotKeys();
     void OpenBackupManager();
 
@@ -133,6 +133,7 @@ public:
     AlarmScheduler& GetAlarms() { return alarms_; }
     TrayIcon& GetTray() { return tray_; }
     NotesSaver& GetSaver() { return saver_; }
+    SettingsSaver& GetSettingsSaver() { return settingsSaver_; }
     NotebookNotices& GetNotebook() { return notebook_; }
     // The auto-save period in use; 0 while auto-save is off.
     int AutoSaveInterval() const;
@@ -149,6 +150,8 @@ private:
     // Sets the auto-save off when something is left to save, once the
     // start-up has loaded the notes.
     void ArmAutoSave();
+    // Takes up a new interval or switch: a running wait starts again.
+    void RestartAutoSave();
     // The wastebasket policy "after each crumple".
     void EmptyAfterCrumple();
 
@@ -165,6 +168,8 @@ private:
     std::unique_ptr<platform::SoundPlayer> sounds_;
     std::set<std::u16string> fontFaces_;
     QTimer autoSaveTimer_;
+    SettingsSaver settingsSaver_;
+    SettingsCommand settingsCommand_;
     // Last among the members: the windows use everything above while they
     // are destroyed.
     NoteCollection collection_;

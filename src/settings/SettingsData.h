@@ -14,6 +14,7 @@
 #include "settings/HotKeyData.h"
 #include "settings/StyleData.h"
 #include "settings/ThemeData.h"
+#include "xml/FileIO.h"
 
 namespace vesk {
 
@@ -44,8 +45,8 @@ public:
 
     SettingsData();
 
-    // Writes the settings file; false when it cannot be written.
-    bool Save(const std::filesystem::path& path) const;
+    // Writes the settings file; says why when it cannot be written.
+    FileResult Save(const std::filesystem::path& path) const;
     // Reads a settings file into this object. False, with nothing changed,
     // when the file is not well-formed XML or its root is not "settings";
     // themes read are added to those already held.

@@ -52,7 +52,7 @@ SettingsData::Switch SettingsData::FindSwitch(std::u16string_view name) {
     return index < 0 ? nullptr : kFields[static_cast<std::size_t>(index)];
 }
 
-bool SettingsData::Save(const std::filesystem::path& path) const {
+FileResult SettingsData::Save(const std::filesystem::path& path) const {
     XMLDocument document;
     XMLElement& root = document.CreateRoot(u"settings");
     root.SetAttribute(u"version", RealToText(4.0));
@@ -84,7 +84,7 @@ bool SettingsData::Save(const std::filesystem::path& path) const {
         setting.SetAttribute(u"id", std::u16string(name));
         setting.SetAttribute(u"status", BoolToText(this->*FindSwitch(name)));
     }
-    return static_cast<bool>(document.Save(path));
+    return document.Save(path);
 }
 
 void SettingsData::SaveDefaults(XMLElement& root) const {

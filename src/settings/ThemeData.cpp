@@ -44,7 +44,10 @@ void ThemeData::ClearStyles() {
 }
 
 void ThemeData::SaveToElement(XMLElement& parent, bool selected) const {
-    XMLElement& element = parent.AddChild(u"theme");
+    FillElement(parent.AddChild(u"theme"), selected);
+}
+
+void ThemeData::FillElement(XMLElement& element, bool selected) const {
     element.SetAttribute(u"name", name_);
     if (selected) {
         element.SetAttribute(u"selected", u"true");

@@ -43,6 +43,9 @@ public:
     void ClearStyles();
 
     void SaveToElement(XMLElement& parent, bool selected) const;
+    // Writes the name, the mark and the styles into a theme element made
+    // elsewhere (the root of a theme file).
+    void FillElement(XMLElement& element, bool selected) const;
     // Reads the name and the styles, numbering them 0, 1, 2, ... in file
     // order; the theme's own id is not stored.
     void LoadFromElement(const XMLElement& element);

@@ -8,6 +8,7 @@
 #include "settings/HotKeyData.h"
 #include "settings/SettingsData.h"
 #include "settings/StyleData.h"
+#include "settings/ThemeFile.h"
 
 namespace vesk {
 namespace {
@@ -236,6 +237,43 @@ TEST_F(SettingsFileTest, FilesThatAreNotSettingsChangeNothing) {
                  u"<themecollection><theme/></themecollection></notecollection>"));
     EXPECT_EQ(settings_.GetAlpha(), 90);
     EXPECT_EQ(settings_.ThemeCount(), 0u);
+}
+
+TEST_F(SettingsFileTest, ThemeFilesCarryOneThemeAndAnythingElseIsRefused) {
+    ThemeData sea(4);
+    sea.SetName(u"Sea & <Sky>");
+    for (int c : {1, 2, 3}) sea.AddStyle(RGB(c, 0, 0), RGB(0, c, 0), RGB(0, 0, c), RGB(c, c, c));
+    sea.RemoveStyle(1);
+    ASSERT_TRUE(SaveThemeFile(sea, dir_ / "sea.vnt"));
+    const std::string bytes = ReadBytes(dir_ / "sea.vnt");
+    EXPECT_EQ(bytes, test::Utf16XmlFile(
+                         u"<theme name=\"Sea &amp; &lt;Sky&gt;\">\n"
+                         u"\t<style>\n\t\t<bg2color color=\"#000100\"/>\n"
+                         u"\t\t<bgcolor color=\"#010000\"/>\n\t\t<textcolor color=\"#000001\"/>\n"
+                         u"\t\t<titlecolor color=\"#010101\"/>\n\t</style>\n"
+                         u"\t<style>\n\t\t<bg2color color=\"#000300\"/>\n"
+                         u"\t\t<bgcolor color=\"#030000\"/>\n\t\t<textcolor color=\"#000003\"/>\n"
+                         u"\t\t<titlecolor color=\"#030303\"/>\n\t</style>\n</theme>"));
+
+    settings_.AddTheme();
+    settings_.AddTheme();
+    settings_.RemoveTheme(1);
+    EXPECT_EQ(ImportThemeFile(settings_, dir_ / "sea.vnt"), 2) << "the next free id";
+    const ThemeData read = settings_.GetTheme(2);
+    EXPECT_EQ(read.GetName(), sea.GetName());
+    ASSERT_EQ(read.GetStyles().size(), 2u);
+    EXPECT_EQ(read.FindStyle(0), sea.FindStyle(0));
+    EXPECT_EQ(read.FindStyle(1).bgcolor, sea.FindStyle(2).bgcolor);
+
+    test::WriteBytes(dir_ / "settings.xml",
+                     test::Utf16XmlFile(u"<settings><themecollection><theme name=\"x\"/>"
+                                        u"</themecollection></settings>"));
+    test::WriteBytes(dir_ / "cut.vnt", bytes.substr(0, bytes.size() / 2));
+    for (const char* foreign : {"settings.xml", "cut.vnt", "missing.vnt"}) {
+        EXPECT_EQ(ImportThemeFile(settings_, dir_ / foreign), std::nullopt) << foreign;
+    }
+    EXPECT_EQ(settings_.ThemeCount(), 2u);
+    EXPECT_EQ(settings_.AddTheme(), 3) << "no id was used up";
 }
 
 TEST(FontDataTest, LiteralComparisonAndDefaults) {

@@ -1,9 +1,13 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QTest>
 
 #include "MainFrameFixture.h"
 #include "UiTestRegistry.h"
 #include "app/MainCommandIds.h"
 #include "dialogs/NewNoteDialog.h"
+#include "dialogs/settings/CHotKeyField.h"
 #include "notes/NoteCommands.h"
 #include "notewnd/CNoteEdit.h"
 #include "notewnd/CVeskNoteWnd.h"
@@ -31,6 +35,20 @@ QString States(CMainFrame& frame) {
     }
     return states.join(' ');
 }
+
+// Counts the events of one type that reach the objects it filters.
+class EventCounter : public QObject {
+public:
+    EventCounter(QEvent::Type type, int& count) : type_(type), count_(count) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == type_) ++count_;
+        return false;
+    }
+
+private:
+    QEvent::Type type_;
+    int& count_;
+};
 
 class MainCommandsTest : public QObject {
     Q_OBJECT
@@ -164,6 +182,59 @@ private slots:
         emit keys.HotKeyPressed(MainHotKey::kNewNote);
         QCOMPARE(fixture.Prompts().dialogTitles.size(), 4);
         QCOMPARE(frame.GetCollection().GetNotes().size(), std::size_t{3});
+    }
+
+    void settingsTakeEffectAtOnceAndTheHotKeysComeBack() {
+        Fixture fixture;
+        Fixture::WriteNotes(fixture.NotesFile(), Fixture::ShownNotes(2));
+        CMainFrame& frame = fixture.Start();
+        frame.GetSettings().SetNoteShadow(false);
+        frame.GetCollection().ApplySettingsToAll();
+        frame.MarkChanged();
+        auto& keys = fixture.HotKeys().registered;
+        const QStringList before = keys;
+        QCoreApplication::processEvents();
+        int paints = 0;
+        EventCounter counter(QEvent::Paint, paints);
+        Window(frame, 1).installEventFilter(&counter);
+
+        QStringList whileOpen;
+        fixture.Prompts().dialogs.push_back([&](QDialog& sheet) {
+            whileOpen = keys;
+            // A second Settings command only raises the open sheet.
+            frame.OnCommand(MainCommand::kSettings);
+            sheet.findChild<QCheckBox*>("newNoteOn")->setChecked(true);
+            sheet.findChild<CHotKeyField*>("newNoteKey")->SetHotKey('M', HotKeyData::kShift);
+            sheet.findChild<QComboBox*>("titleSize")->setEditText("30");
+            sheet.findChild<QCheckBox*>("startAtLogIn")->setChecked(true);
+            auto* minutes = sheet.findChild<QLineEdit*>("autoSaveMinutes");
+            minutes->selectAll();
+            QTest::keyClicks(minutes, "2");
+            sheet.accept();
+            return sheet.result();
+        });
+        frame.OnCommand(MainCommand::kSettings);
+        QCOMPARE(fixture.Prompts().dialogTitles, QStringList{"Settings"});
+        QVERIFY(whileOpen.isEmpty());
+        QVERIFY(keys.contains("201:1:77"));
+        QCOMPARE(frame.AutoSaveInterval(), 120000);
+        QCOMPARE(CVeskNoteWnd::GetTitleFont().GetSize(), 30);
+        QTRY_VERIFY(paints > 0);
+        QCOMPARE(fixture.Autostart().programs.value("vesk notes 4"),
+                 QCoreApplication::applicationFilePath());
+
+        // Cancel changes nothing and takes the hot keys up again.
+        const QStringList after = keys;
+        fixture.Prompts().dialogs.push_back([&](QDialog& sheet) {
+            whileOpen = keys;
+            sheet.findChild<QCheckBox*>("startAtLogIn")->setChecked(false);
+            return int(QDialog::Rejected);
+        });
+        frame.OnCommand(MainCommand::kSettings);
+        QVERIFY(whileOpen.isEmpty());
+        QCOMPARE(keys, after);
+        QVERIFY(fixture.Autostart().programs.contains("vesk notes 4"));
+        QVERIFY(before != after);
     }
 
     void afterEachCrumpleEmptiesTheWastebasketOnceTheNoteIsDone() {

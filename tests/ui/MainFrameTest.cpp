@@ -1,5 +1,6 @@
 #include <sys/resource.h>
 
+#include <QDir>
 #include <QSignalSpy>
 #include <QTest>
 #include <csignal>
@@ -199,6 +200,30 @@ private slots:
         frame.OnCommand(MainCommand::kExit);
         QVERIFY(frame.IsClosed());
         QCOMPARE(frame.ExitStatus(), 1);
+    }
+
+    void settingsThatCannotBeSavedAreToldOf() {
+        Fixture fixture;
+        Fixture::WriteNotes(fixture.NotesFile(), Fixture::ShownNotes(1));
+        CMainFrame& frame = fixture.Start();
+        QFile::remove(fixture.SettingsFile());
+        QVERIFY(QDir().mkpath(fixture.SettingsFile()));
+        const QString unsaved =
+            "Your settings could not be saved:\n" + QString::fromLocal8Bit(std::strerror(EISDIR));
+        QSignalSpy told(&frame.GetSettingsSaver(), &SettingsSaver::Report);
+        frame.SaveAll();
+        frame.SaveAll();
+        QCOMPARE(told.size(), 1);
+        QCOMPARE(told[0][1].toString(), unsaved);
+
+        fixture.Prompts().answers = {UserPrompts::Answer::Retry, UserPrompts::Answer::Cancel};
+        frame.OnCommand(MainCommand::kExit);
+        QVERIFY(frame.IsClosed());
+        const auto& asked = fixture.Prompts().messages;
+        QCOMPARE(asked.size(), 2);
+        QCOMPARE(asked[1].text, unsaved + "\n\nTry again?");
+        QCOMPARE(asked[1].buttons, UserPrompts::Buttons::RetryCancel);
+        QCOMPARE(Fixture::SavedNotes(fixture.NotesFile()), QStringList{"Note 0:0:0"});
     }
 
     void withoutATrayAStandInWindowActsForTheTrayUntilTheClose() {

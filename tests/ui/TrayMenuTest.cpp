@@ -92,7 +92,7 @@ private slots:
                  (QStringList{"Bring To Front", "Send To Back", "Hide", "Show", "Shade", "Unshade",
                               "*Crumple*"}));
         QCOMPARE(Describe(*Submenu(menu, "Config/Tools")),
-                 (QStringList{"Help", "About", "-", "~Theme", "Backup Manager", "-", "~Settings"}));
+                 (QStringList{"Help", "About", "-", "~Theme", "Backup Manager", "-", "Settings"}));
         QMenu& create = *Submenu(menu, "New");
         const QStringList kinds{"Note", "Checklist Note", "Scribble Note", "Picture Note"};
         QCOMPARE(Describe(create), kinds);
