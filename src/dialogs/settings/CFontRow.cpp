@@ -7,6 +7,7 @@
 
 #include "dialogs/CFontSelectDialog.h"
 #include "dialogs/UserPrompts.h"
+#include "notebook/NotebookPictures.h"
 #include "xml/TextForms.h"
 
 namespace vesk {
@@ -62,8 +63,7 @@ void CFontRow::Change() {
 
 void CFontRow::ShowFace() {
     const QString face = QString::fromStdU16String(font_.GetFace());
-    QFont drawn(face);
-    drawn.setPixelSize(kFaceHeight);
+    QFont drawn = CellHeightFont(face, kFaceHeight);
     drawn.setBold(font_.GetBold());
     drawn.setItalic(font_.GetItalics());
     face_->setFont(drawn);

@@ -38,7 +38,10 @@ void CHotKeyField::keyPressEvent(QKeyEvent* event) {
     const auto key = static_cast<Qt::Key>(event->key());
     const unsigned virtualKey =
         VirtualKeyForQtKey(key, event->modifiers().testFlag(Qt::KeypadModifier));
-    if (virtualKey == 0) {
+    const bool answersDialog =
+        (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) &&
+        ModifierBits(event->modifiers()) == 0;
+    if (virtualKey == 0 || answersDialog) {
         event->ignore();
         return;
     }

@@ -7,7 +7,8 @@ namespace vesk {
 // A field that takes a key combination: the key pressed while it has the
 // keyboard becomes its key, with Shift, Control and Alt as its modifiers
 // (1, 2 and 4). Modifier keys alone and keys that cannot be hot keys change
-// nothing; Tab still moves on.
+// nothing; Tab still moves on, and Return and Escape alone still answer the
+// dialog.
 class CHotKeyField : public QLineEdit {
     Q_OBJECT
 
