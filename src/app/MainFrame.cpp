@@ -56,6 +56,7 @@ CMainFrame::CMainFrame(MainFrameServices services, QObject* parent)
       settingsSaver_(settings_),
       settingsCommand_({settings_, collection_, dialogs_, hotKeys_, *services_.autostart,
                         [this] { RestartAutoSave(); }, [this] { OpenBackupManager(); }}),
+      themeCommand_(settings_, collection_, dialogs_, [this] { MarkChanged(); }),
       collection_(factory_),
       newNotes_(settings_, collection_, *sounds_),
       saver_(collection_, settings_.GetBackupData()),
@@ -85,6 +86,7 @@ void CMainFrame::SetUpCommands() {
     commands_.Set(MainCommand::kImportNote, [this] { ImportNote(); });
     commands_.Set(MainCommand::kBackupManager, [this] { OpenBackupManager(); });
     commands_.Set(MainCommand::kSettings, [this] { settingsCommand_.Run(); });
+    commands_.Set(MainCommand::kTheme, [this] { themeCommand_.Run(); });
     commands_.Set(MainCommand::kNotebook, [this] { notebook_.Show(); });
     commands_.Set(MainCommand::kExit, [this] { Close(); });
     commands_.SetNoteHandler([this](NoteId id) { ShowNote(id); });

@@ -16,6 +16,7 @@
 #include "app/NotesSaver.h"
 #include "app/SettingsCommand.h"
 #include "app/SettingsSaver.h"
+#include "app/ThemeCommand.h"
 #include "app/TrayIcon.h"
 #include "app/TrayMenu.h"
 #include "backup/BackupOwner.h"
@@ -170,6 +171,7 @@ private:
     QTimer autoSaveTimer_;
     SettingsSaver settingsSaver_;
     SettingsCommand settingsCommand_;
+    ThemeCommand themeCommand_;
     // Last among the members: the windows use everything above while they
     // are destroyed.
     NoteCollection collection_;

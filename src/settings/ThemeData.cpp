@@ -28,6 +28,11 @@ StyleData ThemeData::FindStyle(std::int32_t id) const {
     return it == styles_.end() ? StyleData() : it->second;
 }
 
+StyleData* ThemeData::EditStyle(std::int32_t id) {
+    const auto it = styles_.find(id);
+    return it == styles_.end() ? nullptr : &it->second;
+}
+
 StyleData ThemeData::RandomStyle(const RandomSource& random) {
     if (styles_.empty()) {
         const COLORREF black = RGB(0, 0, 0);

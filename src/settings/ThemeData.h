@@ -36,6 +36,8 @@ public:
     bool RemoveStyle(std::int32_t id);
     // A copy of the style, or a default style when there is none.
     StyleData FindStyle(std::int32_t id) const;
+    // The style itself, to change its colours; nullptr when there is none.
+    StyleData* EditStyle(std::int32_t id);
     // A copy of one style drawn at random; a theme without styles first gets
     // a yellow one and keeps it.
     StyleData RandomStyle(const RandomSource& random = StandardRandom);

@@ -15,14 +15,14 @@ UserPrompts::Answer ScriptedPrompts::ShowMessage(QWidget*, const QString& text,
     return answer;
 }
 
-QString ScriptedPrompts::GetOpenFileName(QWidget*, const QString& caption, const QString&,
+QString ScriptedPrompts::GetOpenFileName(QWidget*, const QString& caption, const QString& folder,
                                          const QString& filter) {
-    return NextFileName(caption, filter);
+    return NextFileName(caption, folder, filter);
 }
 
-QString ScriptedPrompts::GetSaveFileName(QWidget*, const QString& caption, const QString&,
+QString ScriptedPrompts::GetSaveFileName(QWidget*, const QString& caption, const QString& path,
                                          const QString& filter) {
-    return NextFileName(caption, filter);
+    return NextFileName(caption, path, filter);
 }
 
 int ScriptedPrompts::RunDialog(QDialog& dialog) {
@@ -49,8 +49,10 @@ QColor ScriptedPrompts::ChooseColor(QWidget*, const QColor& initial) {
     return color;
 }
 
-QString ScriptedPrompts::NextFileName(const QString& caption, const QString& filter) {
+QString ScriptedPrompts::NextFileName(const QString& caption, const QString& proposal,
+                                      const QString& filter) {
     fileCaptions.append(caption);
+    fileProposals.append(proposal);
     fileFilters.append(filter);
     if (fileNames.empty()) return {};
     QString name = fileNames.front();

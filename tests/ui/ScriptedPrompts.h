@@ -42,6 +42,8 @@ public:
     QList<Message> messages;
     QStringList fileCaptions;
     QStringList fileFilters;
+    // The folder or file name each file chooser started with.
+    QStringList fileProposals;
     QStringList dialogTitles;
     int printerChoices = 0;
     QList<QColor> colorsOffered;
@@ -57,7 +59,7 @@ public:
     QColor ChooseColor(QWidget* parent, const QColor& initial) override;
 
 private:
-    QString NextFileName(const QString& caption, const QString& filter);
+    QString NextFileName(const QString& caption, const QString& proposal, const QString& filter);
 };
 
 }  // namespace vesk::test
