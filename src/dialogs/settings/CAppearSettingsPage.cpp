@@ -53,7 +53,9 @@ CAppearSettingsPage::CAppearSettingsPage(SettingsData& settings, QWidget* parent
     form->addRow(QStringLiteral("&Date Format:"), dateFormat_);
     form->addRow(QStringLiteral("Default Font:"), contentFont_);
     form->addRow(QStringLiteral("Title Font:"), titleFont_);
-    form->addRow(QStringLiteral("Tr&anslucency:"), slider);
+    auto* translucency = new QLabel(QStringLiteral("Tr&anslucency:"), this);
+    translucency->setBuddy(translucency_);
+    form->addRow(translucency, slider);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(shadow_);
     layout->addWidget(solid_);
