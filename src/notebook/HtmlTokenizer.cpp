@@ -52,13 +52,6 @@ const TagName* FindTag(std::u16string_view candidate) {
     return nullptr;
 }
 
-unsigned HexValue(char16_t c) {
-    if (c >= u'0' && c <= u'9') return c - u'0';
-    if (c >= u'a' && c <= u'f') return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F') return c - u'A' + 10;
-    return 0;
-}
-
 bool EndsName(char16_t c) { return IsHtmlSpace(c) || c == u'<' || c == u'>'; }
 
 }  // namespace
@@ -151,7 +144,7 @@ void HtmlTokenizer::ReadColor(HtmlToken& token, std::size_t from, std::size_t to
     unsigned channels[3] = {};
     for (std::size_t i = 0; i < 6; ++i) {
         const char16_t c = from + i < to ? text_[from + i] : u'0';
-        channels[i / 2] = channels[i / 2] * 16 + HexValue(c);
+        channels[i / 2] = channels[i / 2] * 16 + HexDigitValue(c);
     }
     token.hasColor = true;
     token.color = RGB(channels[0], channels[1], channels[2]);
