@@ -37,7 +37,7 @@ check_installed_files() {
         share/vesknotes/sounds/alarm.wav share/vesknotes/sounds/crumple.wav \
         share/vesknotes/sounds/newnote.wav \
         "share/applications/$APP_ID.desktop" "share/metainfo/$APP_ID.metainfo.xml" \
-        "share/icons/hicolor/scalable/apps/$APP_ID.svg" share/man/man1/vesknotes.1; do
+        "share/icons/hicolor/scalable/apps/$APP_ID.svg" share/man/man1/vesknotes.1.gz; do
         [ -f "$prefix/$file" ] || fail "$file is not installed"
     done
     [ -x "$prefix/bin/vesknotes" ] || fail "bin/vesknotes is not executable"
@@ -52,8 +52,14 @@ check_installed_files() {
     local report
     report=$(appstreamcli validate --no-net "$prefix/share/metainfo/$APP_ID.metainfo.xml") ||
         fail "the metainfo file is not valid: $report"
+    # The manual page is compressed, without the name and time that would make
+    # each build's package differ (gzip's header: flags, then the time).
+    local page=$prefix/share/man/man1/vesknotes.1.gz
+    gzip -t "$page" 2>/dev/null || fail "the manual page is not compressed with gzip"
+    [ "$(od -An -tx1 -j3 -N5 "$page" | tr -d ' ')" = 0000000000 ] ||
+        fail "the compressed manual page carries a file name or time"
     local warnings
-    warnings=$(groff -man -ww -z -K utf8 "$prefix/share/man/man1/vesknotes.1" 2>&1)
+    warnings=$(gzip -dc "$page" | groff -man -ww -z -K utf8 2>&1)
     [ -z "$warnings" ] || fail "the manual page has faults: $warnings"
 }
 
