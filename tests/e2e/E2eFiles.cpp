@@ -18,7 +18,6 @@
 //   vesk_e2e_files looks <path>             prints "alpha bgcolor bg2color" per note
 //   vesk_e2e_files previous <folder>        the previous version's notes.dat (a message and a
 //                                           checklist), settings.dat and archive/Old plans.vesknote
-//   vesk_e2e_files archived <path>          prints "kind title|text" of a single-note file
 #include <unistd.h>
 #include <algorithm>
 #include <cstdio>
@@ -34,7 +33,6 @@
 #include "notes/MessageNoteData.h"
 #include "notes/NoteData.h"
 #include "notes/NoteFactory.h"
-#include "notes/NoteFile.h"
 #include "notes/PictureNoteData.h"
 #include "notes/ScribbleNoteData.h"
 #include "settings/HotKeyData.h"
@@ -190,10 +188,15 @@ int WriteSettings(const std::filesystem::path& path, int interval, int policy) {
     return settings.Save(path) ? 0 : 1;
 }
 
-// Calls visit(section, note) for every note of a loaded notes file, as the
-// program reads it.
+// Calls visit(section, note) for every note of a notes file, as the program
+// reads it; 1 when the file is not a notes file.
 template <typename Visit>
-void ForEachNote(const XMLDocument& document, Visit visit) {
+int ForEachNote(const std::filesystem::path& path, Visit visit) {
+    XMLDocument document;
+    if (!document.Load(path) || document.GetRoot() == nullptr ||
+        document.GetRoot()->GetName() != u"notecollection") {
+        return 1;
+    }
     for (const char16_t* section : {u"active", u"wastebasket"}) {
         const XMLElement* list = document.GetRoot()->FindChild(section);
         if (list == nullptr) continue;
@@ -201,21 +204,17 @@ void ForEachNote(const XMLDocument& document, Visit visit) {
             auto note = vesk::CreateNoteDataByType(child->GetAttribute(u"type"));
             if (!note) continue;
             note->LoadFromElement(*child);
-            visit(section, *note);
+            visit(std::u16string_view(section), *note);
         }
     }
+    return 0;
 }
 
 // Every note of the file as the program would write it again, section by
 // section; empty when the file is not a notes file.
 std::vector<std::string> NormalNotes(const std::filesystem::path& path) {
-    XMLDocument document;
     std::vector<std::string> notes;
-    if (!document.Load(path) || document.GetRoot() == nullptr ||
-        document.GetRoot()->GetName() != u"notecollection") {
-        return notes;
-    }
-    ForEachNote(document, [&](const char16_t* section, const NoteData& note) {
+    ForEachNote(path, [&](std::u16string_view section, const NoteData& note) {
         XMLDocument one;
         note.SaveToElement(one.CreateRoot(section), false);
         notes.push_back(one.ToBytes());
@@ -235,11 +234,9 @@ std::string NormalSettings(const std::filesystem::path& path) {
 }
 
 int PrintNotePlace(const std::filesystem::path& path, std::size_t n) {
-    XMLDocument document;
-    if (!document.Load(path) || document.GetRoot() == nullptr) return 1;
     std::size_t index = 0;
-    ForEachNote(document, [&](const char16_t* section, const NoteData& note) {
-        if (section != std::u16string_view(u"active") || index++ != n) return;
+    ForEachNote(path, [&](std::u16string_view section, const NoteData& note) {
+        if (section != u"active" || index++ != n) return;
         const vesk::Rect& rect = note.GetRect();
         std::printf("%d %d %d %d\n", rect.left, rect.top, rect.right, rect.bottom);
     });
@@ -256,12 +253,8 @@ std::string Narrow(const std::u16string& text) {
 }
 
 int ListNotes(const std::filesystem::path& path) {
-    XMLDocument document;
-    if (!document.Load(path) || document.GetRoot() == nullptr) return 1;
-    ForEachNote(document, [](const char16_t* section, const NoteData& note) {
-        const int state = section == std::u16string_view(u"wastebasket")
-                              ? NoteData::kStateWastebasket
-                              : note.GetState();
+    return ForEachNote(path, [](std::u16string_view section, const NoteData& note) {
+        const int state = section == u"wastebasket" ? NoteData::kStateWastebasket : note.GetState();
         const auto* message = dynamic_cast<const vesk::MessageNoteData*>(&note);
         const auto* checklist = dynamic_cast<const vesk::ChecklistNoteData*>(&note);
         const std::u16string text = message     ? message->GetText()
@@ -270,19 +263,15 @@ int ListNotes(const std::filesystem::path& path) {
         std::printf("%d %d %s|%s\n", state, note.GetKind(), Narrow(note.GetTitle()).c_str(),
                     Narrow(text).c_str());
     });
-    return 0;
 }
 
 int PrintLooks(const std::filesystem::path& path) {
-    XMLDocument document;
-    if (!document.Load(path) || document.GetRoot() == nullptr) return 1;
-    ForEachNote(document, [](const char16_t*, const NoteData& note) {
+    return ForEachNote(path, [](std::u16string_view, const NoteData& note) {
         const vesk::StyleData& style = note.GetStyle();
         std::printf("%d %s %s\n", note.GetAlpha(),
                     vesk::WideToNarrow(vesk::ColorToText(style.bgcolor)).c_str(),
                     vesk::WideToNarrow(vesk::ColorToText(style.bg2color)).c_str());
     });
-    return 0;
 }
 
 int WritePreviousVersion(const std::filesystem::path& folder) {
@@ -303,19 +292,8 @@ int WritePreviousVersion(const std::filesystem::path& folder) {
     return written ? 0 : 1;
 }
 
-int PrintArchived(const std::filesystem::path& path) {
-    const auto note = vesk::LoadNoteFile(path, false, 20);
-    if (!note) return 1;
-    const auto* message = dynamic_cast<const vesk::MessageNoteData*>(note.get());
-    std::printf("%d %s|%s\n", note->GetKind(), Narrow(note->GetTitle()).c_str(),
-                message ? Narrow(message->GetText()).c_str() : "");
-    return 0;
-}
-
 int PrintInk(const std::filesystem::path& path) {
-    XMLDocument document;
-    if (!document.Load(path) || document.GetRoot() == nullptr) return 1;
-    ForEachNote(document, [](const char16_t*, const NoteData& note) {
+    return ForEachNote(path, [](std::u16string_view, const NoteData& note) {
         const auto* scribble = dynamic_cast<const vesk::ScribbleNoteData*>(&note);
         const vesk::Bitmap* drawing = scribble ? scribble->GetImage() : nullptr;
         if (drawing == nullptr) return;
@@ -334,7 +312,6 @@ int PrintInk(const std::filesystem::path& path) {
         std::printf("%d %d %d %d %d %d %ld\n", drawing->GetWidth(), drawing->GetHeight(), left, top,
                     right, bottom, inked);
     });
-    return 0;
 }
 
 }  // namespace
@@ -369,9 +346,8 @@ int main(int argc, char** argv) {
     if (args.size() == 2 && args[0] == "ink") return PrintInk(args[1]);
     if (args.size() == 2 && args[0] == "looks") return PrintLooks(args[1]);
     if (args.size() == 2 && args[0] == "previous") return WritePreviousVersion(args[1]);
-    if (args.size() == 2 && args[0] == "archived") return PrintArchived(args[1]);
     std::cerr << "usage: vesk_e2e_files "
                  "notes|demo|on-top|picture|alarms|settings|same-notes|same-settings|note-place|"
-                 "list|ink|looks|previous|archived ...\n";
+                 "list|ink|looks|previous ...\n";
     return 2;
 }

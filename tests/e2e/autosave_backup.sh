@@ -4,10 +4,7 @@
 source "$(dirname "$0")/desktop.sh"
 
 prepare_data 1 0 0 300
-start_desktop
-start_tray
-start_program
-wait_for 20 note_windows_are 1 || fail "the note did not come up"
+start_session 1
 note=$(windows_named '^vesknote$')
 
 xdotool mousemove 110 90 mousedown 1

@@ -7,18 +7,14 @@ source "$(dirname "$0")/desktop.sh"
 : "${VESK_SCREENGRAB:?path of vesk_screengrab}"
 
 prepare_data 0 0 0
-start_desktop
-start_tray
-start_program
-wait_for 20 tray_icon_shown || fail "no tray icon"
+start_session 0
 
 # New is second from the bottom; Checklist Note second in it.
 open_tray_menu || fail "the tray menu did not open"
 xdotool key Up Up Right Down Return
 wait_for 10 note_windows_are 1 || fail "Checklist Note made no note"
 note=$(windows_named '^vesknote$')
-note_focused() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$note" ]; }
-wait_for 10 note_focused || fail "the new note did not take the keyboard"
+wait_for 10 active_is "$note" || fail "the new note did not take the keyboard"
 
 xdotool key Return
 xdotool type --delay 30 'Milk'
@@ -47,10 +43,6 @@ xdotool mousemove $((X + 10)) $((top + 5)) click 1
 box_ticked() { [ "$("$VESK_SCREENGRAB" dark $((X + 6)) "$top" 10 1)" -lt 9 ]; }
 wait_for 10 box_ticked || fail "the click did not tick the box"
 
-status=0
-terminate_program || status=$?
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
-listing=$("$VESK_E2E_FILES" list "$DATA/notes.xml")
-[[ "$listing" =~ ^0\ 2\ [0-9]{4}-[0-9]{2}-[0-9]{2}\|\*Milk\\n-Bread\\n$ ]] ||
-    fail "notes.xml holds: $listing"
+end_program
+notes_match '^0 2 [0-9]{4}-[0-9]{2}-[0-9]{2}\|\*Milk\\n-Bread\\n$'
 echo "two items typed, the first ticked with a click and kept in notes.xml"

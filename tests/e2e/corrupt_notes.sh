@@ -6,22 +6,16 @@ source "$(dirname "$0")/desktop.sh"
 
 prepare_data 1 0 0
 printf 'this is not a notes file' >"$DATA/notes.xml"
-start_desktop
-start_tray
-start_program
+start_session
 wait_for 20 window_shown 'Yikes!' || fail "no Yikes! message"
 
 kept=("$DATA"/notes.xml.unreadable-*)
 [ -f "${kept[0]}" ] || fail "the unreadable file was not kept"
 [ ! -e "$DATA/notes.xml" ] || fail "notes.xml is still in place"
 
-yikes_focused() { [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = 'Yikes!' ]; }
-wait_for 10 yikes_focused || fail "Yikes! did not take the focus"
+wait_for 10 active_titled 'Yikes!' || fail "Yikes! did not take the focus"
 xdotool key Escape
 wait_for 10 window_gone 'Yikes!' || fail "Yikes! did not go away on No"
 wait_for 20 tray_icon_shown || fail "no tray icon after the answer"
-
-status=0
-terminate_program || status=$?
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+end_program
 echo "Yikes! asked and ${kept[0]##*/} kept"

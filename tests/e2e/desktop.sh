@@ -110,6 +110,10 @@ tray_running() { xdotool search --classname '^trayer$' >/dev/null 2>&1; }
 # Ids of the viewable windows whose title matches the pattern.
 windows_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; }
 
+# The window that has the keyboard: by id, or by title.
+active_is() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+active_titled() { [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = "$1" ]; }
+
 # Viewable windows with exactly this title.
 count_windows() { "$VESK_E2E_WINDOWS" count "$1"; }
 window_shown() { [ "$(count_windows "$1")" -gt 0 ]; }
@@ -132,6 +136,27 @@ open_tray_menu() {
 }
 # The menu carries the icon's title.
 tray_menu_shown() { [ "$(count_windows vesknotes)" -ge 2 ]; }
+
+double_click_tray_icon() {
+    local x y
+    read -r x y < <("$VESK_E2E_WINDOWS" tray-icon)
+    xdotool mousemove "$x" "$y" click --repeat 2 --delay 80 1
+}
+
+# The context menu of a note at (20, 20): it opens right of the note, over
+# the black desktop.
+open_note_menu() {
+    xdotool mousemove 190 100 click 3
+    wait_for 10 note_menu_open || fail "no context menu"
+}
+note_menu_open() { [ "$("$VESK_SCREENGRAB" dark 210 110 60 60)" -lt 1000 ]; }
+
+# hot_key_opens <keys> <title>: the hot keys are taken at the end of the
+# start-up, so a scenario presses until the window answers.
+hot_key_opens() {
+    xdotool key "$1"
+    wait_for 1 window_shown "$2"
+}
 
 # stacked_above <title> <title>: the window manager stacks a window of the
 # first title above every window of the second.
@@ -164,6 +189,17 @@ start_program() {
     E2E_PIDS+=("$PROGRAM_PID")
 }
 
+# start_session [notes]: the desktop, its tray and the program; with a count,
+# waits for that many note windows and the tray icon.
+start_session() {
+    start_desktop
+    start_tray
+    start_program
+    [ -n "${1:-}" ] || return 0
+    wait_for 20 note_windows_are "$1" || fail "$(count_note_windows) note windows instead of $1"
+    wait_for 20 tray_icon_shown || fail "no tray icon"
+}
+
 program_running() { kill -0 "$PROGRAM_PID" 2>/dev/null; }
 program_ended() { ! program_running; }
 
@@ -180,4 +216,25 @@ program_status() {
     local status=0
     wait "$PROGRAM_PID" || status=$?
     return "$status"
+}
+
+# ended_well <command...>: the command waits for the program's end and
+# returns its exit status, which must be 0.
+ended_well() {
+    local status=0
+    "$@" || status=$?
+    [ "$status" -eq 0 ] || fail "the program ended with status $status"
+}
+end_program() { ended_well terminate_program; }
+exit_from_tray() {
+    open_tray_menu || fail "the tray menu did not open"
+    xdotool key Up Return
+    ended_well program_status "after Exit"
+}
+
+# notes_match <pattern>: the notes file, as listed, matches the pattern.
+notes_match() {
+    local listing
+    listing=$("$VESK_E2E_FILES" list "$DATA/notes.xml")
+    [[ "$listing" =~ $1 ]] || fail "notes.xml holds: $listing"
 }

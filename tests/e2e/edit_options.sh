@@ -8,10 +8,7 @@ source "$(dirname "$0")/desktop.sh"
 prepare_data 1 0 0
 "$VESK_E2E_FILES" looks "$DATA/notes.xml" | grep -qx '200 #80e180 #004000' ||
     fail "the note does not start green: $("$VESK_E2E_FILES" looks "$DATA/notes.xml")"
-start_desktop
-start_tray
-start_program
-wait_for 20 note_windows_are 1 || fail "the note did not come up"
+start_session 1
 note=$(windows_named '^vesknote$')
 eval "$(xdotool getwindowgeometry --shell "$note")"
 note_right=$((X + WIDTH))
@@ -27,10 +24,7 @@ xdotool windowactivate --sync "$sheet"
 # page's slider and to its lowest. OK is the default button.
 xdotool key ctrl+Tab Tab Down ctrl+Tab Home Return
 wait_for 10 window_gone "Edit Options" || fail "OK did not end the edit"
-
-status=0
-terminate_program || status=$?
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+end_program
 looks=$("$VESK_E2E_FILES" looks "$DATA/notes.xml")
 # 10 per cent of 255, rounded.
 [ "$looks" = "26 #ffffd2 #fffaaa" ] || fail "notes.xml holds the note as: $looks"

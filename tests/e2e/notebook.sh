@@ -6,11 +6,7 @@ source "$(dirname "$0")/desktop.sh"
 : "${VESK_SCREENGRAB:?path of vesk_screengrab}"
 
 prepare_data 3 0 1
-start_desktop
-start_tray
-start_program
-wait_for 20 note_windows_are 3 || fail "the shown notes did not come up"
-wait_for 20 tray_icon_shown || fail "no tray icon"
+start_session 3
 
 # Notebook/Archive is seventh from the bottom: Exit, New, Import Note,
 # Config/Tools, Do To All, Waste Basket.
@@ -31,11 +27,7 @@ sleep 0.3
 xdotool mousemove --window "$notebook" 420 15 click 1
 wait_for 10 note_windows_are 4 || fail "the restored note is not on the desktop"
 
-open_tray_menu || fail "the tray menu did not open"
-xdotool key Up Return
-status=0
-program_status "after Exit" || status=$?
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+exit_from_tray
 listing=$("$VESK_E2E_FILES" list "$DATA/notes.xml")
 [ "$(grep -c '^0 ' <<<"$listing")" -eq 4 ] || fail "notes.xml holds: $listing"
 grep -q '^0 0 Note 3|' <<<"$listing" || fail "notes.xml holds: $listing"

@@ -10,10 +10,7 @@ prepare_data 0 0 0
 # Stretched over its content area, (306, 230) to (694, 494).
 "$VESK_E2E_FILES" picture "$DATA/notes.xml" "$E2E_DIR/magenta.png"
 cp "$DATA/notes.xml" "$E2E_DIR/notes.before"
-start_desktop
-start_tray
-start_program
-wait_for 20 note_windows_are 1 || fail "the picture note did not come up"
+start_session 1
 
 magenta_pixels() { "$VESK_SCREENGRAB" colour ff00ff 320 250 360 230; }
 # All of that inner rectangle, 360 by 230 pixels.
@@ -21,10 +18,7 @@ picture_shown() { [ "$(magenta_pixels)" -eq 82800 ]; }
 wait_for 10 picture_shown || fail "$(magenta_pixels) magenta pixels where the picture should be"
 outside=$("$VESK_SCREENGRAB" colour ff00ff 0 0 300 800)
 [ "$outside" -eq 0 ] || fail "$outside magenta pixels left of the note"
-
-status=0
-terminate_program || status=$?
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+end_program
 "$VESK_E2E_FILES" same-notes "$E2E_DIR/notes.before" "$DATA/notes.xml" ||
     fail "the picture note was not written back as it was"
 echo "the picture note shows its PNG and keeps its path"

@@ -5,18 +5,14 @@
 source "$(dirname "$0")/desktop.sh"
 
 prepare_data 0 0 0
-start_desktop
-start_tray
-start_program
-wait_for 20 tray_icon_shown || fail "no tray icon"
+start_session 0
 
 # New is second from the bottom; Scribble Note third in it.
 open_tray_menu || fail "the tray menu did not open"
 xdotool key Up Up Right Down Down Return
 wait_for 10 note_windows_are 1 || fail "Scribble Note made no note"
 note=$(windows_named '^vesknote$')
-note_focused() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$note" ]; }
-wait_for 10 note_focused || fail "the new note did not take the keyboard"
+wait_for 10 active_is "$note" || fail "the new note did not take the keyboard"
 
 # Across the middle of the 200 by 200 note, 120 pixels long: in, pressed,
 # along in steps, released.
@@ -29,12 +25,8 @@ for step in $(seq 10 10 120); do
 done
 xdotool mouseup 1
 xdotool key ctrl+Return
-
-status=0
-terminate_program || status=$?
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
-listing=$("$VESK_E2E_FILES" list "$DATA/notes.xml")
-[[ "$listing" =~ ^0\ 1\  ]] || fail "notes.xml holds: $listing"
+end_program
+notes_match '^0 1 '
 # The drawing is the content area (the shadow on), 6 pixels in from the
 # note's left: the ink runs from the drag's start to its end, as high as the
 # brush.

@@ -11,19 +11,14 @@ settings_text() { iconv -f UTF-16 -t UTF-8 "$DATA/settings.xml"; }
 settings_text | sed 's/"soundEnabled" status="false"/"soundEnabled" status="true"/' |
     iconv -f UTF-8 -t UTF-16 >"$E2E_DIR/settings.xml"
 mv "$E2E_DIR/settings.xml" "$DATA/settings.xml"
-start_desktop
-start_tray
-start_program
-wait_for 20 note_windows_are 1 || fail "the note did not come up"
-wait_for 20 tray_icon_shown || fail "no tray icon"
+start_session 1
 
 # Exit, New, Import Note, Config/Tools from the bottom; Settings is its last,
 # above its first.
 open_tray_menu || fail "the tray menu did not open"
 xdotool key Up Up Up Up Right Up Return
 wait_for 10 window_shown Settings || fail "no Settings sheet"
-sheet_focused() { [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = Settings ]; }
-wait_for 10 sheet_focused || fail "the Settings sheet did not take the keyboard"
+wait_for 10 active_titled Settings || fail "the Settings sheet did not take the keyboard"
 # General: Enable Sounds. Hot Keys, two pages on: the new-note box twice
 # (off and on again, each click done before the next) leaves the keyboard
 # beside its field.
@@ -31,22 +26,14 @@ xdotool key --delay 300 alt+s ctrl+Tab ctrl+Tab alt+n alt+n Tab
 xdotool key ctrl+shift+m Tab Return
 wait_for 10 window_gone Settings || fail "OK did not close the sheet"
 
-press_new_key() {
-    xdotool key ctrl+shift+m
-    wait_for 1 window_shown 'New Note'
-}
-wait_for 10 press_new_key || fail "Ctrl+Shift+M did not open the chooser"
+wait_for 10 hot_key_opens ctrl+shift+m 'New Note' || fail "Ctrl+Shift+M did not open the chooser"
 xdotool key n
 wait_for 10 note_windows_are 2 || fail "N made no note"
 xdotool key ctrl+Return
 xdotool key ctrl+alt+n
 ! wait_for 2 window_shown 'New Note' || fail "the old hot key still opens the chooser"
 
-open_tray_menu || fail "the tray menu did not open"
-xdotool key Up Return
-status=0
-program_status "after Exit" || status=$?
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+exit_from_tray
 settings=$(settings_text)
 grep -q '<setting id="soundEnabled" status="false"/>' <<<"$settings" ||
     fail "sounds are still on in settings.xml"

@@ -6,12 +6,7 @@
 source "$(dirname "$0")/desktop.sh"
 
 prepare_data 3 2 1
-start_desktop
-start_tray
-start_program
-
-wait_for 20 tray_icon_shown || fail "no tray icon"
-wait_for 20 note_windows_are 3 || fail "$(count_note_windows) note windows instead of 3"
+start_session 3
 
 note_places() {
     for w in $(windows_named '^vesknote$'); do
