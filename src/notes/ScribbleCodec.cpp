@@ -30,24 +30,22 @@ char16_t* PutRun(char16_t* to, std::size_t length, std::uint8_t alpha) {
     return to;
 }
 
-// A lower-case hexadecimal digit's value, or -1.
-int LowerHexValue(char16_t c) {
-    if (c >= u'0' && c <= u'9') return c - u'0';
-    if (c >= u'a' && c <= u'f') return c - u'a' + 10;
-    return -1;
-}
-
 bool IsBlank(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
 
-// The colour rule's digit values, looked up per character while decoding.
+// Per character: the colour rule's digit value in the low four bits, and
+// kNotEncoderDigit unless the encoder writes it (a lower-case hex digit).
 class DigitTable {
 public:
+    static constexpr std::uint8_t kNotEncoderDigit = 0x80;
+
     DigitTable() {
         for (char16_t c = 0; c < kSize; ++c) {
-            values_[c] = static_cast<std::uint8_t>(HexDigitValue(c));
+            const bool lower = (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
+            values_[c] =
+                static_cast<std::uint8_t>(HexDigitValue(c) | (lower ? 0 : kNotEncoderDigit));
         }
     }
-    unsigned operator()(char16_t c) const { return c < kSize ? values_[c] : 0; }
+    std::uint8_t operator()(char16_t c) const { return c < kSize ? values_[c] : kNotEncoderDigit; }
 
 private:
     static constexpr char16_t kSize = 128;
@@ -128,8 +126,14 @@ std::u16string EncodeAlphaRuns(const Bitmap& image) {
     return text;
 }
 
-std::size_t DecodeAlphaRuns(std::u16string_view text, COLORREF ink, Bitmap& image) {
+DecodedRuns DecodeAlphaRuns(std::u16string_view text, COLORREF ink, Bitmap& image) {
     static const DigitTable digit;
+    constexpr std::uint8_t kValue = 0x0f;
+    // The encoder's spelling is checked on the way, so a load reads each
+    // drawing's text once.
+    std::uint8_t misspelt = 0;
+    bool canonical = true;
+    unsigned lastAlpha = 0x100;
     const std::uint32_t colour = ArgbFromColor(ink, 0);
     std::uint32_t* const first = image.GetPixels();
     std::uint32_t* pixel = first;
@@ -137,6 +141,7 @@ std::size_t DecodeAlphaRuns(std::u16string_view text, COLORREF ink, Bitmap& imag
     const char16_t* next = text.data();
     const char16_t* const last = next + text.size();
     while (pixel != end) {
+        const char16_t* const blanks = next;
         while (next != last && IsBlank(*next)) {
             ++next;
         }
@@ -144,61 +149,48 @@ std::size_t DecodeAlphaRuns(std::u16string_view text, COLORREF ink, Bitmap& imag
         while (next != last && !IsBlank(*next)) {
             ++next;
         }
-        if (next - start < 2) {
+        const auto size = static_cast<std::size_t>(next - start);
+        if (size < 2) {
+            // Only the text's end, right after a token, ends it the encoder's way.
+            canonical = canonical && blanks == last;
             break;
         }
-        const std::uint32_t value = colour | digit(next[-2]) << 28 | digit(next[-1]) << 24;
-        if (next - start == 2) {
+        canonical = canonical && start - blanks == 1 && *blanks == u' ';
+        const std::uint8_t high = digit(next[-2]);
+        const std::uint8_t low = digit(next[-1]);
+        misspelt |= high | low;
+        const unsigned alpha = (high & kValue) << 4 | (low & kValue);
+        canonical = canonical && alpha != lastAlpha;
+        lastAlpha = alpha;
+        const std::uint32_t value = colour | alpha << 24;
+        if (size == 2) {
             *pixel++ = value;
             continue;
         }
         // Saturating at what is left keeps any number of digits harmless.
         const auto remaining = static_cast<std::size_t>(end - pixel);
         std::size_t length = 0;
-        for (const char16_t* c = start; c != next - 2; ++c) {
-            length = std::min(length * 16 + digit(*c), remaining);
+        if (size < kLongestToken) {
+            // At most 16 digits: the exact length fits.
+            std::uint64_t exact = 0;
+            for (const char16_t* c = start; c != next - 2; ++c) {
+                const std::uint8_t d = digit(*c);
+                misspelt |= d;
+                exact = exact * 16 + (d & kValue);
+            }
+            canonical = canonical && *start != u'0' && exact >= 2 && exact <= remaining;
+            length = static_cast<std::size_t>(std::min<std::uint64_t>(exact, remaining));
+        } else {
+            canonical = false;
+            for (const char16_t* c = start; c != next - 2; ++c) {
+                length = std::min(length * 16 + (digit(*c) & kValue), remaining);
+            }
         }
         pixel = Fill(pixel, length, value);
     }
-    return static_cast<std::size_t>(pixel - first);
-}
-
-bool IsCanonicalAlphaRuns(std::u16string_view text, std::size_t pixelCount) {
-    std::uint64_t left = pixelCount;
-    int lastAlpha = -1;
-    const char16_t* next = text.data();
-    const char16_t* const last = next + text.size();
-    while (next != last) {
-        if (*next++ != u' ') {
-            return false;
-        }
-        const char16_t* const start = next;
-        while (next != last && *next != u' ') {
-            ++next;
-        }
-        const auto size = static_cast<std::size_t>(next - start);
-        if (size < 2 || size >= kLongestToken || (size > 2 && *start == u'0')) {
-            return false;
-        }
-        std::uint64_t length = size == 2 ? 1 : 0;
-        for (const char16_t* c = start; c != next - 2; ++c) {
-            const int digit = LowerHexValue(*c);
-            if (digit < 0) {
-                return false;
-            }
-            length = length * 16 + static_cast<unsigned>(digit);
-        }
-        const int high = LowerHexValue(next[-2]);
-        const int low = LowerHexValue(next[-1]);
-        const int alpha = high * 16 + low;
-        if (high < 0 || low < 0 || alpha == lastAlpha || length > left ||
-            (size > 2 && length < 2)) {
-            return false;
-        }
-        left -= length;
-        lastAlpha = alpha;
-    }
-    return left == 0;
+    canonical =
+        canonical && pixel == end && next == last && (misspelt & DigitTable::kNotEncoderDigit) == 0;
+    return {static_cast<std::size_t>(pixel - first), canonical};
 }
 
 }  // namespace vesk

@@ -14,15 +14,18 @@ namespace vesk {
 // kept; the ink colour comes from the note's style when the text is read.
 std::u16string EncodeAlphaRuns(const Bitmap& image);
 
+struct DecodedRuns {
+    // How many pixels, from the top-left one on, the text reached.
+    std::size_t painted;
+    // Whether the text is exactly what encoding the pixels gives: it covers
+    // every pixel, no two neighbouring runs share an alpha, and every token is
+    // spelled the encoder's way.
+    bool canonical;
+};
+
 // Paints the runs of the text into the image in the given ink colour, from the
 // top-left pixel on. A one-character token ends the text; runs past the last
 // row are dropped; pixels the text does not reach are left as they were.
-// Returns how many pixels, from the top-left one on, the text reached.
-std::size_t DecodeAlphaRuns(std::u16string_view text, COLORREF ink, Bitmap& image);
-
-// Whether the text is exactly what encoding its decoded pixels gives: it
-// covers all pixelCount pixels, no two neighbouring runs share an alpha, and
-// every token is spelled the encoder's way. Reads the text only.
-bool IsCanonicalAlphaRuns(std::u16string_view text, std::size_t pixelCount);
+DecodedRuns DecodeAlphaRuns(std::u16string_view text, COLORREF ink, Bitmap& image);
 
 }  // namespace vesk

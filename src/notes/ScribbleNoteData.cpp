@@ -111,10 +111,10 @@ void ScribbleNoteData::ReadImage(std::u16string_view text, int width, int height
     // Each pixel is set once: by the text, or as blank paper past its end.
     image_ = std::make_unique<Bitmap>(width, height, Bitmap::Unfilled{});
     std::uint32_t* const pixels = image_->GetPixels();
-    const std::size_t painted = DecodeAlphaRuns(text, GetStyle().textcolor, *image_);
-    std::fill(pixels + painted, pixels + image_->GetPixelCount(), 0u);
+    const DecodedRuns runs = DecodeAlphaRuns(text, GetStyle().textcolor, *image_);
+    std::fill(pixels + runs.painted, pixels + image_->GetPixelCount(), 0u);
     // Text spelled otherwise, say by hand, is re-encoded at the next save.
-    if (liveEdits_ == 0 && IsCanonicalAlphaRuns(text, image_->GetPixelCount())) {
+    if (liveEdits_ == 0 && runs.canonical) {
         encoded_.emplace(text);
     }
 }

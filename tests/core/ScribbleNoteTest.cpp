@@ -121,6 +121,11 @@ TEST(ScribbleNoteTest, EveryEditReachesTheSave) {
                              u"</imagedata></image></content>"));
         EXPECT_EQ(saved(), u" 3ff") << testing::PrintToString(text);
     }
+    // So is text that stops short of the last pixels.
+    note.LoadContent(
+        Xml(u"<content><image width=\"3\" height=\"1\"><imagedata> 2ff"
+            u"</imagedata></image></content>"));
+    EXPECT_EQ(saved(), u" 2ff 00");
 }
 
 TEST(ScribbleNoteTest, SetImageCopiesTheSourceUnscaled) {
