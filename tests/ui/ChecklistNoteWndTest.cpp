@@ -11,7 +11,7 @@
 #include <tuple>
 #include <vector>
 
-#include "FakeNoteHost.h"
+#include "NoteWindowCase.h"
 #include "PrintedPages.h"
 #include "ScriptedPrompts.h"
 #include "UiTestRegistry.h"
@@ -46,17 +46,11 @@ std::unique_ptr<ChecklistNoteData> MakeChecklist(const std::vector<std::u16strin
     return note;
 }
 
-class ChecklistNoteWndTest : public QObject {
+class ChecklistNoteWndTest : public NoteWindowCase {
     Q_OBJECT
 
-    QtFontEngine engine_;
-    FakeNoteHost host_;
-    std::unique_ptr<ProbedChecklistWnd> window_;
-
     ProbedChecklistWnd& Create(const std::vector<std::u16string>& items) {
-        window_ = std::make_unique<ProbedChecklistWnd>(5, MakeChecklist(items), host_);
-        window_->CreateNoteWindow();
-        return *window_;
+        return NoteWindowCase::Create<ProbedChecklistWnd>(MakeChecklist(items));
     }
     const ChecklistNoteData& Record() const {
         return static_cast<const ChecklistNoteData&>(window_->GetNoteData());
@@ -88,10 +82,6 @@ class ChecklistNoteWndTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { UseTestFonts(engine_); }
-    void cleanupTestCase() { RegisterFontEngine(nullptr); }
-    void init() { host_ = {}; }
-    void cleanup() { window_.reset(); }
 
     void rowsCentreTheirBoxesOnTheFirstLineAndImportantItemsAreBold() {
         // A ticked item ending in "!" is no longer important; an item whose

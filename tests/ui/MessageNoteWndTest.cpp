@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "FakeNoteHost.h"
+#include "NoteWindowCase.h"
 #include "PrintedPages.h"
 #include "ScriptedPrompts.h"
 #include "UiTestRegistry.h"
@@ -64,17 +64,11 @@ private:
     QTimer timer_;
 };
 
-class MessageNoteWndTest : public QObject {
+class MessageNoteWndTest : public NoteWindowCase {
     Q_OBJECT
 
-    QtFontEngine engine_;
-    FakeNoteHost host_;
-    std::unique_ptr<ProbedMessageWnd> window_;
-
     ProbedMessageWnd& Create(const std::u16string& text) {
-        window_ = std::make_unique<ProbedMessageWnd>(3, MakeMessage(text), host_);
-        window_->CreateNoteWindow();
-        return *window_;
+        return NoteWindowCase::Create<ProbedMessageWnd>(MakeMessage(text));
     }
     const MessageNoteData& Record() const {
         return static_cast<const MessageNoteData&>(window_->GetNoteData());
@@ -90,10 +84,6 @@ class MessageNoteWndTest : public QObject {
     QImage Paint() const { return Render(*window_); }
 
 private slots:
-    void initTestCase() { UseTestFonts(engine_); }
-    void cleanupTestCase() { RegisterFontEngine(nullptr); }
-    void init() { host_ = {}; }
-    void cleanup() { window_.reset(); }
 
     void editingShowsLineBreaksAsTypedAndCommitsThemAsLineFeeds() {
         ProbedMessageWnd& window = Create(u"one\ntwo");
@@ -133,41 +123,37 @@ private slots:
         QCOMPARE(window.Links()[0].text, u"http://www.x.org");
     }
 
-    void cancellingLeavesTextAndDrawingAsBefore() {
-        ProbedMessageWnd& window = Create(u"keep this\nas it is");
+    // An empty note draws only the note. Cancelled, an edit leaves text
+    // and drawing as they were, even when the text was cleared meanwhile.
+    void cancellingClearingAndCopyingKeepTextAndDrawingInStep() {
+        const QImage background =
+            Render(NoteWindowCase::Create<CVeskNoteWnd>(MakeNote({100, 100, 300, 250})));
+        QVERIFY(Create(u"").Links().empty());
+        QCOMPARE(Paint(), background);
+
+        const std::u16string text = u"keep this\n" + Repeated(u"line www.x.org\n", 40);
+        ProbedMessageWnd& window = Create(text);
         const QImage before = Paint();
+        QVERIFY(before != background);
         window.SendCommand(NoteCommand::kEdit);
         QTest::keyClicks(TextEdit(), "changed");
         window.SendCommand(NoteCommand::kCancelEditing);
-        QCOMPARE(Record().GetText(), u"keep this\nas it is");
+        QCOMPARE(Record().GetText(), text);
         QCOMPARE(Paint(), before);
-        // Cleared while edited, then cancelled: the text is back on the note.
         window.SendCommand(NoteCommand::kEdit);
         window.SendCommand(NoteCommand::kClearContents);
         window.SendCommand(NoteCommand::kCancelEditing);
-        QCOMPARE(Record().GetText(), u"keep this\nas it is");
+        QCOMPARE(Record().GetText(), text);
         QCOMPARE(Paint(), before);
-    }
 
-    void emptyAndClearedNotesDrawOnlyTheNoteAndCopyingTakesTheText() {
-        CVeskNoteWnd plain(1, MakeNote({100, 100, 300, 250}), host_);
-        plain.CreateNoteWindow();
-        const QImage background = Render(plain);
-        ProbedMessageWnd& empty = Create(u"");
-        QCOMPARE(Paint(), background);
-        QVERIFY(empty.Links().empty());
-
-        const std::u16string tall = Repeated(u"line www.x.org\n", 40);
-        ProbedMessageWnd& cleared = Create(tall);
-        QVERIFY(Paint() != background);
-        cleared.SendCommand(NoteCommand::kCopyToClipboard);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdU16String(tall));
+        window.SendCommand(NoteCommand::kCopyToClipboard);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdU16String(text));
         host_.changes = 0;
-        cleared.SendCommand(NoteCommand::kClearContents);
+        window.SendCommand(NoteCommand::kClearContents);
         QCOMPARE(Record().GetText(), u"");
         QVERIFY(host_.changes > 0);
         QCOMPARE(Paint(), background);
-        QVERIFY(cleared.Links().empty());
+        QVERIFY(window.Links().empty());
     }
 
     void tallTextShowsTheScrollHints() {

@@ -9,8 +9,8 @@
 #include <array>
 #include <memory>
 
-#include "FakeNoteHost.h"
-#include "ScriptedPrompts.h"
+#include "NoteWindowCase.h"
+#include "PrintedPages.h"
 #include "UiTestRegistry.h"
 #include "notes/NoteCommands.h"
 #include "notes/NoteFile.h"
@@ -24,20 +24,6 @@ namespace vesk::test {
 namespace {
 
 using Moves = QList<std::array<std::int64_t, 3>>;
-
-// Counts the pages it prints.
-class ProbeNote : public CVeskNoteWnd {
-public:
-    using CVeskNoteWnd::CVeskNoteWnd;
-
-    int printedPage = 0;
-
-protected:
-    bool PrintPage(QPainter& painter, int page) override {
-        printedPage = page;
-        return CVeskNoteWnd::PrintPage(painter, page);
-    }
-};
 
 QStringList Items(const QMenu& menu) {
     QStringList items;
@@ -62,29 +48,14 @@ const QAction* Item(const QMenu& menu, const QString& text) {
     return nullptr;
 }
 
-class NoteCommandsTest : public QObject {
+class NoteCommandsTest : public NoteWindowCase {
     Q_OBJECT
 
-    QtFontEngine engine_;
-    FakeNoteHost host_;
-    std::unique_ptr<ProbeNote> window_;
-
-    ProbeNote& Create(std::unique_ptr<NoteData> note) {
-        window_ = std::make_unique<ProbeNote>(7, std::move(note), host_);
-        window_->CreateNoteWindow();
-        return *window_;
-    }
-    ProbeNote& Create(const Rect& rect, std::u16string title = u"Shopping") {
-        return Create(MakeNote(rect, std::move(title)));
-    }
+    using NoteWindowCase::Create;
+    CVeskNoteWnd& Create(const Rect& rect) { return Create(MakeNote(rect)); }
     CNoteEdit* TitleEdit() const { return window_->findChild<CNoteEdit*>(); }
 
 private slots:
-    void initTestCase() { UseTestFonts(engine_); }
-    void cleanupTestCase() { RegisterFontEngine(nullptr); }
-    void init() { host_ = {}; }
-    void cleanup() { window_.reset(); }
-
     void menuOffersWhatSuitsTheNote() {
         auto note = MakeNote({0, 0, 200, 200});
         QMenu menu;
@@ -116,7 +87,7 @@ private slots:
     void cancelRestoresTheRecordAndDoneKeepsTheTitle() {
         auto note = MakeNote({100, 100, 300, 300});
         note->SetLastModified(1000);
-        ProbeNote& window = Create(std::move(note));
+        CVeskNoteWnd& window = Create(std::move(note));
         window.SendCommand(NoteCommand::kEdit);
         QVERIFY(window.IsEditing());
         QCOMPARE(window.windowOpacity(), 1.0);
@@ -143,14 +114,28 @@ private slots:
     }
 
     void placeCommandsKeepRecordAndNotebookInStep() {
-        ProbeNote& window = Create({100, 100, 300, 300});
+        auto note = MakeNote({100, 100, 300, 300});
+        note->SetState(NoteData::kStateWastebasket);
+        CVeskNoteWnd& window = Create(std::move(note));
+        QVERIFY(!window.isVisible());
+        // Shown from the wastebasket the note moves there; hidden by the
+        // program and brought back it stays among the shown notes.
+        window.SetVisible(true);
+        window.SetVisible(false);
+        QCOMPARE(window.GetNoteData().GetState(), NoteData::kStateHidden);
+        window.BringToAttention();
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.GetNoteData().GetState(), NoteData::kStateShown);
+        QCOMPARE(host_.moves, (Moves{{7, 2, 0}}));
+
+        host_.changes = 0;
         window.SendCommand(NoteCommand::kHide);
         QVERIFY(!window.isVisible());
         QCOMPARE(window.GetNoteData().GetState(), NoteData::kStateHidden);
         window.SendCommand(NoteCommand::kShow);
         QVERIFY(window.isVisible());
         QCOMPARE(window.GetNoteData().GetState(), NoteData::kStateShown);
-        QCOMPARE(host_.moves, (Moves{{7, 0, 1}, {7, 1, 0}}));
+        QCOMPARE(host_.moves, (Moves{{7, 2, 0}, {7, 0, 1}, {7, 1, 0}}));
         QCOMPARE(host_.changes, 2);
 
         window.SendCommand(NoteCommand::kStayOnTop);
@@ -168,7 +153,7 @@ private slots:
 
     void archiveFailureSaysNoGo() {
         ScriptedPrompts prompts;
-        ProbeNote& window = Create({100, 100, 300, 300});
+        CVeskNoteWnd& window = Create({100, 100, 300, 300});
         window.SendCommand(NoteCommand::kArchive);
         QCOMPARE(prompts.messages.size(), 1);
         QCOMPARE(prompts.messages[0].caption, QString("No Go"));
@@ -180,7 +165,7 @@ private slots:
         ScriptedPrompts prompts;
         QTemporaryDir folder;
         prompts.fileNames = {folder.filePath("shopping"), folder.filePath("list.txt")};
-        ProbeNote& window = Create({100, 100, 300, 300});
+        CVeskNoteWnd& window = Create({100, 100, 300, 300});
         window.SendCommand(NoteCommand::kSave);
         window.SendCommand(NoteCommand::kSave);
         const auto loaded =
@@ -197,27 +182,20 @@ private slots:
         ScriptedPrompts prompts;
         QTemporaryDir folder;
         const QString pdf = folder.filePath("note.pdf");
-        prompts.printers = {[&](QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
-            printer.setPageSize(QPageSize(QPageSize::A4));
-            printer.setResolution(300);
-            return true;
-        }};
-        ProbeNote& window = Create({100, 100, 300, 250}, u"");
+        ChoosePdfPrinter(prompts, pdf);
+        auto& window = Create<PrintedPages<CVeskNoteWnd>>(MakeNote({100, 100, 300, 250}, u""));
         const QRect onScreen = window.GetContentRect(true);
         window.SendCommand(NoteCommand::kPrint);
-        QCOMPARE(window.printedPage, 1);
+        QCOMPARE(window.printed.size(), 1);
         QCOMPARE(window.GetContentRect(true), onScreen);
         QFile file(pdf);
         QVERIFY(file.open(QIODevice::ReadOnly) && file.read(4) == "%PDF");
         // The job's name, in UTF-16 as PDF strings are written.
         QVERIFY(file.readAll().contains(QByteArray("\0U\0n\0t\0i\0t\0l\0e\0d\0 \0N\0o\0t\0e", 26)));
 
-        window.printedPage = 0;
         window.SendCommand(NoteCommand::kPrint);
         QCOMPARE(prompts.printerChoices, 2);
-        QCOMPARE(window.printedPage, 0);
+        QCOMPARE(window.printed.size(), 1);
     }
 
     void crumpleShrinksTheNoteIntoTheWastebasket() {
@@ -225,7 +203,7 @@ private slots:
         host_.settings.SetSoundEnabled(true);
         auto note = MakeNote({100, 100, 300, 200});
         note->EnableAlarm(true);
-        ProbeNote& window = Create(std::move(note));
+        CVeskNoteWnd& window = Create(std::move(note));
         window.SendCommand(NoteCommand::kCrumple);
         QVERIFY(window.isVisible());
         QTRY_COMPARE(window.GetNoteData().GetState(), NoteData::kStateWastebasket);
@@ -242,7 +220,7 @@ private slots:
         host_ = {};
         host_.settings.SetAnimatedCrumple(false);
         host_.settings.SetSoundEnabled(false);
-        ProbeNote& quick = Create({100, 100, 300, 200});
+        CVeskNoteWnd& quick = Create({100, 100, 300, 200});
         quick.SendCommand(NoteCommand::kEdit);
         TitleEdit()->SetText(u"Gone");
         quick.SendCommand(NoteCommand::kShade);
@@ -278,7 +256,7 @@ private slots:
         // On the window: a shaded note opens for editing unshaded.
         auto note = MakeNote({100, 100, 300, 300});
         note->SetShaded(true);
-        ProbeNote& window = Create(std::move(note));
+        CVeskNoteWnd& window = Create(std::move(note));
         QTest::mouseDClick(&window, Qt::LeftButton, {}, QPoint(50, 10));
         QVERIFY(window.IsEditing() && !window.GetNoteData().IsShaded());
         QCOMPARE(window.height(), 200);

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <memory>
 
-#include "FakeNoteHost.h"
+#include "NoteWindowCase.h"
 #include "UiTestRegistry.h"
 #include "notes/NoteCommands.h"
 #include "notewnd/CNoteEdit.h"
@@ -29,18 +29,10 @@ public:
     }
 };
 
-class NoteEditTest : public QObject {
+class NoteEditTest : public NoteWindowCase {
     Q_OBJECT
 
-    QtFontEngine engine_;
-    FakeNoteHost host_;
-    std::unique_ptr<TallNote> window_;
-
-    TallNote& Create(const Rect& rect) {
-        window_ = std::make_unique<TallNote>(7, MakeNote(rect), host_);
-        window_->CreateNoteWindow();
-        return *window_;
-    }
+    TallNote& Create(const Rect& rect) { return NoteWindowCase::Create<TallNote>(MakeNote(rect)); }
     // Tool windows may count as active before they are: waits for the
     // activation itself.
     static void Activate(QWidget& window) {
@@ -49,12 +41,10 @@ class NoteEditTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { UseTestFonts(engine_); }
-    void cleanupTestCase() { RegisterFontEngine(nullptr); }
-    void init() { host_ = {}; }
-    void cleanup() { window_.reset(); }
 
-    void linesComeBackWithCarriageReturns() {
+    // Line breaks come back as CR LF and count two against the limit; text
+    // the program sets is kept whole.
+    void multiLineTextKeepsItsLimitForTypingAndPasting() {
         CNoteEdit edit(CNoteEdit::Mode::MultiLine, false, nullptr);
         edit.SetText(u"one\r\ntwo\nthree");
         QCOMPARE(edit.GetText(), u"one\r\ntwo\r\nthree");
@@ -62,16 +52,12 @@ private slots:
         QTest::keyClick(&edit, Qt::Key_Return, Qt::ShiftModifier);
         QTest::keyClicks(&edit, "4");
         QCOMPARE(edit.GetText(), u"one\r\ntwo\r\nthree\r\n4");
-    }
 
-    void limitHoldsForTypingAndPasting() {
-        CNoteEdit edit(CNoteEdit::Mode::MultiLine, false, nullptr);
         edit.SetTextLimit(8);
         edit.SetText(u"abcde");
         edit.moveCursor(QTextCursor::End);
         QTest::keyClicks(&edit, "fghij");
         QCOMPARE(edit.GetText(), u"abcdefgh");
-        // A line break counts two, as it comes back.
         edit.SetText(u"abcdefg");
         edit.moveCursor(QTextCursor::End);
         QTest::keyClick(&edit, Qt::Key_Return);
@@ -81,7 +67,6 @@ private slots:
         QGuiApplication::clipboard()->setText("XY\nZW");
         edit.paste();
         QCOMPARE(edit.GetText(), u"XY\r\nZabc");
-        // Text the program sets is kept whole.
         edit.SetText(u"0123456789");
         QCOMPARE(edit.GetText(), u"0123456789");
     }

@@ -2,7 +2,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "FakeNoteHost.h"
+#include "NoteWindowCase.h"
 #include "UiTestRegistry.h"
 #include "notebook/CNotePreviewView.h"
 #include "notebook/NotePreviewStatic.h"
@@ -21,15 +21,10 @@ std::unique_ptr<MessageNoteData> LongNote() {
     return note;
 }
 
-class NotePreviewTest : public QObject {
+class NotePreviewTest : public NoteWindowCase {
     Q_OBJECT
 
-    QtFontEngine engine_;
-    FakeNoteHost host_;
-
 private slots:
-    void initTestCase() { UseTestFonts(engine_); }
-    void cleanupTestCase() { RegisterFontEngine(nullptr); }
 
     void placeholderWithoutNoteAndButtonsByMode() {
         CNotePreviewView view(host_);

@@ -1,17 +1,14 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <algorithm>
-#include <array>
 #include <memory>
 
-#include "FakeNoteHost.h"
+#include "NoteWindowCase.h"
 #include "UiTestRegistry.h"
 #include "notes/NoteCommands.h"
-#include "notes/NoteFactory.h"
 #include "notewnd/CVeskNoteWnd.h"
 #include "notewnd/NoteGeometry.h"
 #include "notewnd/QtFontEngine.h"
-#include "notewnd/QtNoteWindowFactory.h"
 
 namespace vesk::test {
 namespace {
@@ -28,27 +25,14 @@ public:
     }
 };
 
-class NoteWindowTest : public QObject {
+class NoteWindowTest : public NoteWindowCase {
     Q_OBJECT
 
-    QtFontEngine engine_;
-    FakeNoteHost host_;
-    std::unique_ptr<CVeskNoteWnd> window_;
-
-    CVeskNoteWnd& Create(std::unique_ptr<NoteData> note) {
-        window_ = std::make_unique<CVeskNoteWnd>(7, std::move(note), host_);
-        window_->CreateNoteWindow();
-        return *window_;
-    }
+    using NoteWindowCase::Create;
     CVeskNoteWnd& Create(const Rect& rect) { return Create(MakeNote(rect)); }
-    int TitleBar() const { return CVeskNoteWnd::GetTitleBarHeight(); }
+    static int TitleBar() { return CVeskNoteWnd::GetTitleBarHeight(); }
 
 private slots:
-    void initTestCase() { UseTestFonts(engine_); }
-    void cleanupTestCase() { RegisterFontEngine(nullptr); }
-    void init() { host_ = {}; }
-    void cleanup() { window_.reset(); }
-
     void createsTheWindowAsTheRecordSays() {
         auto note = MakeNote({100, 100, 300, 250});
         note->SetAlpha(128);
@@ -152,23 +136,6 @@ private slots:
         QCOMPARE(host_.changes, 0);
     }
 
-    void showingAndHidingKeepTheStateAndTellTheNotebook() {
-        auto note = MakeNote({100, 100, 300, 250});
-        note->SetState(NoteData::kStateWastebasket);
-        CVeskNoteWnd& window = Create(std::move(note));
-        QVERIFY(!window.isVisible());
-        window.SetVisible(true);
-        QCOMPARE(window.GetNoteData().GetState(), NoteData::kStateShown);
-        QCOMPARE(host_.moves, (QList<std::array<std::int64_t, 3>>{{7, 2, 0}}));
-        window.SetVisible(false);
-        QVERIFY(!window.isVisible());
-        QCOMPARE(window.GetNoteData().GetState(), NoteData::kStateHidden);
-        window.BringToAttention();
-        QVERIFY(window.isVisible());
-        QCOMPARE(window.GetNoteData().GetState(), NoteData::kStateShown);
-        QCOMPARE(host_.moves.size(), 1);
-    }
-
     void alphaIsClampedAndSolidWhileActive() {
         host_.settings.SetSolidOnSelect(false);
         CVeskNoteWnd& window = Create({100, 100, 300, 250});
@@ -224,18 +191,6 @@ private slots:
         moves.lefts.clear();
         QCoreApplication::processEvents();
         QVERIFY(moves.lefts.isEmpty());
-    }
-
-    void factoryMakesANoteWindowForEveryKind() {
-        QtNoteWindowFactory factory(host_);
-        for (const std::int32_t kind :
-             {NoteData::kMessage, NoteData::kScribble, NoteData::kChecklist, NoteData::kPicture}) {
-            std::unique_ptr<NoteWindow> made =
-                factory.MakeNoteWindow(3, CreateNoteDataByKind(kind));
-            auto* window = dynamic_cast<CVeskNoteWnd*>(made.get());
-            QVERIFY(window != nullptr && window->GetNoteData().GetKind() == kind);
-        }
-        QVERIFY(factory.MakeNoteWindow(4, nullptr) == nullptr);
     }
 };
 

@@ -6,7 +6,7 @@
 #include <QTest>
 #include <memory>
 
-#include "FakeNoteHost.h"
+#include "NoteWindowCase.h"
 #include "ScriptedPrompts.h"
 #include "UiTestRegistry.h"
 #include "dialogs/editoptions/CPicturePage.h"
@@ -28,12 +28,10 @@ bool Near(QRgb a, QRgb b) {
            qAbs(qBlue(a) - qBlue(b)) < 8;
 }
 
-class PictureNoteWndTest : public QObject {
+class PictureNoteWndTest : public NoteWindowCase {
     Q_OBJECT
 
-    QtFontEngine engine_;
     QtImageDecoder decoder_;
-    FakeNoteHost host_;
     QTemporaryDir folder_;
 
     QString WritePicture(const QString& name, QSize size, QRgb colour) {
@@ -65,14 +63,8 @@ class PictureNoteWndTest : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        UseTestFonts(engine_);
-        RegisterImageDecoder(&decoder_);
-    }
-    void cleanupTestCase() {
-        RegisterImageDecoder(nullptr);
-        RegisterFontEngine(nullptr);
-    }
+    void initTestCase() { RegisterImageDecoder(&decoder_); }
+    void cleanupTestCase() { RegisterImageDecoder(nullptr); }
 
     // The longer side fills the area; when the other then runs over, that
     // one fills it instead; the picture is centred in what is left.

@@ -4,7 +4,7 @@
 #include <QTest>
 #include <memory>
 
-#include "FakeNoteHost.h"
+#include "NoteWindowCase.h"
 #include "UiTestRegistry.h"
 #include "dialogs/editoptions/CScribblePage.h"
 #include "notes/NoteCommands.h"
@@ -35,17 +35,11 @@ std::unique_ptr<ScribbleNoteData> MakeScribble(QSize size, std::initializer_list
 
 int AlphaAt(const QImage& surface, int x, int y) { return qAlpha(surface.pixel(x, y)); }
 
-class ScribbleNoteWndTest : public QObject {
+class ScribbleNoteWndTest : public NoteWindowCase {
     Q_OBJECT
 
-    QtFontEngine engine_;
-    FakeNoteHost host_;
-    std::unique_ptr<CScribbleNoteWnd> window_;
-
     CScribbleNoteWnd& Create(std::unique_ptr<ScribbleNoteData> record) {
-        window_ = std::make_unique<CScribbleNoteWnd>(4, std::move(record), host_);
-        window_->CreateNoteWindow();
-        return *window_;
+        return NoteWindowCase::Create<CScribbleNoteWnd>(std::move(record));
     }
     CScribbleNoteWnd& Edit(QSize drawing, std::initializer_list<QPoint> inked = {}) {
         CScribbleNoteWnd& window = Create(MakeScribble(drawing, inked));
@@ -69,10 +63,6 @@ class ScribbleNoteWndTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { UseTestFonts(engine_); }
-    void cleanupTestCase() { RegisterFontEngine(nullptr); }
-    void init() { host_ = {}; }
-    void cleanup() { window_.reset(); }
 
     void strokesNeedMovementAndDrawEraseAndRecolourTheInk() {
         CScribbleNoteWnd& window = Edit({});
