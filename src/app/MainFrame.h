@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QTimer>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -9,7 +8,10 @@
 #include <string>
 
 #include "app/AlarmScheduler.h"
+#include "app/AutoSave.h"
+#include "app/CloseSequence.h"
 #include "app/DialogSlots.h"
+#include "app/ImportCommand.h"
 #include "app/MainCommands.h"
 #include "app/MainHotKeys.h"
 #include "app/NewNotes.h"
@@ -68,7 +70,7 @@ public:
     // fall-backs, the alarm timer and the hot keys.
     void Create();
     // The close has run: files saved, windows gone.
-    bool IsClosed() const { return closed_; }
+    bool IsClosed() const { return closing_.IsClosed(); }
 
     // Services of the note windows.
     SettingsData& GetSettings() override { return settings_; }
@@ -112,17 +114,14 @@ public:
     void OnTrayDoubleClick();
     // False when nothing answers the command.
     bool OnCommand(std::uint32_t command);
-    // Ends the program, saving first, open edits included. Open dialogs are
-    // cancelled first and the close comes back once they are gone; asked
-    // again meanwhile, it goes on. When the notes cannot be saved the user
-    // chooses between trying again, ending without them and going on.
-    void Close();
+    // Ends the program, saving first, open edits included. When the notes
+    // cannot be saved the user chooses between trying again, ending without
+    // them and going on.
+    void Close() { closing_.Close(); }
     // Close when the session ends (a signal): no one is asked; notes that
     // cannot be saved make the run fail.
-    void EndSession();
-    // The same for an end that cannot wait: dialogs are cancelled and the
-    // program ends at once.
-    void CloseNow();
+    void EndSession() { closing_.EndSession(); }
+    void CloseNow() { closing_.CloseNow(); }
     // The program's exit status: 1 when it ended without its notes saved.
     int ExitStatus() const { return saver_.NotesLost() ? 1 : 0; }
 
@@ -137,22 +136,18 @@ public:
     SettingsSaver& GetSettingsSaver() { return settingsSaver_; }
     NotebookNotices& GetNotebook() { return notebook_; }
     // The auto-save period in use; 0 while auto-save is off.
-    int AutoSaveInterval() const;
+    int AutoSaveInterval() const { return autoSave_.Interval(); }
 
 private:
     void SetUpCommands();
-    void ImportNote();
-    void ShowHelp();
-    void ShowAbout();
     void ShowNote(NoteId id);
-    // Cancels every open modal window; false when there was none.
-    bool CancelOpenDialogs();
-    void SaveAndEnd();
-    // Sets the auto-save off when something is left to save, once the
-    // start-up has loaded the notes.
-    void ArmAutoSave();
-    // Takes up a new interval or switch: a running wait starts again.
-    void RestartAutoSave();
+    // A new note came in from the New commands or an import.
+    void NoteAdded();
+    // The close's save: open edits, the wastebasket policy "on exit", the
+    // notes. False when the user keeps the program running.
+    bool SaveAtEnd();
+    // The notes are saved: the settings, then everything the run holds.
+    void ShutDown();
     // The wastebasket policy "after each crumple".
     void EmptyAfterCrumple();
 
@@ -168,22 +163,18 @@ private:
     DialogSlots dialogs_;
     std::unique_ptr<platform::SoundPlayer> sounds_;
     std::set<std::u16string> fontFaces_;
-    QTimer autoSaveTimer_;
+    AutoSave autoSave_;
     SettingsSaver settingsSaver_;
     SettingsCommand settingsCommand_;
     ThemeCommand themeCommand_;
+    ImportCommand importCommand_;
     // Last among the members: the windows use everything above while they
     // are destroyed.
     NoteCollection collection_;
     NewNotes newNotes_;
     NotesSaver saver_;
     NotebookNotices notebook_;
-    bool created_ = false;
-    bool closeRequested_ = false;
-    bool dialogsCancelled_ = false;
-    // The close is saving, perhaps waiting for the user's answer.
-    bool ending_ = false;
-    bool closed_ = false;
+    CloseSequence closing_;
 };
 
 }  // namespace vesk
