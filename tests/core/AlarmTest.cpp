@@ -40,12 +40,6 @@ TEST(AlarmDataTest, ElementLeavesOutWhatIsUnsetAndReadsOnlyItsLiterals) {
     read.LoadFromElement(written);
     EXPECT_EQ(read, (AlarmData{AlarmData::NoTimeMark(), 0, u""}));
 
-    for (const std::int32_t repeat : {0, 1, 2}) {
-        XMLElement parent(u"behavior");
-        AlarmData{0, repeat, u""}.SaveToElement(parent);
-        read.LoadFromElement(*parent.FindChild(u"alarm"));
-        EXPECT_EQ(read.repeat, repeat);
-    }
     for (const std::u16string text : {u"Once", u"LOOP", u"1", u""}) {
         read.repeat = 2;
         read.LoadFromElement(Xml(u"<alarm repeat=\"" + text + u"\"/>"));

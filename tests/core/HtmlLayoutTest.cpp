@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
+#include <vector>
 
 #include "notebook/HtmlLayout.h"
-#include "notebook/HtmlListRows.h"
 #include "notebook/PathCompaction.h"
 
 namespace vesk {
@@ -31,17 +30,13 @@ private:
 
 class FakeFonts : public StyledTextMeasurer {
 public:
+    FakeFonts() {
+        for (unsigned style = 0; style < HtmlStyle::kCount; ++style) variants_.emplace_back(style);
+    }
     const TextMeasurer& ForStyle(unsigned style) const override { return variants_.at(style); }
 
 private:
-    std::array<FakeVariant, HtmlStyle::kCount> variants_{
-        FakeVariant(0),  FakeVariant(1),  FakeVariant(2),  FakeVariant(3),  FakeVariant(4),
-        FakeVariant(5),  FakeVariant(6),  FakeVariant(7),  FakeVariant(8),  FakeVariant(9),
-        FakeVariant(10), FakeVariant(11), FakeVariant(12), FakeVariant(13), FakeVariant(14),
-        FakeVariant(15), FakeVariant(16), FakeVariant(17), FakeVariant(18), FakeVariant(19),
-        FakeVariant(20), FakeVariant(21), FakeVariant(22), FakeVariant(23), FakeVariant(24),
-        FakeVariant(25), FakeVariant(26), FakeVariant(27), FakeVariant(28), FakeVariant(29),
-        FakeVariant(30), FakeVariant(31)};
+    std::vector<FakeVariant> variants_;
 };
 
 constexpr COLORREF kInk = RGB(1, 2, 3);
@@ -159,46 +154,6 @@ TEST(PathCompaction, KeepsTheFileNameAndShortensTheFolders) {
     EXPECT_EQ(CompactPath(u"C:\\notes\\name.txt", 120, font), u"...\\name.txt");
     EXPECT_EQ(CompactPath(u"/a/bb/cc/name.txt", 100, font), u"name.tx...");
     EXPECT_EQ(CompactPath(u"/a/bb/cc/name.txt", 20, font), u"...");
-}
-
-HTMLLIST_ITEM Row(std::int32_t height, bool fixed = false) {
-    HTMLLIST_ITEM row;
-    row.height = height;
-    row.fixedHeight = fixed;
-    return row;
-}
-
-TEST(HtmlListRows, StacksRowsAndRenumbersOnErase) {
-    HtmlListRows rows;
-    for (std::int32_t height : {10, 20, 30, 40}) rows.Append(Row(height));
-    rows.Find(2)->itemData = 7;
-    EXPECT_EQ(rows.TotalHeight(), 100);
-    EXPECT_EQ(rows.RowAt(29), 1);
-    EXPECT_EQ(rows.RowAt(30), 2);
-    EXPECT_EQ(rows.RowAt(100), -1);
-    EXPECT_EQ(rows.RowAt(-1), -1);
-
-    EXPECT_FALSE(rows.Erase(4));
-    EXPECT_TRUE(rows.Erase(1));
-    EXPECT_EQ(rows.Find(1)->itemData, 7u);
-    EXPECT_EQ(rows.Top(2), 40);
-    EXPECT_EQ(rows.TotalHeight(), 80);
-    EXPECT_EQ(rows.Find(3), nullptr);
-
-    rows.SetHeight(0, 15);
-    EXPECT_EQ(rows.Top(1), 15);
-    rows.Clear();
-    EXPECT_EQ(rows.TotalHeight(), 0);
-    EXPECT_EQ(rows.RowAt(0), -1);
-}
-
-TEST(HtmlListRows, PositionShowingMovesTheLeastToShowTheWholeRow) {
-    HtmlListRows rows;
-    for (int i = 0; i < 10; ++i) rows.Append(Row(20));
-    EXPECT_EQ(rows.PositionShowing(2, 50, 60), 40) << "above the view: its top at the top";
-    EXPECT_EQ(rows.PositionShowing(6, 50, 60), 80) << "below: its bottom at the bottom";
-    EXPECT_EQ(rows.PositionShowing(4, 50, 60), 50) << "already shown";
-    EXPECT_EQ(rows.PositionShowing(10, 50, 60), 50);
 }
 
 }  // namespace

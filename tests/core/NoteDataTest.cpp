@@ -38,7 +38,8 @@ std::vector<std::unique_ptr<NoteData>> MakeOneOfEachKind() {
     picture->SetSource(u"/no/such/folder/cat.jpg");
     picture->SetMaintainRatio(false);
     notes.push_back(std::move(picture));
-    for (auto& note : notes) {
+    for (std::int32_t i = 0; i < 4; ++i) {
+        NoteData* note = notes[i].get();
         note->SetTitle(u"Groceries <&> ]]> \u00e9\u4e2d");
         note->SetRect(Rect{-120, 80, 180, 330});
         note->SetAlpha(180);
@@ -50,7 +51,7 @@ std::vector<std::unique_ptr<NoteData>> MakeOneOfEachKind() {
         note->SetStyle(
             {u"Sunny", 0, RGB(255, 242, 0), RGB(255, 255, 128), RGB(10, 20, 30), RGB(1, 2, 3)});
         note->EnableAlarm(true);
-        *note->GetAlarm() = {TextToTime(u"2007-02-01 08:30:00"), 2, u"/home/me/ring.wav"};
+        *note->GetAlarm() = {TextToTime(u"2007-02-01 08:30:00"), i % 3, u"/home/me/ring.wav"};
         note->SetCreationTime(TextToTime(u"2007-01-27 00:41:33"));
         note->SetLastModified(TextToTime(u"2007-03-04 05:06:07"));
     }
@@ -76,13 +77,15 @@ TEST(NoteDataTest, EachReaderComparesWithItsOneLiteral) {
         note.SetAlignment(NoteData::kAlignCenter);
         note.SetStayOnTop(1);
         note.LoadFromElement(Xml(u"<vesknote><appearence hidden" + is + u" shaded" + is +
-                                 u" showtitle" + is + u"/><behavior stayontop" + is +
+                                 u" showtitle" + is + u"><font bold" + is + u" italics" + is +
+                                 u"/></appearence><behavior stayontop" + is +
                                  u"/><content><message align" + is + u"/></content></vesknote>"));
         EXPECT_EQ(note.GetState(), NoteData::kStateShown);
         EXPECT_FALSE(note.IsShaded());
         EXPECT_TRUE(note.GetShowTitle());
         EXPECT_EQ(note.GetStayOnTop(), 0);
         EXPECT_EQ(note.GetAlignment(), NoteData::kAlignLeft);
+        EXPECT_EQ(note.GetFont(), FontData(u"", 0, false, false));
     }
 }
 
@@ -112,25 +115,20 @@ TEST(NoteDataTest, DesktopAlphaAndMissingParts) {
         EXPECT_EQ(note.GetAlpha(), alpha) << WideToUtf8(text);
     }
 
+    // A font that cannot be made falls back to Arial 12.
+    test::FakeFontEngine engine;
     PictureNoteData note;
     note.SetCreationTime(1000);
     note.SetTitle(u"kept");
-    note.LoadFromElement(Xml(
-        u"<vesknote lastmodified=\"2007-01-27\"><behavior><alarm repeat=\"once\"/>"
-        u"<alarm repeat=\"loop\"/></behavior><extra><title>ignored</title></extra></vesknote>"));
-    EXPECT_EQ(std::tuple(note.GetCreationTime(), note.GetLastModified(), note.GetTitle()),
-              std::tuple(1000, 0, u"kept"));
+    note.LoadFromElement(
+        Xml(u"<vesknote lastmodified=\"2007-01-27\"><appearence><font face=\"Nowhere\" "
+            u"size=\"30\"/></appearence><behavior><alarm repeat=\"once\"/><alarm "
+            u"repeat=\"loop\"/></behavior><extra><title>ignored</title></extra></vesknote>"));
+    EXPECT_EQ(std::tuple(note.GetCreationTime(), note.GetLastModified(), note.GetTitle(),
+                         note.GetFont(), note.GetFont().GetHeight()),
+              std::tuple(1000, 0, u"kept", FontData::Fallback(), 14));
     ASSERT_NE(note.GetAlarm(), nullptr);
     EXPECT_EQ(note.GetAlarm()->repeat, AlarmData::kRepeatOnce);
-}
-
-TEST(NoteDataTest, AFontThatCannotBeMadeFallsBackToArial12) {
-    test::FakeFontEngine engine;
-    MessageNoteData note;
-    note.LoadFromElement(
-        Xml(u"<vesknote><appearence><font face=\"Nowhere\" size=\"30\"/></appearence></vesknote>"));
-    EXPECT_EQ(note.GetFont(), FontData::Fallback());
-    EXPECT_EQ(note.GetFont().GetHeight(), 14);
 }
 
 TEST(NoteDataTest, CopyFromPutsBackWhatAnEditChanges) {
@@ -225,13 +223,7 @@ protected:
     test::TempDir folder_;
 };
 
-TEST_F(NoteFileTest, OnlyAVesknoteRootOfAKnownTypeLoads) {
-    auto note = LoadXml(
-        u"<vesknote type=\"message\"><content><message>hi</message></content>"
-        u"</vesknote>");
-    ASSERT_NE(note, nullptr);
-    EXPECT_EQ(dynamic_cast<MessageNoteData&>(*note).GetText(), u"hi");
-
+TEST_F(NoteFileTest, OnlyAVesknoteRootOfAKnownTypeLoadsAndCraftedFilesLoadSafely) {
     for (const char16_t* xml :
          {u"<note type=\"message\"/>", u"<vesknote type=\"Message\"/>", u"<vesknote/>"}) {
         EXPECT_EQ(LoadXml(xml), nullptr);
@@ -239,23 +231,7 @@ TEST_F(NoteFileTest, OnlyAVesknoteRootOfAKnownTypeLoads) {
     EXPECT_EQ(LoadXml(u"<vesknote type=\"message\"/>", true), nullptr) << "not a previous note";
     EXPECT_EQ(LoadNoteFile(folder_ / "missing.vesknote", false, 24), nullptr);
     EXPECT_EQ(LoadNoteFile(folder_.Path(), false, 24), nullptr);
-}
 
-TEST_F(NoteFileTest, PreviousVersionFilesAreReadWhenTheXmlStepDoesNotApply) {
-    for (const char* version : {"3", "3.0", " 3.00"}) {
-        for (bool skipXml : {false, true}) {
-            auto note = Load(test::PreviousNoteFile({}, version), skipXml);
-            ASSERT_NE(note, nullptr) << version;
-            EXPECT_EQ(note->GetTitle(), u"Old note");
-            EXPECT_EQ(dynamic_cast<MessageNoteData&>(*note).GetText(), u"hello");
-        }
-    }
-    for (const char* version : {"4", "2.99", "-1", "x3", ""}) {
-        EXPECT_EQ(Load(test::PreviousNoteFile({}, version)), nullptr) << version;
-    }
-}
-
-TEST_F(NoteFileTest, CraftedFilesLoadSafely) {
     // A drawing too large to hold in memory is dropped; the note stays.
     auto note = LoadXml(
         u"<vesknote type=\"scribble\"><content><image width=\"2147483647\" height=\"2147483647\">"
@@ -272,6 +248,20 @@ TEST_F(NoteFileTest, CraftedFilesLoadSafely) {
           std::string("3\n\n1\n1\n0 0 65535 -1\n0\n0 0 300 300\n0 0 0 0 \x01\n"
                       "0 0 0 0 0 0 0 0 0 0 0 0\nArial\n16 0 0\n\x01 5 5 5")}) {
         EXPECT_EQ(Load(bytes), nullptr) << bytes.size();
+    }
+}
+
+TEST_F(NoteFileTest, PreviousVersionFilesAreReadWhenTheXmlStepDoesNotApply) {
+    for (const char* version : {"3", "3.0", " 3.00"}) {
+        for (bool skipXml : {false, true}) {
+            auto note = Load(test::PreviousNoteFile({}, version), skipXml);
+            ASSERT_NE(note, nullptr) << version;
+            EXPECT_EQ(note->GetTitle(), u"Old note");
+            EXPECT_EQ(dynamic_cast<MessageNoteData&>(*note).GetText(), u"hello");
+        }
+    }
+    for (const char* version : {"4", "2.99", "-1", "x3", ""}) {
+        EXPECT_EQ(Load(test::PreviousNoteFile({}, version)), nullptr) << version;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "FakeNoteWindow.h"
@@ -107,11 +108,6 @@ protected:
         }
         rows_.SetListener(&log_);
     }
-    // What the window does on a crumple: the record, then the notice.
-    void Crumple(NoteId id) {
-        collection_.Find(id)->GetNoteData().SetState(NoteData::kStateWastebasket);
-        rows_.OnNoteMoved(id, NotePlace::kShown, NotePlace::kWastebasket);
-    }
 
     test::FakeWindowFactory factory_;
     NoteCollection collection_{factory_};
@@ -119,7 +115,7 @@ protected:
     RowLog log_;
 };
 
-TEST_F(NoteFolderRowsTest, ChangesInPlaceArchivingAndStrayNotices) {
+TEST_F(NoteFolderRowsTest, ChangesInPlaceArchivingStrayNoticesAndClearing) {
     rows_.OnNoteMoved(2, NotePlace::kShown, NotePlace::kHidden);
     rows_.OnNoteMoved(2, NotePlace::kHidden, NotePlace::kShown);
     rows_.OnNoteMoved(1, NotePlace::kShown, NotePlace::kArchived);
@@ -130,13 +126,14 @@ TEST_F(NoteFolderRowsTest, ChangesInPlaceArchivingAndStrayNotices) {
     EXPECT_EQ(log_.events, (std::vector<std::string>{"change 2 0 2", "change 2 0 2", "remove 1 0 1",
                                                      "archived 1 1"}));
     EXPECT_EQ(rows_.Desktop(), (Ids{0, 2, 3}));
-}
 
-TEST_F(NoteFolderRowsTest, ClearingTheWastebasketLeavesTheDesktop) {
-    Crumple(0);
+    // A crumple as the window does it: the record, then the notice.
+    collection_.Find(0)->GetNoteData().SetState(NoteData::kStateWastebasket);
+    rows_.OnNoteMoved(0, NotePlace::kShown, NotePlace::kWastebasket);
+    EXPECT_EQ(rows_.Wastebasket(), Ids{0});
     rows_.ClearWastebasketList();
     EXPECT_TRUE(rows_.Wastebasket().empty());
-    EXPECT_EQ(rows_.Desktop(), (Ids{1, 2, 3}));
+    EXPECT_EQ(rows_.Desktop(), (Ids{2, 3}));
     rows_.ClearNoteLists();
     EXPECT_TRUE(rows_.Desktop().empty());
 }
@@ -155,11 +152,9 @@ TEST(PreviewRecord, CopiesContentAndShowsItRolledDownWithTitle) {
     copy->SetTitle(u"changed in the preview");
     EXPECT_EQ(note.GetTitle(), u"Plan");
     EXPECT_EQ(dynamic_cast<MessageNoteData&>(*copy).GetText(), u"first\nsecond");
-    EXPECT_NE(copy->GetAlarm(), nullptr);
-    EXPECT_EQ(copy->GetState(), NoteData::kStateShown);
-    EXPECT_FALSE(copy->IsShaded());
-    EXPECT_TRUE(copy->GetShowTitle());
-    EXPECT_EQ(copy->GetStayOnTop(), 0);
+    EXPECT_EQ(std::tuple(copy->GetAlarm() != nullptr, copy->GetState(), copy->IsShaded(),
+                         copy->GetShowTitle(), copy->GetStayOnTop()),
+              std::tuple(true, NoteData::kStateShown, false, true, 0));
 }
 
 }  // namespace

@@ -62,29 +62,6 @@ TEST(ThemeDataTest, NewNotesDrawOnlyAmongTheSelectedThemesStylesInIdOrder) {
     EXPECT_EQ(ids, (std::vector<std::int32_t>{0, 2, 0, 2, 2}));
 }
 
-TEST(ThemeDataTest, ElementRenumbersStylesInTheirOrder) {
-    ThemeData theme(7);
-    theme.SetName(u"Sea");
-    for (int c : {1, 2, 3}) theme.AddStyle(RGB(c, c, c), 0, 0, 0);
-    theme.RemoveStyle(0);
-    XMLElement parent(u"themecollection");
-    theme.SaveToElement(parent, true);
-    theme.SaveToElement(parent, false);
-    const auto themes = parent.FindChildren(u"theme");
-    ASSERT_EQ(themes.size(), 2u);
-    EXPECT_EQ(themes[0]->GetAttribute(u"selected"), u"true");
-    EXPECT_FALSE(themes[1]->HasAttribute(u"selected"));
-
-    ThemeData read(3);
-    for (int i = 0; i < 3; ++i) read.AddStyle(9, 9, 9, 9);
-    read.LoadFromElement(*themes[0]);
-    EXPECT_EQ(read.GetId(), 3);
-    ASSERT_EQ(read.GetStyles().size(), 2u);
-    EXPECT_EQ(read.FindStyle(0).bgcolor, RGB(2, 2, 2));
-    EXPECT_EQ(read.FindStyle(1), (StyleData{u"", 1, RGB(3, 3, 3), 0, 0, 0}));
-    EXPECT_EQ(read.AddStyle(0, 0, 0, 0), 2) << "the counter restarts with the styles read";
-}
-
 class SettingsFileTest : public ::testing::Test {
 protected:
     // Writes a settings file with the given root content and loads it.
@@ -263,7 +240,8 @@ TEST_F(SettingsFileTest, ThemeFilesCarryOneThemeAndAnythingElseIsRefused) {
     EXPECT_EQ(read.GetName(), sea.GetName());
     ASSERT_EQ(read.GetStyles().size(), 2u);
     EXPECT_EQ(read.FindStyle(0), sea.FindStyle(0));
-    EXPECT_EQ(read.FindStyle(1).bgcolor, sea.FindStyle(2).bgcolor);
+    EXPECT_EQ(read.FindStyle(1).bgcolor, sea.FindStyle(2).bgcolor) << "renumbered in order";
+    EXPECT_EQ(settings_.FindTheme(2)->AddStyle(0, 0, 0, 0), 2) << "its counter follows the styles";
 
     test::WriteBytes(dir_ / "settings.xml",
                      test::Utf16XmlFile(u"<settings><themecollection><theme name=\"x\"/>"
@@ -274,17 +252,6 @@ TEST_F(SettingsFileTest, ThemeFilesCarryOneThemeAndAnythingElseIsRefused) {
     }
     EXPECT_EQ(settings_.ThemeCount(), 2u);
     EXPECT_EQ(settings_.AddTheme(), 3) << "no id was used up";
-}
-
-TEST(FontDataTest, LiteralComparisonAndDefaults) {
-    // Only the exact "true" turns a style on.
-    for (const std::u16string text : {u"TRUE", u"True", u"1", u"false"}) {
-        FontData font(u"Arial", 10, true, true);
-        font.LoadFromElement(Xml(u"<font bold=\"" + text + u"\" italics=\"" + text + u"\"/>"));
-        EXPECT_EQ(font, FontData(u"", 0, false, false)) << WideToUtf8(text);
-    }
-    EXPECT_TRUE(FontData(u"Arial", 0, false, false).IsDefault());
-    EXPECT_TRUE(FontData(u"", 12, false, false).IsDefault());
 }
 
 TEST(FontDataTest, DrawingFontsAreACacheThatIsNeverCopied) {
