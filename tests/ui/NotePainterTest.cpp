@@ -64,15 +64,6 @@ private slots:
     }
     void cleanupTestCase() { RegisterFontEngine(nullptr); }
 
-    void bodyFadesFromTheFirstColourToTheSecond() {
-        auto note = MakeNote({}, u"");
-        note->SetShowTitle(false);
-        note->GetStyle().SetColors(RGB(255, 0, 0), RGB(0, 0, 255), 0, RGB(255, 255, 255));
-        const QImage image = Paint(*note);
-        QVERIFY(Near(image.pixel(50, 0), 255, 0, 0) && Near(image.pixel(50, 79), 0, 0, 255));
-        QVERIFY(Near(image.pixel(50, 40), 128, 0, 128, 10));
-    }
-
     void alarmClockShowsOnlyWithAnAlarm() {
         auto note = MakeNote({}, u"");
         const QRect corner(0, 0, TitleBarHeight(), TitleBarHeight());
@@ -126,17 +117,22 @@ private slots:
         QVERIFY(!Near(Paint(*note).pixel(6, titleBar + 20), 0, 0, 0, 30));
     }
 
-    void shadowRunsAlongTheRightAndBottomEdges() {
-        auto note = MakeNote({});
+    // The body fades from the first colour to the second; the shadow runs
+    // along the right and bottom edges, cast from 2 pixels down and right so
+    // that its outer ends stay clear.
+    void bodyFadesAndCastsItsShadow() {
+        auto note = MakeNote({}, u"");
+        note->SetShowTitle(false);
+        note->GetStyle().SetColors(RGB(255, 0, 0), RGB(0, 0, 255), 0, RGB(255, 255, 255));
         const QImage image = Paint(*note);
+        QVERIFY(Near(image.pixel(50, 0), 255, 0, 0) && Near(image.pixel(50, 79), 0, 0, 255));
+        QVERIFY(Near(image.pixel(50, 40), 128, 0, 128, 10));
         for (const QPoint dark : {QPoint(100, 2), QPoint(101, 81), QPoint(2, 80)}) {
             QCOMPARE(image.pixel(dark), qRgb(0, 0, 0));
         }
-        // Its outer ends stay clear: it is cast from 2 pixels down and right.
         QCOMPARE(qAlpha(image.pixel(100, 1)), 0);
         QCOMPARE(qAlpha(image.pixel(0, 81)), 0);
-        const QImage flat = Paint(*note, false, false);
-        QVERIFY(!Near(flat.pixel(101, 50), 0, 0, 0, 30));
+        QVERIFY(!Near(Paint(*note, false, false).pixel(101, 50), 0, 0, 0, 30));
     }
 };
 

@@ -81,33 +81,23 @@ private slots:
         QCOMPARE(InkedPixels(image.copy(0, 30, 300, 30)), 0);
     }
 
-    void picturesKeepTheirStraightAlpha() {
-        QImage image(3, 2, QImage::Format_ARGB32);
+    // Qt's own limit on the memory of one image, lowered here to a megabyte,
+    // stands for the photo of a good camera that runs past the default.
+    void picturesKeepTheirStraightAlphaWhateverQtsAllocationLimit() {
+        QImage image(1000, 600, QImage::Format_ARGB32);
         image.fill(qRgba(255, 255, 255, 255));
         image.setPixel(0, 0, qRgba(10, 20, 30, 128));
         const QString file = folder_.filePath(QStringLiteral("pictüre.png"));
-        QVERIFY(image.save(file));
-        const auto bitmap = decoder_.Decode(PathOf(file));
-        QVERIFY(bitmap != nullptr);
-        QCOMPARE(bitmap->GetWidth(), 3);
-        QCOMPARE(bitmap->GetHeight(), 2);
-        QCOMPARE(bitmap->GetPixel(0, 0), 0x800a141eu);
-        QCOMPARE(bitmap->GetPixel(1, 0), 0xffffffffu);
-    }
-
-    // Qt's own limit on the memory of one image, lowered here to a megabyte,
-    // stands for the photo of a good camera that runs past the default.
-    void aLargePictureDecodesWhateverQtsAllocationLimit() {
-        QImage image(1000, 600, QImage::Format_RGB32);
-        image.fill(Qt::darkCyan);
-        const QString file = folder_.filePath(QStringLiteral("large.png"));
         QVERIFY(image.save(file));
         const int limit = QImageReader::allocationLimit();
         QImageReader::setAllocationLimit(1);
         const auto bitmap = decoder_.Decode(PathOf(file));
         QImageReader::setAllocationLimit(limit);
         QVERIFY(bitmap != nullptr);
-        QCOMPARE(bitmap->GetPixel(999, 599), image.pixel(999, 599));
+        QCOMPARE(bitmap->GetWidth(), 1000);
+        QCOMPARE(bitmap->GetHeight(), 600);
+        QCOMPARE(bitmap->GetPixel(0, 0), 0x800a141eu);
+        QCOMPARE(bitmap->GetPixel(999, 599), 0xffffffffu);
     }
 };
 
