@@ -157,14 +157,6 @@ protected:
     std::vector<FakeNoteWindow*> notes_;
 };
 
-// Hide all and show all on their own are the main commands' test.
-TEST_F(CollectionActionsTest, ToggleHidesWhileAnyNoteShowsAndLeavesTheWastebasketAlone) {
-    collection_.ToggleAll();
-    EXPECT_EQ(StatesNow(), (States{kHidden, kHidden, kHidden, kHidden, kCrumpled, kHidden}));
-    collection_.ToggleAll();
-    EXPECT_EQ(StatesNow(), (States{kShown, kShown, kShown, kShown, kCrumpled, kShown}));
-}
-
 TEST_F(CollectionActionsTest, FrontBackAndSettingsSkipWhatTheyShould) {
     collection_.BringAllToFront();
     EXPECT_EQ(Each(&FakeNoteWindow::attentions), (std::vector{1, 1, 0, 0, 0, 1}));
@@ -180,7 +172,12 @@ TEST_F(CollectionActionsTest, FrontBackAndSettingsSkipWhatTheyShould) {
         << "crumpled notes are not repainted";
 }
 
-TEST_F(CollectionActionsTest, ShadeUnshadeAndCrumpleReachEachNoteOnce) {
+// Hide all and show all on their own are the main commands' test.
+TEST_F(CollectionActionsTest, ToggleShadeUnshadeAndCrumpleReachEachNoteOnce) {
+    collection_.ToggleAll();
+    EXPECT_EQ(StatesNow(), (States{kHidden, kHidden, kHidden, kHidden, kCrumpled, kHidden}));
+    collection_.ToggleAll();
+    EXPECT_EQ(StatesNow(), (States{kShown, kShown, kShown, kShown, kCrumpled, kShown}));
     for (const auto all :
          {&NoteCollection::ShadeAll, &NoteCollection::ShadeAll, &NoteCollection::UnshadeAll,
           &NoteCollection::UnshadeAll, &NoteCollection::CrumpleAll}) {

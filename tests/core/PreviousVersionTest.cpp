@@ -260,14 +260,13 @@ TEST_F(SettingsV3ReaderTest, ReadsEveryValue) {
         ASSERT_EQ(second.GetStyles().size(), 2u);
         EXPECT_EQ(second.FindStyle(1), (StyleData{u"", 1, RGB(10, 20, 30), RGB(40, 50, 60),
                                                   RGB(70, 80, 90), RGB(100, 110, 120)}));
-        EXPECT_EQ(settings_.GetSelectedThemeId(), 1);
-        EXPECT_EQ(settings_.GetAlpha(), 100);
-        EXPECT_EQ((std::vector{settings_.GetSolidOnSelect(), settings_.GetAutoSave(),
-                               settings_.GetSoundEnabled(), settings_.GetAnimatedCrumple(),
-                               settings_.GetNoteShadow()}),
-                  (std::vector{false, false, false, false, true}));
-        EXPECT_EQ(settings_.GetTray(), TrayAction::ToggleShow);
-        EXPECT_EQ(settings_.GetEmptyWaste(), EmptyWastePolicy::Never);
+        EXPECT_EQ(
+            std::tuple(settings_.GetSelectedThemeId(), settings_.GetAlpha(),
+                       settings_.GetSolidOnSelect(), settings_.GetAutoSave(),
+                       settings_.GetSoundEnabled(), settings_.GetAnimatedCrumple(),
+                       settings_.GetNoteShadow(), settings_.GetTray(), settings_.GetEmptyWaste()),
+            std::tuple(1, 100, false, false, false, false, true, TrayAction::ToggleShow,
+                       EmptyWastePolicy::Never));
         // Pixels become points at 96 dots per inch.
         EXPECT_EQ(settings_.GetContentFont(), FontData(u"Courier New", 18, true, false));
         EXPECT_EQ(settings_.GetTitleFont(), FontData(u"Tahoma", 12, false, true));

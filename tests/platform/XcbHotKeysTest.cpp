@@ -69,11 +69,12 @@ private slots:
         QVERIFY2(!QStandardPaths::findExecutable("xdotool").isEmpty(), "xdotool is missing");
     }
 
-    void pressedCombinationsReportTheirIdsWhateverTheLocks() {
+    void pressedCombinationsReportTheirIdsWhateverTheLocksAndNothingElse() {
         XcbHotKeys hotKeys;
         QSignalSpy pressed(&hotKeys, &HotKeys::HotKeyPressed);
         QVERIFY(hotKeys.RegisterHotKey(200, kModControl | kModShift, kF5));
         QVERIFY(hotKeys.RegisterHotKey(201, kModWindows, 'S'));
+        QVERIFY(hotKeys.RegisterHotKey(202, kModAlt, kF7));
         Press("super+s");
         Press("ctrl+shift+F5");
         for (const char* lock : {"Num_Lock", "Caps_Lock", "Num_Lock", "Caps_Lock"}) {
@@ -84,13 +85,7 @@ private slots:
         QCOMPARE(pressed[0][0].toInt(), 201);
         QCOMPARE(pressed[1][0].toInt(), 200);
         QCOMPARE(pressed[5][0].toInt(), 201);
-    }
-
-    void otherModifiersDoNotTriggerAndReleasedCombinationsAreFree() {
-        XcbHotKeys hotKeys;
-        QSignalSpy pressed(&hotKeys, &HotKeys::HotKeyPressed);
-        QVERIFY(hotKeys.RegisterHotKey(200, kModControl | kModShift, kF5));
-        QVERIFY(hotKeys.RegisterHotKey(201, kModAlt, kF7));
+        // Other modifiers do not trigger, nor a released combination.
         Press("ctrl+F5");
         Press("ctrl+alt+shift+F5");
         Press("super+ctrl+shift+F5");
@@ -99,30 +94,21 @@ private slots:
         Press("ctrl+shift+F5");
         // Events arrive in order: once this one is in, the others would be.
         Press("alt+F7");
-        QTRY_COMPARE(pressed.size(), 1);
-        QCOMPARE(pressed[0][0].toInt(), 201);
+        QTRY_COMPARE(pressed.size(), 7);
+        QCOMPARE(pressed[6][0].toInt(), 202);
         OtherClient other;
         QVERIFY(other.Grab(XK_F5, XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_SHIFT));
     }
 
-    void combinationHeldElsewhereOrWithoutSymbolIsRefused() {
+    void aCombinationHeldElsewhereTakenOrWithoutSymbolIsRefused() {
         OtherClient other;
         QVERIFY(other.Grab(XK_F7, XCB_MOD_MASK_CONTROL));
-        XcbHotKeys hotKeys;
-        QVERIFY(!hotKeys.RegisterHotKey(200, kModControl, kF7));
-        QVERIFY(!hotKeys.UnregisterHotKey(200));
-        QVERIFY(!hotKeys.RegisterHotKey(200, kModControl, 0x14));
-        QVERIFY(!hotKeys.RegisterHotKey(200, kModControl, 0));
-        // Nothing else is affected.
-        QSignalSpy pressed(&hotKeys, &HotKeys::HotKeyPressed);
-        QVERIFY(hotKeys.RegisterHotKey(201, kModControl, kF5));
-        Press("ctrl+F5");
-        QTRY_COMPARE(pressed.size(), 1);
-    }
-
-    void oneCombinationServesOneIdAndDestroyingReleasesAll() {
         {
             XcbHotKeys hotKeys;
+            QVERIFY(!hotKeys.RegisterHotKey(200, kModControl, kF7));
+            QVERIFY(!hotKeys.UnregisterHotKey(200));
+            QVERIFY(!hotKeys.RegisterHotKey(200, kModControl, 0x14));
+            QVERIFY(!hotKeys.RegisterHotKey(200, kModControl, 0));
             QVERIFY(hotKeys.RegisterHotKey(200, kModWindows, 'S'));
             QVERIFY(!hotKeys.RegisterHotKey(201, kModWindows, 'S'));
             // Registering an id again moves it to the new combination.
@@ -136,7 +122,7 @@ private slots:
             QCOMPARE(pressed[0][0].toInt(), 200);
             QCOMPARE(pressed[1][0].toInt(), 201);
         }
-        OtherClient other;
+        // Destroying releases every combination, whatever the locks.
         QVERIFY(other.Grab(XK_F5, XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_SHIFT));
         QVERIFY(other.Grab(XK_s, XCB_MOD_MASK_4 | XCB_MOD_MASK_2));
     }
