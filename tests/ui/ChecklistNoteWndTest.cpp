@@ -76,7 +76,6 @@ class ChecklistNoteWndTest : public NoteWindowCase {
         buttons.at(command)->click();
         window_->SendCommand(NoteCommand::kDoneEditing);
     }
-    QImage Paint() const { return Render(*window_); }
     static int LineHeight() {
         return QtTextMeasurer(CVeskNoteWnd::GetDefaultContentFont()).LineHeight();
     }

@@ -106,29 +106,8 @@ private slots:
         QCOMPARE(g.list.GetSelectedItem(), 0);
     }
 
-    void clicksSelectAndClickBelowTheRowsClearsTheSelection() {
-        ListFixture f(3);
-        f.Press({150, f.RowHeight(0) + 2});
-        QCOMPARE(f.list.GetSelectedItem(), 1);
-        f.heard.clear();
-        f.Press({150, 190});
-        QCOMPARE(f.list.GetSelectedItem(), -1);
-        QCOMPARE(f.Codes(), (std::vector<int>{HLN_LBUTTONDOWN, HLN_SELCHANGED}));
-        QCOMPARE(f.heard[0].row, -1);
-        QCOMPARE(f.heard[1].row, -1);
-
-        f.Press({150, 2});
-        QCOMPARE(f.heard.back().row, 0);
-        QCOMPARE(f.heard.back().selectedThen, -1);
-        QCOMPARE(f.list.GetSelectedItem(), 0);
-        f.heard.clear();
-        f.Press({150, 2}, Qt::RightButton);
-        f.Press({150, 2}, Qt::LeftButton, QEvent::MouseButtonDblClick);
-        QCOMPARE(f.Codes(), (std::vector<int>{HLN_RBUTTONDOWN, HLN_DBLCLK}));
-        QCOMPARE(f.list.GetSelectedItem(), 0);
-    }
-
-    void theCheckSquareAndSpaceToggleTheCheck() {
+    // The owner hears of each press, and of a check before the selection.
+    void clicksSelectCheckAndClearTheSelection() {
         ListFixture f(3);
         f.Press(f.CheckSquare(2));
         QVERIFY(f.list.GetItemCheck(2));
@@ -137,12 +116,28 @@ private slots:
         QVERIFY(f.heard[1].checked);
         QCOMPARE(f.heard[1].selectedThen, -1);
         QCOMPARE(f.list.GetSelectedItem(), 2);
-
         f.Press(f.CheckSquare(2) + QPoint(10, 0));
         QVERIFY2(f.list.GetItemCheck(2), "right of the square only selects");
         f.Key(Qt::Key_Space);
         QVERIFY(!f.list.GetItemCheck(2));
         QCOMPARE(f.heard.back().code, HLN_CHECKCHANGED);
+
+        f.Press({150, f.RowHeight(0) + 2});
+        QCOMPARE(f.list.GetSelectedItem(), 1);
+        f.heard.clear();
+        f.Press({150, 190});
+        QCOMPARE(f.list.GetSelectedItem(), -1);
+        QCOMPARE(f.Codes(), (std::vector<int>{HLN_LBUTTONDOWN, HLN_SELCHANGED}));
+        QCOMPARE(f.heard[0].row, -1);
+        QCOMPARE(f.heard[1].row, -1);
+        f.Press({150, 2});
+        QCOMPARE(f.heard.back().row, 0);
+        QCOMPARE(f.heard.back().selectedThen, -1);
+        f.heard.clear();
+        f.Press({150, 2}, Qt::RightButton);
+        f.Press({150, 2}, Qt::LeftButton, QEvent::MouseButtonDblClick);
+        QCOMPARE(f.Codes(), (std::vector<int>{HLN_RBUTTONDOWN, HLN_DBLCLK}));
+        QCOMPARE(f.list.GetSelectedItem(), 0);
 
         ListFixture plain(3, HTMLLIST_EX_GRIDLINES);
         plain.Press(plain.CheckSquare(1));

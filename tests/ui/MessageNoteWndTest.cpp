@@ -81,7 +81,6 @@ class MessageNoteWndTest : public NoteWindowCase {
         }
         return nullptr;
     }
-    QImage Paint() const { return Render(*window_); }
 
 private slots:
 

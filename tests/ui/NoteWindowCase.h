@@ -31,6 +31,7 @@ protected:
         made.CreateNoteWindow();
         return made;
     }
+    QImage Paint() const { return Render(*window_); }
 
 protected slots:
     void init() { host_ = {}; }

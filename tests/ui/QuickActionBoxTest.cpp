@@ -111,7 +111,6 @@ private slots:
         QVERIFY(Button(Box(), "Shade") == nullptr);
         QCOMPARE(Button(Box(), "UnShade")->geometry(), QRect(2, 24, 20, 20));
         QVERIFY(!Box().IsScrollBarShown());
-        QVERIFY(!Box().RemoveButton(NoteCommand::kShade));
 
         actions_->SetShaded(false, false);
         QCOMPARE(Button(Box(), "Shade")->geometry(), QRect(2, 24, 20, 20));

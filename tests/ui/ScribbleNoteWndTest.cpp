@@ -124,8 +124,7 @@ private slots:
         host_.settings.SetNoteShadow(false);
         const int titleBar = CVeskNoteWnd::GetTitleBarHeight();
         CScribbleNoteWnd& window = Create(MakeScribble({200, 100}, {{5, 5}, {190, 90}}));
-        QImage screen(window.size(), QImage::Format_RGB32);
-        window.render(&screen);
+        Paint();
         window.SendCommand(NoteCommand::kEdit);
         // The content area is 6 pixels in from the sides and the bottom.
         const QSize fitted(212, 112 + titleBar);
@@ -141,9 +140,7 @@ private slots:
         QCOMPARE(Record().GetImage()->GetPixel(190, 90), kInked);
         QCOMPARE(Record().GetImage()->GetPixel(60, 50), kInked);
         // The note shows the new stroke, not the drawing it showed before.
-        screen = QImage(window.size(), QImage::Format_RGB32);
-        window.render(&screen);
-        QCOMPARE(screen.pixel(window.GetContentRect(false).topLeft() + QPoint(60, 50)),
+        QCOMPARE(Paint().pixel(window.GetContentRect(false).topLeft() + QPoint(60, 50)),
                  qRgb(200, 0, 0));
 
         // The edit options set the brush and clear the canvas; Cancel
