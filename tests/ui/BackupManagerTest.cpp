@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "DialogControls.h"
 #include "MainFrameFixture.h"
 #include "ScopedTimeZone.h"
 #include "ScriptedPrompts.h"
@@ -76,19 +77,14 @@ public:
 };
 
 QStringList ListTexts(CBackupManager& dialog) {
-    auto* list = dialog.findChild<QListWidget*>(QStringLiteral("backupList"));
-    QStringList texts;
-    for (int row = 0; row < list->count(); ++row) texts << list->item(row)->text();
-    return texts;
+    return Entries(Find<QListWidget>(dialog, "backupList"));
 }
 
 void Select(CBackupManager& dialog, int row) {
-    dialog.findChild<QListWidget*>(QStringLiteral("backupList"))->setCurrentRow(row);
+    Find<QListWidget>(dialog, "backupList").setCurrentRow(row);
 }
 
-void Click(CBackupManager& dialog, const char* name) {
-    dialog.findChild<QPushButton*>(QString::fromLatin1(name))->click();
-}
+void Click(CBackupManager& dialog, const char* name) { Find<QPushButton>(dialog, name).click(); }
 
 QString Listed(int n) {
     return QString::fromStdU16String(FormatBackupTime(kFirstBackup + 3600 * n));
@@ -109,7 +105,6 @@ private slots:
         Desk desk;
         WriteFile(desk.BackupPath(1), "not scanned yet");
         const auto dialog = desk.Open();
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("Backup Manager"));
         QCOMPARE(ListTexts(*dialog), QStringList({QStringLiteral("No backups found")}));
         desk.PutBackups(3);
         Click(*dialog, "refreshList");

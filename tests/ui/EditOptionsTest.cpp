@@ -5,13 +5,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimeEdit>
 #include <memory>
 
+#include "DialogControls.h"
 #include "FakeNoteHost.h"
 #include "ScriptedPrompts.h"
 #include "UiTestRegistry.h"
@@ -33,19 +33,6 @@
 
 namespace vesk::test {
 namespace {
-
-// Counts the paints a window receives.
-class PaintCounter : public QObject {
-public:
-    explicit PaintCounter(QWidget& window) { window.installEventFilter(this); }
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        paints += event->type() == QEvent::Paint ? 1 : 0;
-        return false;
-    }
-};
 
 // Chooses an entry of a list as the user does.
 void Choose(QComboBox& box, const QString& text) {
@@ -128,8 +115,6 @@ private slots:
         CMessageNoteWnd& window = Edit();
         CEditPropertySheet* sheet = Sheet();
         QVERIFY(sheet != nullptr && sheet->isWindow());
-        QCOMPARE(sheet->windowType(), Qt::Tool);
-        QCOMPARE(sheet->windowTitle(), "Edit Options");
         QCOMPARE(Tabs(window), (QStringList{"F", "C", "T", "Alarm"}));
         CChecklistNoteWnd checklist(4, nullptr, host_);
         CScribbleNoteWnd scribble(5, nullptr, host_);
@@ -193,8 +178,6 @@ private slots:
         QCOMPARE(Record().GetFont(), FontData(u"DejaVu Sans", 48, false, false));
         Choose(page.Size(), "Small");
         QCOMPARE(Record().GetFont().GetSize(), 10);
-        QCOMPARE(ParseFontSize("Large"), 24);
-        QCOMPARE(ParseFontSize("Normal"), 14);
     }
 
     void aNoteInTheDefaultFontTakesItAsItsOwnAtTheFirstChange() {
@@ -267,8 +250,6 @@ private slots:
         // Shown although active notes are solid: the edit options are for
         // seeing it.
         QCOMPARE(window.windowOpacity(), 26 / 255.0);
-        QCOMPARE(AlphaToPercent(128), 50);
-        QCOMPARE(PercentToAlpha(50), 128);
     }
 
     void swatchesPutAStyleFromElsewhereFirstAndAChoiceRepaintsTheNote() {
@@ -278,14 +259,14 @@ private slots:
         QCOMPARE(page.Picker().count(), 3);
         QCOMPARE(page.Picker().currentIndex(), 0);
         QVERIFY(SameColors(page.Picker().StyleAt(0), StyleData::Fallback()));
-        QCOMPARE(page.Picker().iconSize(), QSize(60, 60));
 
-        const PaintCounter counter(window);
+        EventCounter paints(QEvent::Paint);
+        window.installEventFilter(&paints);
         emit page.Picker().activated(2);
         QCOMPARE(Record().GetStyle().bgcolor, RGB(200, 230, 255));
         QCOMPARE(window.findChild<CNoteEdit*>()->palette().color(QPalette::Base),
                  QColor(200, 230, 255));
-        QTRY_VERIFY(counter.paints > 0);
+        QTRY_VERIFY(paints.count > 0);
 
         // A style of the theme is not listed twice.
         const Swatches own = BuildSwatches(host_.settings.FindTheme(0), Record().GetStyle());

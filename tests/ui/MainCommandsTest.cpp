@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "DialogControls.h"
 #include "MainFrameFixture.h"
 #include "UiTestRegistry.h"
 #include "app/MainCommandIds.h"
@@ -35,20 +36,6 @@ QString States(CMainFrame& frame) {
     }
     return states.join(' ');
 }
-
-// Counts the events of one type that reach the objects it filters.
-class EventCounter : public QObject {
-public:
-    EventCounter(QEvent::Type type, int& count) : type_(type), count_(count) {}
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == type_) ++count_;
-        return false;
-    }
-
-private:
-    QEvent::Type type_;
-    int& count_;
-};
 
 class MainCommandsTest : public QObject {
     Q_OBJECT
@@ -194,9 +181,8 @@ private slots:
         auto& keys = fixture.HotKeys().registered;
         const QStringList before = keys;
         QCoreApplication::processEvents();
-        int paints = 0;
-        EventCounter counter(QEvent::Paint, paints);
-        Window(frame, 1).installEventFilter(&counter);
+        EventCounter paints(QEvent::Paint);
+        Window(frame, 1).installEventFilter(&paints);
 
         QStringList whileOpen;
         fixture.Prompts().dialogs.push_back([&](QDialog& sheet) {
@@ -219,7 +205,7 @@ private slots:
         QVERIFY(keys.contains("201:1:77"));
         QCOMPARE(frame.AutoSaveInterval(), 120000);
         QCOMPARE(CVeskNoteWnd::GetTitleFont().GetSize(), 30);
-        QTRY_VERIFY(paints > 0);
+        QTRY_VERIFY(paints.count > 0);
         QCOMPARE(fixture.Autostart().programs.value("vesk notes 4"),
                  QCoreApplication::applicationFilePath());
 
