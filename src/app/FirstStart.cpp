@@ -24,6 +24,11 @@ void FirstStart::Run() {
 }
 
 void FirstStart::OfferImport(PreviousVersionFiles found) {
+    // Until the helper is done the settings are the built-in ones, which its
+    // load replaces: what the Settings sheet or the Theme chooser changed from
+    // the tray meanwhile would be lost, so both wait.
+    const MainCommands::Hold settingsWait(frame_.GetCommands(),
+                                          {MainCommand::kSettings, MainCommand::kTheme});
     CImportHelper helper(found, autostart_, ToPath(folders_.PreviousVersionFolder()),
                          ToPath(folders_.DataFolder()));
     if (UserPrompts::Current().RunDialog(helper) == QDialog::Accepted) {

@@ -13,7 +13,8 @@ class CMainFrame;
 // The first start, once the data folder is new: the import of the previous
 // version's files when it left any, else the built-in settings, the
 // first-start wizard and the installation's notes. Notes made from the tray
-// while a dialog is open stay beside the ones loaded after it.
+// while a dialog is open stay beside the ones loaded after it; the settings
+// cannot be changed from the tray before they are loaded.
 class FirstStart {
 public:
     FirstStart(CMainFrame& frame, const platform::Folders& folders, platform::Autostart& autostart)

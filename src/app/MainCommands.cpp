@@ -46,4 +46,13 @@ bool MainCommands::Run(std::uint32_t command) const {
     return true;
 }
 
+MainCommands::Hold::Hold(MainCommands& commands, std::initializer_list<std::uint32_t> held)
+    : commands_(commands) {
+    for (const std::uint32_t command : held) {
+        if (auto found = commands_.handlers_.extract(command)) held_.insert(std::move(found));
+    }
+}
+
+MainCommands::Hold::~Hold() { commands_.handlers_.merge(held_); }
+
 }  // namespace vesk

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <map>
 
 #include "notes/NoteWindow.h"
@@ -26,6 +27,20 @@ public:
 
     // One of the table's own commands, as opposed to a note item.
     static bool IsListed(std::uint32_t command);
+
+    // Takes commands out of the table for its lifetime, so that menus grey
+    // them, and puts them back after.
+    class Hold {
+    public:
+        Hold(MainCommands& commands, std::initializer_list<std::uint32_t> held);
+        ~Hold();
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+    private:
+        MainCommands& commands_;
+        std::map<std::uint32_t, Handler> held_;
+    };
 
 private:
     std::map<std::uint32_t, Handler> handlers_;

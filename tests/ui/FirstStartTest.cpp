@@ -9,6 +9,7 @@
 #include "MainFrameFixture.h"
 #include "PreviousVersionText.h"
 #include "UiTestRegistry.h"
+#include "app/MainCommandIds.h"
 #include "app/PathText.h"
 #include "dialogs/FirstTimeSheet.h"
 #include "dialogs/ImportHelper.h"
@@ -176,6 +177,25 @@ private slots:
         QCOMPARE(frame.GetSettings().GetTray(), TrayAction::ToggleShow);
         QVERIFY(fixture.Prompts().messages.isEmpty());
         QVERIFY(fixture.Files(fixture.DataFolder() + "archive").isEmpty());
+    }
+
+    void settingsAndThemeWaitUntilTheImportHelperIsDone() {
+        for (const bool import : {false, true}) {
+            Fixture fixture;
+            WritePrevious(fixture, PreviousNotesFile({{}}));
+            bool ran = false;
+            CMainFrame& frame = FirstStart(fixture, [&](QDialog& dialog) {
+                // The settings loaded after the helper would replace their changes.
+                CMainFrame& running = fixture.Frame();
+                ran = running.OnCommand(MainCommand::kSettings) ||
+                      running.OnCommand(MainCommand::kTheme);
+                return import ? Import(dialog) : int(QDialog::Rejected);
+            });
+            QVERIFY(!ran);
+            QCOMPARE(fixture.Prompts().dialogTitles, QStringList{"Import Helper"});
+            QVERIFY(frame.GetCommands().IsAvailable(MainCommand::kSettings));
+            QVERIFY(frame.GetCommands().IsAvailable(MainCommand::kTheme));
+        }
     }
 
     // Finish applies the wizard's choices, its own defaults where untouched;
