@@ -5,9 +5,8 @@
 # closes the dialog and saves the notes.
 source "$(dirname "$0")/desktop.sh"
 
-mkdir -p "$DATA/backup" "$DATA/archive"
+prepare_data 0 0 0
 "$VESK_E2E_FILES" on-top "$DATA/notes.xml"
-"$VESK_E2E_FILES" settings "$DATA/settings.xml" 10000 0
 start_session 1
 on_top=$(windows_named '^vesknote$')
 

@@ -228,19 +228,15 @@ private slots:
 
     void withoutATrayAStandInWindowActsForTheTrayUntilTheClose() {
         Fixture fixture;
-        WriteSettings(fixture.SettingsFile(),
-                      [](SettingsData& s) { s.SetTray(TrayAction::ToggleShow); });
         Fixture::WriteNotes(fixture.NotesFile(), Fixture::ShownNotes(2));
         fixture.trayAvailable = false;
         CMainFrame& frame = fixture.Start();
         CTrayStandInWnd* standIn = frame.GetTray().StandIn();
         QVERIFY(standIn != nullptr && standIn->isVisible());
 
-        // Its double-click is the tray's: here, hide every note.
+        // Its double-click is the tray's: by default, a new note.
         QTest::mouseDClick(standIn, Qt::LeftButton);
-        for (const auto& [id, window] : frame.GetCollection().GetNotes()) {
-            QCOMPARE(window->GetNoteData().GetState(), NoteData::kStateHidden);
-        }
+        QCOMPARE(frame.GetCollection().GetNotes().size(), std::size_t{3});
         frame.Close();
         QVERIFY(frame.GetTray().StandIn() == nullptr);
     }

@@ -237,7 +237,6 @@ private slots:
         if (!accepted) {
             QCOMPARE(fixture.prompts.messages.size(), 1);
             QCOMPARE(fixture.prompts.messages[0].caption, "Whoops");
-            QCOMPARE(fixture.prompts.messages[0].icon, UserPrompts::Icon::Critical);
             QCOMPARE(sheet.Pages().currentIndex(), 2);
             QCOMPARE(Stored(fixture.settings, fixture.dir), before);
             return;
