@@ -36,7 +36,7 @@ void FirstStart::OfferImport(PreviousVersionFiles found) {
         return;
     }
     frame_.LoadSettings(frame_.SettingsFile());
-    frame_.AddNotes(frame_.NotesFile());
+    AddNotesFile();
 }
 
 void FirstStart::Import(const ImportCopies& copies) {
@@ -55,10 +55,10 @@ void FirstStart::Import(const ImportCopies& copies) {
     bool notesRead = false;
     if (copies.notes) {
         notesRead = frame_.AddNotes(notes);
-        if (!notesRead) frame_.AddNotes(frame_.NotesFile());
+        if (!notesRead) AddNotesFile();
         std::filesystem::remove(notes, ignored);
     } else if (!copies.notesFailure.empty()) {
-        frame_.AddNotes(frame_.NotesFile());
+        AddNotesFile();
     }
     const bool failed = copies.AnyFailed();
     UserPrompts::Current().ShowMessage(
@@ -72,7 +72,11 @@ void FirstStart::Welcome() {
     CFirstTimeSheet sheet(frame_.GetSettings(), autostart_,
                           [this] { frame_.OnCommand(MainCommand::kHelp); });
     UserPrompts::Current().RunDialog(sheet);
-    frame_.AddNotes(frame_.NotesFile());
+    AddNotesFile();
+}
+
+void FirstStart::AddNotesFile() {
+    if (!frame_.NotesRestored()) frame_.AddNotes(frame_.NotesFile());
 }
 
 }  // namespace vesk

@@ -28,6 +28,9 @@ private:
     // user how it went.
     void Import(const ImportCopies& copies);
     void Welcome();
+    // The data folder's notes, unless a backup restored from the tray while
+    // a dialog was open took their place.
+    void AddNotesFile();
 
     CMainFrame& frame_;
     const platform::Folders& folders_;

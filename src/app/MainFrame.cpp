@@ -152,6 +152,7 @@ void CMainFrame::PlaySound(int resource) {
 bool CMainFrame::LoadNotes(const std::filesystem::path& path) {
     // The alarms follow the notes in and out of the collection.
     if (!collection_.RestoreCollection(path)) return false;
+    notesRestored_ = true;
     notebook_.NotesLoaded();
     return true;
 }

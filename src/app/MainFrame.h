@@ -87,6 +87,9 @@ public:
     // Replaces every note with the file's; false, keeping the notes held,
     // when it is not a notes file.
     bool LoadNotes(const std::filesystem::path& path) override;
+    // LoadNotes has replaced the notes: a backup was restored, which takes
+    // the place of what the start-up would load.
+    bool NotesRestored() const { return notesRestored_; }
     void OnAlarmDue(std::uint32_t noteId) override;
 
     // Adds the notes of the file to those held; the start-up's load, which
@@ -175,6 +178,7 @@ private:
     NotesSaver saver_;
     NotebookNotices notebook_;
     CloseSequence closing_;
+    bool notesRestored_ = false;
 };
 
 }  // namespace vesk

@@ -11,6 +11,7 @@
 #include "UiTestRegistry.h"
 #include "app/MainCommandIds.h"
 #include "app/PathText.h"
+#include "backup/BackupManager.h"
 #include "dialogs/FirstTimeSheet.h"
 #include "dialogs/ImportHelper.h"
 
@@ -196,6 +197,44 @@ private slots:
             QVERIFY(frame.GetCommands().IsAvailable(MainCommand::kSettings));
             QVERIFY(frame.GetCommands().IsAvailable(MainCommand::kTheme));
         }
+    }
+
+    // A backup restored from the tray while a start-up dialog waits takes the
+    // place of the notes that start-up would load; a note made after it
+    // stays, and an import chosen afterwards still brings the old notes.
+    void restoreDuringAStartUpDialogTakesThePlaceOfItsNotes_data() {
+        QTest::addColumn<bool>("previous");
+        QTest::addColumn<bool>("import");
+        QTest::addColumn<QStringList>("notes");
+        const QStringList restored{"Backup", "after"};
+        QTest::newRow("wizard") << false << false << restored;
+        QTest::newRow("helper cancelled") << true << false << restored;
+        QTest::newRow("helper imports") << true << true << restored + QStringList{"Old note"};
+    }
+    void restoreDuringAStartUpDialogTakesThePlaceOfItsNotes() {
+        QFETCH(bool, previous);
+        QFETCH(bool, import);
+        QFETCH(QStringList, notes);
+        Fixture fixture;
+        if (previous) WritePrevious(fixture, PreviousNotesFile({{}}));
+        const QString backup = fixture.InstallFolder() + "backup.xml";
+        Fixture::WriteNotes(backup, {{.title = u"Backup"}});
+        CMainFrame& frame = FirstStart(fixture, [&](QDialog& dialog) {
+            CMainFrame& running = fixture.Frame();
+            fixture.Prompts().fileNames.push_back(backup);
+            fixture.Prompts().answers.push_back(UserPrompts::Answer::Yes);
+            fixture.Prompts().dialogs.push_back([](QDialog& manager) {
+                static_cast<CBackupManager&>(manager).OnCommand(CBackupManager::kManualRestoreId);
+                return int(QDialog::Rejected);
+            });
+            running.OnCommand(MainCommand::kBackupManager);
+            running.CreateNewNote(NoteData::kMessage);
+            running.GetCollection().GetNotes().rbegin()->second->GetNoteData().SetTitle(u"after");
+            if (import) return Import(dialog);
+            dialog.reject();
+            return dialog.result();
+        });
+        QCOMPARE(Titles(frame), notes);
     }
 
     // Finish applies the wizard's choices, its own defaults where untouched;
