@@ -75,8 +75,8 @@ void StartUp::LoadSettingsOrDefault() {
 
 void StartUp::LoadNotesOrAsk() {
     // A message about the settings may have come first, and with it notes
-    // from the tray.
-    if (frame_.AddNotes(frame_.NotesFile())) return;
+    // from the tray, or a backup restored from there in the file's place.
+    if (frame_.NotesRestored() || frame_.AddNotes(frame_.NotesFile())) return;
     const QString kept = SetAsideUnreadableFile(ToQString(frame_.NotesFile()));
     const auto answer =
         UserPrompts::Current().ShowMessage(nullptr, NotesFailedText(kept), QStringLiteral("Yikes!"),

@@ -6,6 +6,11 @@ UserPrompts::Answer ScriptedPrompts::ShowMessage(QWidget*, const QString& text,
                                                  const QString& caption, Buttons buttons,
                                                  Icon icon) {
     messages.append({text, caption, buttons, icon});
+    if (!whileAsked.empty()) {
+        const auto act = std::move(whileAsked.front());
+        whileAsked.pop_front();
+        act();
+    }
     if (answers.empty()) {
         if (buttons == Buttons::RetryCancel) return Answer::Cancel;
         return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;

@@ -38,6 +38,9 @@ public:
     std::deque<std::function<bool(QPrinter&)>> printers;
     // Colours picked in the colour chooser's place, one per choice.
     std::deque<QColor> colors;
+    // Done while a message waits for its answer, one per message, as a user
+    // would from the tray meanwhile.
+    std::deque<std::function<void()>> whileAsked;
 
     QList<Message> messages;
     QStringList fileCaptions;

@@ -52,6 +52,29 @@ private slots:
                                    QDir::toNativeSeparators(kept) + "\"."));
     }
 
+    // The message about the settings leaves the tray at work: a backup
+    // restored from there takes the place of the notes file.
+    void restoreWhileTheSettingsMessageWaitsTakesThePlaceOfTheNotes() {
+        Fixture fixture;
+        Fixture::WriteBytes(fixture.SettingsFile(), "<settings><broken");
+        Fixture::WriteNotes(fixture.NotesFile(), Fixture::ShownNotes(1));
+        const QString backup = fixture.InstallFolder() + "backup.xml";
+        Fixture::WriteNotes(backup, {{.title = u"Backup"}});
+        ScriptedPrompts& prompts = fixture.Prompts();
+        prompts.whileAsked.push_back([&] {
+            prompts.fileNames.push_back(backup);
+            prompts.answers.push_back(UserPrompts::Answer::Yes);
+            prompts.dialogs.push_back([](QDialog& manager) {
+                static_cast<CBackupManager&>(manager).OnCommand(CBackupManager::kManualRestoreId);
+                return int(QDialog::Rejected);
+            });
+            fixture.Frame().OnCommand(MainCommand::kBackupManager);
+        });
+        const auto& notes = fixture.Start().GetCollection().GetNotes();
+        QCOMPARE(notes.size(), std::size_t{1});
+        QVERIFY(notes.begin()->second->GetNoteData().GetTitle() == u"Backup");
+    }
+
     void unreadableNotesAreKeptAndNamedInTheQuestion() {
         Fixture fixture;
         Fixture::WriteBytes(fixture.NotesFile(), "not a notes file");
