@@ -23,7 +23,7 @@ constexpr int kTickRepaintMargin = 5;
 
 CChecklistNoteWnd::CChecklistNoteWnd(NoteId id, std::unique_ptr<ChecklistNoteData> record,
                                      NoteHost& host)
-    : CVeskNoteWnd(id, RecordOrNew(std::move(record)), host) {}
+    : CTextNoteWnd(id, RecordOrNew(std::move(record)), host) {}
 
 CChecklistNoteWnd::~CChecklistNoteWnd() = default;
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "notes/ChecklistNoteData.h"
-#include "notewnd/CVeskNoteWnd.h"
+#include "notewnd/CTextNoteWnd.h"
 #include "notewnd/ChecklistLayout.h"
 #include "notewnd/ChecklistPainting.h"
 
@@ -19,7 +19,7 @@ class CCheckListEdit;
 // with an arrow and in bold; a click on a box ticks or clears its item at
 // once. While editing, an item editor lies over the content area and Done
 // Editing takes its items.
-class CChecklistNoteWnd : public CVeskNoteWnd {
+class CChecklistNoteWnd : public CTextNoteWnd {
     Q_OBJECT
 
 public:

@@ -20,7 +20,7 @@ constexpr int kTextLimit = 65536;
 }  // namespace
 
 CMessageNoteWnd::CMessageNoteWnd(NoteId id, std::unique_ptr<MessageNoteData> record, NoteHost& host)
-    : CVeskNoteWnd(id, RecordOrNew(std::move(record)), host) {}
+    : CTextNoteWnd(id, RecordOrNew(std::move(record)), host) {}
 
 CMessageNoteWnd::~CMessageNoteWnd() = default;
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "notes/MessageNoteData.h"
-#include "notewnd/CVeskNoteWnd.h"
+#include "notewnd/CTextNoteWnd.h"
 #include "notewnd/QtTextMeasurer.h"
 #include "notewnd/TextLayout.h"
 
@@ -17,7 +17,7 @@ class CNoteEdit;
 // The window of a note of free text. Outside editing it wraps and draws the
 // text itself, with links that open on a click; while editing, a text editor
 // lies over the content area and Done Editing takes its text.
-class CMessageNoteWnd : public CVeskNoteWnd {
+class CMessageNoteWnd : public CTextNoteWnd {
     Q_OBJECT
 
 public:

@@ -1,10 +1,8 @@
 #include "notewnd/CVeskNoteWnd.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <utility>
 
 #include "notewnd/NoteGeometry.h"
 #include "notewnd/NoteHost.h"
@@ -12,7 +10,6 @@
 #include "notewnd/NotePainter.h"
 #include "notewnd/NotePlacement.h"
 #include "notewnd/NoteWindowFlags.h"
-#include "notewnd/ScrollHints.h"
 #include "settings/SettingsData.h"
 
 namespace vesk {
@@ -21,10 +18,6 @@ namespace {
 
 // The visible part of the content leaves this much below it.
 constexpr int kScrollMargin = 20;
-// Text ends this far above the bottom of what it laid out.
-constexpr int kTextBottomGap = 6;
-// Margins of text on paper, left, right and bottom.
-constexpr int kPrintMargin = 20;
 
 }  // namespace
 
@@ -35,16 +28,10 @@ CVeskNoteWnd::CVeskNoteWnd(NoteId id, std::unique_ptr<NoteData> record, NoteHost
       host_(host),
       opacity_(*this, *note_, host.GetSettings()),
       dragging_(*this),
-      ringing_(*this, *note_),
+      ringing_(id, *this, *note_, host),
       scrolling_([this](bool show) { ShowScrollBar(show); },
                  [this] { update(GetContentRect(false)); }),
-      quickActions_(*this, *this,
-                    [this](CQuickActionBox& box) {
-                        scrolling_.SetScrollBar(&box.GetScrollBar());
-                        // Once its box holds the activation, the note hears
-                        // of the next change only through the box.
-                        box.installEventFilter(this);
-                    }),
+      quickActions_(*this, boxLink_, [this](CQuickActionBox& box) { boxLink_.BoxMade(box); }),
       placement_(id, *this, *note_, host, quickActions_),
       crumple_(*this) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -82,56 +69,21 @@ void CVeskNoteWnd::CreatePreviewWindow(QWidget& parent, const QRect& rect, QScro
 }
 
 void CVeskNoteWnd::PlaceOnDesktop() {
-    const Rect placed = PlaceOnScreens(note_->GetRect());
-    if (placed != note_->GetRect()) {
-        note_->SetRect(placed);
-        host_.MarkChanged();
-    }
     opacity_.Apply(note_->GetAlpha());
-    const QRect unshaded = ToQRect(note_->GetRect());
-    // The shaded size is taken before the window first shows, so it never
-    // flashes open; the record keeps the unshaded place either way.
-    setGeometry(note_->IsShaded() ? ShadedRect(unshaded, GetTitleBarHeight(), ShadowOn())
-                                  : unshaded);
-    if (note_->IsShaded()) {
-        quickActions_.SetShaded(true, false);
-    }
+    placement_.TakeRecordedPlace(GetTitleBarHeight(), ShadowOn());
     ApplyShape();
-    if (IsShown()) {
-        show();
-        // It came up in front of the others. Until the event loop turns and
-        // another window may come above it, bringing it forward (as a load
-        // does next) needs no raise of its own.
-        cameUpInFront_ = true;
-        QMetaObject::invokeMethod(
-            this, [this] { cameUpInFront_ = false; }, Qt::QueuedConnection);
-    }
+    placement_.ComeUp();
 }
 
 void CVeskNoteWnd::SetVisible(bool show) { placement_.SetVisible(show); }
 
-void CVeskNoteWnd::BringToAttention() {
-    // A window that comes up now, or has just come up, stands in front
-    // already; raising it again would cost the window manager a restack for
-    // every note of a load. Notes that stay on top are there anyway; the
-    // others come to the front without staying there. Activating each one as
-    // well would make the window manager work through every note in turn.
-    const bool inFront = !isVisible() || std::exchange(cameUpInFront_, false);
-    SetVisible(true);
-    if (!inFront) {
-        raise();
-    }
-}
+void CVeskNoteWnd::BringToAttention() { placement_.BringToAttention(); }
 
 void CVeskNoteWnd::SetShake(bool on, int intervalMs, int amplitude) {
     ringing_.SetShake(on, intervalMs, amplitude);
 }
 
-void CVeskNoteWnd::StartAlarmRinging() {
-    if (const AlarmData* alarm = note_->GetAlarm()) {
-        ringing_.PlaySound(*alarm);
-    }
-}
+void CVeskNoteWnd::StartAlarmRinging() { ringing_.Start(); }
 
 void CVeskNoteWnd::SendCommand(std::uint32_t command) { OnCommand(command); }
 
@@ -223,36 +175,6 @@ void CVeskNoteWnd::UpdateScrollBar() {
     scrolling_.Update(VisibleContentHeight(), GetEffectiveFont().GetHeight());
 }
 
-void CVeskNoteWnd::PaintContentScrollHints(QPainter& painter) {
-    // The preview's scroll bar stands beside it.
-    if (IsPreview()) {
-        return;
-    }
-    const int position = scrolling_.Position();
-    PaintScrollHints(painter, GetContentRect(false), note_->GetStyle().textcolor, position > 0,
-                     scrolling_.ContentHeight() - position > VisibleContentHeight());
-}
-
-bool CVeskNoteWnd::PaintNoteAroundText(QPainter& painter) {
-    CVeskNoteWnd::PaintNote(painter);
-    if (IsPrinting()) {
-        return false;
-    }
-    links_.clear();
-    return !note_->IsShaded() && !IsCrumpling();
-}
-
-void CVeskNoteWnd::TextEndsAt(std::optional<int> bottom) {
-    SetContentHeight(bottom ? GetScrollPos() - GetTitleBarHeight() + *bottom - kTextBottomGap : 0);
-    UpdateScrollBar();
-}
-
-QRect CVeskNoteWnd::PrintedTextArea() const {
-    const QRect area = PaintArea();
-    return {area.x() + kPrintMargin, area.y() + GetTitleBarHeight(),
-            area.width() - 2 * kPrintMargin, area.height() - GetTitleBarHeight() - kPrintMargin};
-}
-
 void CVeskNoteWnd::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintNote(painter);
@@ -303,7 +225,7 @@ void CVeskNoteWnd::resizeEvent(QResizeEvent* event) {
 
 void CVeskNoteWnd::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange) {
-        ActivationChanged();
+        activation_.Changed();
     }
     QWidget::changeEvent(event);
 }
@@ -311,7 +233,7 @@ void CVeskNoteWnd::changeEvent(QEvent* event) {
 bool CVeskNoteWnd::eventFilter(QObject* watched, QEvent* event) {
     if ((watched == quickActions_.FindBox() || watched == editing_.Sheet()) &&
         event->type() == QEvent::ActivationChange) {
-        ActivationChanged();
+        activation_.Changed();
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -323,12 +245,6 @@ void CVeskNoteWnd::closeEvent(QCloseEvent* event) {
         event->ignore();
     }
 }
-
-void CVeskNoteWnd::OnQuickActionCommand(std::uint32_t command) { SendCommand(command); }
-
-void CVeskNoteWnd::OnQuickActionScroll(int action) { scrolling_.Act(action); }
-
-const SettingsData& CVeskNoteWnd::GetNoteSettings() const { return host_.GetSettings(); }
 
 bool CVeskNoteWnd::ShadowOn() const { return !preview_ && host_.GetSettings().GetNoteShadow(); }
 
@@ -349,13 +265,7 @@ void CVeskNoteWnd::ApplyShape() {
 }
 
 void CVeskNoteWnd::StopAlarmRinging() {
-    ringing_.Stop();
-    note_->EnableAlarm(false);
-    // The alarm is gone from the record and from the queue, where it may
-    // still wait when the note is crumpled before its time; saving keeps it
-    // from ringing again after a restart.
-    host_.UnscheduleAlarm(id_);
-    host_.MarkChanged();
+    ringing_.Silence();
     RepaintTitleBar();
 }
 
@@ -363,35 +273,6 @@ void CVeskNoteWnd::RepaintTitleBar() {
     // The clock, and a long title that makes room for it or takes the room
     // back.
     update(0, 0, width(), GetTitleBarHeight());
-}
-
-void CVeskNoteWnd::ActivationChanged() {
-    // Only its own window makes the note active; turning to its quick action
-    // box keeps it so. Some window systems activate the box as it shows: were
-    // that the note's activation too, a note that has just lost the keyboard
-    // would take it back through its box, show the box again, and two notes
-    // would hand the activation to and fro without end.
-    const bool active = QApplication::activeWindow() == this || (active_ && HoldsActivation(*this));
-    if (active == active_) {
-        return;
-    }
-    active_ = active;
-    if (!active) {
-        // While edited, or while its box is in use, the note stays as it is.
-        if (opacity_.IsAlphaActive()) {
-            opacity_.ApplyRecordAlpha();
-            quickActions_.Hide();
-            UpdateScrollBar();
-        }
-        return;
-    }
-    if (IsEditing() || !IsShown()) {
-        return;
-    }
-    opacity_.ApplyCurrent();
-    if (!IsCrumpling()) {
-        quickActions_.Show();
-    }
 }
 
 int CVeskNoteWnd::VisibleContentHeight() const {

@@ -12,6 +12,8 @@
 #include "notes/NoteWindow.h"
 #include "notewnd/CQuickActionBox.h"
 #include "notewnd/CrumpleAnimation.h"
+#include "notewnd/NoteActivation.h"
+#include "notewnd/NoteBoxLink.h"
 #include "notewnd/NoteCommandHandler.h"
 #include "notewnd/NoteDragging.h"
 #include "notewnd/NoteEditing.h"
@@ -39,7 +41,7 @@ class NoteHost;
 // writes every change of place and size into its record at once, and turns
 // everything the user does to the note into a command. The kinds derive
 // from it and draw and edit their content.
-class CVeskNoteWnd : public QWidget, public NoteWindow, public QuickActionOwner {
+class CVeskNoteWnd : public QWidget, public NoteWindow {
     Q_OBJECT
 
 public:
@@ -88,7 +90,7 @@ public:
     void SetAlpha(int alpha) { opacity_.SetAlpha(alpha); }
     // Off: the note is opaque whatever its record says (while edited or
     // while its quick action box is in use).
-    void SetAlphaActive(bool active) override { opacity_.SetAlphaActive(active); }
+    void SetAlphaActive(bool active) { opacity_.SetAlphaActive(active); }
 
     // Where the kind draws its content, in client coordinates (page
     // coordinates while printing); forceTitle leaves room for the title bar
@@ -132,23 +134,12 @@ protected:
     bool IsCrumpling() const;
     int GetScrollPos() const { return scrolling_.Position(); }
     void SetContentHeight(int height) { scrolling_.SetContentHeight(height); }
+    int GetContentHeight() const { return scrolling_.ContentHeight(); }
     // Scrolling follows the content height the kind last laid out.
     void UpdateScrollBar();
-    // Small triangles at the content's right, in the style's text colour,
-    // while there is more of the content laid out last above or below.
-    void PaintContentScrollHints(QPainter& painter);
+    // The content's height on the screen, less a margin below.
+    int VisibleContentHeight() const;
 
-    // A text kind's paint: the note around the content, with the links of
-    // the last paint forgotten. False when no content is painted on the
-    // screen: while printing (the kind prints by pages), shaded or crumpling.
-    bool PaintNoteAroundText(QPainter& painter);
-    // The text, laid out from the content's top moved up by the scroll
-    // position, ends at bottom (none: there is no text); the content height
-    // and the scroll bar follow.
-    void TextEndsAt(std::optional<int> bottom);
-    // Where a text kind prints on a page: below the title bar, 20 pixels in
-    // from the paper's left, right and bottom.
-    QRect PrintedTextArea() const;
     // Cleared and refilled by a text kind's painting; clicks open them.
     std::vector<LinkRecord>& Links() { return links_; }
     NoteHost& Host() { return host_; }
@@ -169,14 +160,10 @@ protected:
 private:
     // Split off by role, they work on the window's own parts without
     // widening what the kinds see.
+    friend class NoteActivation;
+    friend class NoteBoxLink;
     friend class NoteCommandHandler;
     friend class NoteInput;
-
-    void OnQuickActionCommand(std::uint32_t command) override;
-    void OnQuickActionScroll(int action) override;
-    bool IsNoteShown() const override { return IsShown(); }
-    const StyleData& GetNoteStyle() const override { return note_->GetStyle(); }
-    const SettingsData& GetNoteSettings() const override;
 
     bool ShadowOn() const;
     // Where the record puts it, rolled up when shaded.
@@ -186,8 +173,6 @@ private:
     void ApplyShape();
     void StopAlarmRinging();
     void RepaintTitleBar();
-    void ActivationChanged();
-    int VisibleContentHeight() const;
 
     NoteId id_;
     std::unique_ptr<NoteData> note_;
@@ -197,15 +182,15 @@ private:
     NoteDragging dragging_;
     NoteRinging ringing_;
     NoteScrolling scrolling_;
+    // Before the box: its going may still reach them.
+    NoteActivation activation_{*this};
+    NoteBoxLink boxLink_{*this};
     NoteQuickActions quickActions_;
     NotePlacement placement_;
     CrumpleAnimation crumple_;
     std::vector<LinkRecord> links_;
     std::optional<QRect> printRect_;
-    bool active_ = false;
     bool preview_ = false;
-    // Shown by its creation a moment ago, so still in front of the others.
-    bool cameUpInFront_ = false;
     NoteCommandHandler commands_{*this};
     NoteInput input_{*this};
 };

@@ -105,7 +105,7 @@ void NoteCommandHandler::FinishEditing(bool commit) {
     window_.EndEdit(commit);
     window_.update();
     // Put away for the edit, the box comes back to a note still in use.
-    if (window_.active_ && window_.IsShown() && !window_.IsCrumpling()) {
+    if (window_.activation_.IsActive() && window_.IsShown() && !window_.IsCrumpling()) {
         window_.quickActions_.Show();
     }
     if (!commit) {

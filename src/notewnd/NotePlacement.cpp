@@ -1,6 +1,7 @@
 #include "notewnd/NotePlacement.h"
 
 #include <QWidget>
+#include <utility>
 
 #include "notes/NoteData.h"
 #include "notewnd/NoteGeometry.h"
@@ -9,6 +10,47 @@
 #include "notewnd/NoteWindowFlags.h"
 
 namespace vesk {
+
+void NotePlacement::TakeRecordedPlace(int titleBarHeight, bool shadow) {
+    const Rect placed = PlaceOnScreens(note_.GetRect());
+    if (placed != note_.GetRect()) {
+        note_.SetRect(placed);
+        host_.MarkChanged();
+    }
+    const QRect unshaded = ToQRect(note_.GetRect());
+    // The shaded size is taken before the window first shows, so it never
+    // flashes open; the record keeps the unshaded place either way.
+    window_.setGeometry(note_.IsShaded() ? ShadedRect(unshaded, titleBarHeight, shadow) : unshaded);
+    if (note_.IsShaded()) {
+        quickActions_.SetShaded(true, false);
+    }
+}
+
+void NotePlacement::ComeUp() {
+    if (note_.GetState() != NoteData::kStateShown) {
+        return;
+    }
+    window_.show();
+    // It came up in front of the others. Until the event loop turns and
+    // another window may come above it, bringing it forward (as a load does
+    // next) needs no raise of its own.
+    cameUpInFront_ = true;
+    QMetaObject::invokeMethod(
+        &window_, [this] { cameUpInFront_ = false; }, Qt::QueuedConnection);
+}
+
+void NotePlacement::BringToAttention() {
+    // A window that comes up now, or has just come up, stands in front
+    // already; raising it again would cost the window manager a restack for
+    // every note of a load. Notes that stay on top are there anyway; the
+    // others come to the front without staying there. Activating each one as
+    // well would make the window manager work through every note in turn.
+    const bool inFront = !window_.isVisible() || std::exchange(cameUpInFront_, false);
+    SetVisible(true);
+    if (!inFront) {
+        window_.raise();
+    }
+}
 
 void NotePlacement::Shade(int titleBarHeight, bool shadow) {
     note_.SetShaded(true);

@@ -21,6 +21,14 @@ public:
                   NoteQuickActions& quickActions)
         : id_(id), window_(window), note_(note), host_(host), quickActions_(quickActions) {}
 
+    // Where the record puts it, kept on the screens (a place that had to
+    // change is marked changed) and rolled up when shaded. The shape is the
+    // caller's, before ComeUp.
+    void TakeRecordedPlace(int titleBarHeight, bool shadow);
+    // Shows the window when the record says it is shown.
+    void ComeUp();
+    // In front of the others, shown.
+    void BringToAttention();
     // As high as the title bar (and its shadow); the record keeps the full
     // height.
     void Shade(int titleBarHeight, bool shadow);
@@ -50,6 +58,8 @@ private:
     NoteData& note_;
     NoteHost& host_;
     NoteQuickActions& quickActions_;
+    // Shown by ComeUp a moment ago, so still in front of the others.
+    bool cameUpInFront_ = false;
 };
 
 }  // namespace vesk

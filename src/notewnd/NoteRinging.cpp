@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "notes/NoteData.h"
+#include "notewnd/NoteHost.h"
 #include "platform/Platform.h"
 
 namespace vesk {
@@ -11,7 +12,8 @@ namespace {
 constexpr int kShakeStep = 5;
 }  // namespace
 
-NoteRinging::NoteRinging(QWidget& window, const NoteData& note) : window_(window), note_(note) {
+NoteRinging::NoteRinging(NoteId id, QWidget& window, NoteData& note, NoteHost& host)
+    : id_(id), window_(window), note_(note), host_(host) {
     connect(&timer_, &QTimer::timeout, this, &NoteRinging::ShakeStep);
 }
 
@@ -35,6 +37,22 @@ void NoteRinging::SetShake(bool on, int intervalMs, int amplitude) {
         window_.move(note_.GetRect().left, note_.GetRect().top);
         shaking_ = false;
     }
+}
+
+void NoteRinging::Start() {
+    if (const AlarmData* alarm = note_.GetAlarm()) {
+        PlaySound(*alarm);
+    }
+}
+
+void NoteRinging::Silence() {
+    Stop();
+    note_.EnableAlarm(false);
+    // The alarm is gone from the record and from the queue, where it may
+    // still wait when the note is crumpled before its time; saving keeps it
+    // from ringing again after a restart.
+    host_.UnscheduleAlarm(id_);
+    host_.MarkChanged();
 }
 
 void NoteRinging::PlaySound(const AlarmData& alarm) {

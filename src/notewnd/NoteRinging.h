@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/AlarmData.h"
+#include "notes/NoteWindow.h"
 #include "platform/SoundPlayer.h"
 
 class QWidget;
@@ -12,28 +13,34 @@ class QWidget;
 namespace vesk {
 
 class NoteData;
+class NoteHost;
 
 // A ringing alarm on a note: the window swings sideways about the record's
 // place and the alarm's sound plays, until the user clicks the note.
 class NoteRinging : public QObject {
 public:
-    NoteRinging(QWidget& window, const NoteData& note);
+    NoteRinging(NoteId id, QWidget& window, NoteData& note, NoteHost& host);
     ~NoteRinging() override;
 
     bool IsShaking() const { return shaking_; }
     // Off puts the window back at the record's place.
     void SetShake(bool on, int intervalMs, int amplitude);
-    // The standard sound or the alarm's file, once or in a loop; nothing
-    // for an alarm that only brings the note to the top.
-    void PlaySound(const AlarmData& alarm);
-    // Shake and sound end.
-    void Stop();
+    // The record's alarm sounds: the standard sound or the alarm's file,
+    // once or in a loop; nothing for an alarm that only brings the note to
+    // the top.
+    void Start();
+    // The user has heard it: shake and sound end, and the alarm is gone.
+    void Silence();
 
 private:
+    void PlaySound(const AlarmData& alarm);
+    void Stop();
     void ShakeStep();
 
+    NoteId id_;
     QWidget& window_;
-    const NoteData& note_;
+    NoteData& note_;
+    NoteHost& host_;
     bool shaking_ = false;
     int amplitude_ = 0;
     int direction_ = 1;
