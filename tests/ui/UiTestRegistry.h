@@ -7,11 +7,15 @@
 
 namespace vesk::test {
 
-using UiTestFactory = std::function<std::unique_ptr<QObject>()>;
+struct UiTest {
+    // The class's name as moc gives it, namespaces included.
+    const char* className;
+    std::function<std::unique_ptr<QObject>()> make;
+};
 
 // The QtTest classes of this executable, run one after another by main.
-inline std::vector<UiTestFactory>& RegisteredUiTests() {
-    static std::vector<UiTestFactory> tests;
+inline std::vector<UiTest>& RegisteredUiTests() {
+    static std::vector<UiTest> tests;
     return tests;
 }
 
@@ -19,7 +23,8 @@ inline std::vector<UiTestFactory>& RegisteredUiTests() {
 template <typename Test>
 struct RegisterUiTest {
     RegisterUiTest() {
-        RegisteredUiTests().push_back([] { return std::make_unique<Test>(); });
+        RegisteredUiTests().push_back(
+            {Test::staticMetaObject.className(), [] { return std::make_unique<Test>(); }});
     }
 };
 
