@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QDialog>
-#include <QPushButton>
 
+#include "dialogs/CColorSwatchButton.h"
 #include "settings/StyleData.h"
 
 class QCheckBox;
@@ -12,29 +12,6 @@ namespace vesk {
 
 class NotePreviewStatic;
 class SettingsData;
-
-// A button filled with its colour; clicking it lets the user choose another.
-class CColorSwatchButton : public QPushButton {
-    Q_OBJECT
-
-public:
-    explicit CColorSwatchButton(COLORREF color, QWidget* parent = nullptr);
-
-    COLORREF Color() const { return color_; }
-    void SetColor(COLORREF color);
-    QSize sizeHint() const override;
-
-signals:
-    void ColorChosen(COLORREF color);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    void Choose();
-
-    COLORREF color_;
-};
 
 // "Custom Style": a note's style with colours of the user's choosing, shown
 // on a sample note. With "Add to Theme:" set, OK also adds the style to the

@@ -196,32 +196,9 @@ void CVeskNoteWnd::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-void CVeskNoteWnd::moveEvent(QMoveEvent*) {
-    quickActions_.Place();
-    // A shake or a crumple moves the window but not the note.
-    if (!isVisible() || preview_ || ringing_.IsShaking() || IsCrumpling()) {
-        return;
-    }
-    placement_.RecordMove();
-    editing_.PlaceSheet(*this);
-}
+void CVeskNoteWnd::moveEvent(QMoveEvent*) { followers_.Moved(); }
 
-void CVeskNoteWnd::resizeEvent(QResizeEvent* event) {
-    ApplyShape();
-    quickActions_.Place();
-    editing_.PlaceTitleEdit(width(), GetTitleBarHeight());
-    // A shaded window is as high as its title bar; the record keeps the
-    // height to unshade to.
-    if (!isVisible() || note_->IsShaded() || IsCrumpling()) {
-        return;
-    }
-    if (!preview_) {
-        placement_.RecordResize();
-    }
-    editing_.PlaceSheet(*this);
-    scrolling_.Resized(event->oldSize().height(), height(), GetTitleBarHeight(),
-                       GetContentRect(false).height());
-}
+void CVeskNoteWnd::resizeEvent(QResizeEvent* event) { followers_.Resized(*event); }
 
 void CVeskNoteWnd::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange) {

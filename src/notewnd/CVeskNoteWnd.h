@@ -17,6 +17,7 @@
 #include "notewnd/NoteCommandHandler.h"
 #include "notewnd/NoteDragging.h"
 #include "notewnd/NoteEditing.h"
+#include "notewnd/NoteFollowers.h"
 #include "notewnd/NoteFonts.h"
 #include "notewnd/NoteInput.h"
 #include "notewnd/NoteOpacity.h"
@@ -163,6 +164,7 @@ private:
     friend class NoteActivation;
     friend class NoteBoxLink;
     friend class NoteCommandHandler;
+    friend class NoteFollowers;
     friend class NoteInput;
 
     bool ShadowOn() const;
@@ -193,6 +195,7 @@ private:
     bool preview_ = false;
     NoteCommandHandler commands_{*this};
     NoteInput input_{*this};
+    NoteFollowers followers_{*this};
 };
 
 }  // namespace vesk

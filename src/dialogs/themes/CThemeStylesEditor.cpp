@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <iterator>
 
-#include "dialogs/CCustomStyleDialog.h"
+#include "dialogs/CColorSwatchButton.h"
 #include "notebook/NotePreviewStatic.h"
 #include "settings/ThemeData.h"
 
