@@ -101,6 +101,8 @@ public:
     // Close when the session ends (a signal): no one is asked; notes that
     // cannot be saved make the run fail.
     void EndSession() { closing_.EndSession(); }
+    // An end that cannot wait: dialogs are cancelled and the program ends at
+    // once.
     void CloseNow() { closing_.CloseNow(); }
     // The program's exit status: 1 when it ended without its notes saved.
     int ExitStatus() const { return saver_.NotesLost() ? 1 : 0; }
