@@ -17,6 +17,8 @@ constexpr int kStripHeight = 23;
 constexpr int kBandHeight = 25;
 constexpr int kIconSide = 32;
 constexpr int kTabFontPixels = 11;
+constexpr int kTabFontPixelsLeast = 7;
+constexpr int kTabTextMargin = 3;
 
 QPixmap VerticalGradient(int height, const QColor& top, const QColor& bottom) {
     QPixmap picture(3, height);
@@ -67,10 +69,18 @@ QPixmap NotebookPictures::Tab(const QString& caption, int width, bool down) {
     painter.fillPath(shape, fill);
     painter.setPen(QColor(40, 52, 76));
     painter.drawPath(shape);
-    // Small enough for "Wastebasket" in bold on its tab.
+    // The tabs' widths are fixed; a face whose bold caption is wider than its
+    // tab (it varies by system font) gets a smaller size.
     QFont font = painter.font();
-    font.setPixelSize(kTabFontPixels);
     font.setBold(down);
+    for (int pixels = kTabFontPixels;; --pixels) {
+        font.setPixelSize(pixels);
+        const int room = width - 2 * kTabTextMargin;
+        if (pixels == kTabFontPixelsLeast ||
+            QFontMetrics(font).horizontalAdvance(caption) <= room) {
+            break;
+        }
+    }
     painter.setFont(font);
     painter.setPen(down ? Qt::black : QColor(40, 52, 76));
     painter.drawText(QRect(0, 3, width, kStripHeight - 3), Qt::AlignCenter, caption);

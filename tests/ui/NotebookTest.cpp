@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QDir>
+#include <QImage>
 #include <QStatusBar>
 #include <QTest>
 
@@ -132,6 +133,14 @@ private slots:
         QVERIFY(window.parentWidget() == nullptr);
         CRightView& view = window.List();
         Click(view.Tab(kWastebasket));
+        // The shown folder's caption is bold, and stays inside its tab: no
+        // black of the text at the tab's sides, only its edge's blue-grey.
+        const QImage tab = view.Tab(kWastebasket).grab().toImage();
+        for (int y = 0; y < tab.height(); ++y) {
+            for (const int x : {0, 1, 2, tab.width() - 3, tab.width() - 2, tab.width() - 1}) {
+                QVERIFY2(tab.pixelColor(x, y).blue() >= 40, qPrintable(QString::number(x)));
+            }
+        }
         view.List(kWastebasket).SetItemCheck(1, true);
         ClickList(view.List(kWastebasket), 5);
         window.close();
