@@ -222,6 +222,7 @@ bool CChecklistNoteWnd::EditItems(std::uint32_t command) {
     switch (command) {
         case NoteCommand::kNewItem:
             itemEditor_->AppendItem(QStringLiteral("New item"));
+            TakeKeyboardForLabel();
             break;
         case NoteCommand::kDeleteItem:
             itemEditor_->DeleteSelected();
@@ -234,9 +235,16 @@ bool CChecklistNoteWnd::EditItems(std::uint32_t command) {
             break;
         default:
             itemEditor_->EditSelected();
+            TakeKeyboardForLabel();
             break;
     }
     return true;
+}
+
+void CChecklistNoteWnd::TakeKeyboardForLabel() {
+    // The command came from a button of the edit options, which hold the
+    // keyboard; the label just opened is where the typing is meant to go.
+    activateWindow();
 }
 
 void CChecklistNoteWnd::ClearContents() {

@@ -65,6 +65,7 @@ private:
     void CloseItemEditor();
     // The item editor's operations (commands 607 to 616).
     bool EditItems(std::uint32_t command);
+    void TakeKeyboardForLabel();
     void ClearContents();
     void RestyleItemEditor();
 

@@ -172,6 +172,20 @@ private slots:
                  u"*Milk\n-Eggs\n-" + std::u16string(512, u'x') + u"\n-\n");
     }
 
+    void theEditOptionsButtonsHandTheKeyboardToTheLabelTheyOpen() {
+        ProbedChecklistWnd& window = Create({u"Milk"});
+        window.SendCommand(NoteCommand::kEdit);
+        CChecklistPage& page = *OpenPage<CChecklistPage>(window);
+        for (QPushButton* button : {&page.EditItem(), &page.NewItem()}) {
+            List()->setCurrentItem(List()->topLevelItem(0));
+            // The button was clicked, so the edit options have the keyboard.
+            page.window()->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(page.window()));
+            button->click();
+            QTRY_COMPARE(QApplication::focusWidget(), Label());
+        }
+    }
+
     void rowsMoveAndGoOnlyWhereTheyCan() {
         struct Case {
             int row;
