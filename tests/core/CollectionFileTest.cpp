@@ -51,9 +51,7 @@ TEST_F(CollectionFileTest, EmptyCollectionWritesBothSectionsAndReadsBackEmpty) {
 
 TEST_F(CollectionFileTest, TheDefaultNotesHoldOneWelcomeNoteAndSaveToTheSameBytes) {
     test::ScopedTimeZone utc("UTC");
-    const auto defaults =
-        std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "resources" /
-        "default" / "notes.xml";
+    const auto defaults = std::filesystem::path(VESK_DEFAULT_FILES_DIR) / "notes.xml";
     ASSERT_TRUE(collection_.LoadCollection(defaults));
     ASSERT_EQ(collection_.GetNotes().size(), 1u);
     EXPECT_EQ(collection_.Find(0)->GetNoteData().GetKind(), NoteData::kMessage);

@@ -122,9 +122,7 @@ TEST_F(SettingsFileTest, EveryValueSurvivesSaveAndLoad) {
 }
 
 TEST_F(SettingsFileTest, TheDefaultFileBindsBothHotKeysAndSavesToTheSameBytes) {
-    const auto defaults =
-        std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "resources" /
-        "default" / "settings.xml";
+    const auto defaults = std::filesystem::path(VESK_DEFAULT_FILES_DIR) / "settings.xml";
     ASSERT_TRUE(settings_.Load(defaults));
     ASSERT_EQ(settings_.ThemeCount(), 1u);
     EXPECT_EQ(settings_.GetTheme(settings_.GetSelectedThemeId()).FindStyle(0),
