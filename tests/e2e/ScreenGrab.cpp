@@ -3,6 +3,9 @@
 //   vesk_screengrab <file.png>             saves a picture of the whole display
 //   vesk_screengrab dark <x> <y> <w> <h>   prints how many pixels of that
 //                                          rectangle are near black
+//   vesk_screengrab dark-rows <x> <y> <w> <h>
+//                                          the same for each of its rows, one
+//                                          line a row, from one picture
 //   vesk_screengrab colour <rrggbb> <x> <y> <w> <h>
 //                                          prints how many are near the colour
 //   vesk_screengrab png <file.png> <w> <h> <rrggbb>
@@ -54,10 +57,21 @@ int WritePicture(char** argv) {
     return image.save(QString::fromLocal8Bit(argv[2]), "PNG") ? 0 : 1;
 }
 
+QPixmap Grab(QScreen& screen, char** rect) {
+    return screen.grabWindow(0, std::atoi(rect[0]), std::atoi(rect[1]), std::atoi(rect[2]),
+                             std::atoi(rect[3]));
+}
+
 int CountIn(QScreen& screen, char** rect, const std::function<bool(QRgb)>& counted) {
-    const QPixmap area = screen.grabWindow(0, std::atoi(rect[0]), std::atoi(rect[1]),
-                                           std::atoi(rect[2]), std::atoi(rect[3]));
-    std::printf("%d\n", Count(area, counted));
+    std::printf("%d\n", Count(Grab(screen, rect), counted));
+    return 0;
+}
+
+int DarkRows(QScreen& screen, char** rect) {
+    const QPixmap area = Grab(screen, rect);
+    for (int y = 0; y < area.height(); ++y) {
+        std::printf("%d\n", Count(area.copy(0, y, area.width(), 1), IsDark));
+    }
     return 0;
 }
 
@@ -67,11 +81,13 @@ int main(int argc, char** argv) {
     const std::string_view command = argc > 1 ? argv[1] : "";
     if (argc == 6 && command == "png") return WritePicture(argv);
     const bool dark = argc == 6 && command == "dark";
+    const bool darkRows = argc == 6 && command == "dark-rows";
     const bool colour = argc == 7 && command == "colour";
-    if (argc != 2 && !dark && !colour) {
+    if (argc != 2 && !dark && !darkRows && !colour) {
         std::fputs(
             "usage: vesk_screengrab <file.png> | dark <x> <y> <w> <h> |"
-            " colour <rrggbb> <x> <y> <w> <h> | png <file.png> <w> <h> <rrggbb>\n",
+            " dark-rows <x> <y> <w> <h> | colour <rrggbb> <x> <y> <w> <h> |"
+            " png <file.png> <w> <h> <rrggbb>\n",
             stderr);
         return 2;
     }
@@ -79,6 +95,7 @@ int main(int argc, char** argv) {
     QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) return 1;
     if (dark) return CountIn(*screen, argv + 2, IsDark);
+    if (darkRows) return DarkRows(*screen, argv + 2);
     if (colour) {
         const QRgb wanted = ParseColour(argv[2]);
         return CountIn(*screen, argv + 3, [wanted](QRgb pixel) { return Near(pixel, wanted); });

@@ -15,25 +15,29 @@ xdotool key Up Up Right Down Return
 wait_for 10 note_windows_are 1 || fail "Checklist Note made no note"
 note=$(windows_named '^vesknote$')
 wait_for 10 active_is "$note" || fail "the new note did not take the keyboard"
+wait_for 10 window_shown "Edit Options" || fail "the new note did not open for editing"
 
 xdotool key Return
 xdotool type --delay 30 'Milk'
 xdotool key Return
 xdotool type --delay 30 'Bread'
 xdotool key ctrl+Return
+# The keys are only sent; the boxes are painted once the edit has ended.
+wait_for 10 window_gone "Edit Options" || fail "Ctrl+Enter did not end the edit"
 
 # The boxes stand 6 pixels in from the note's left, dark on the pale note:
 # the first row below the title bar that is dark all across one is the top
 # edge of the first box.
 eval "$(xdotool getwindowgeometry --shell "$note")"
 box_top() {
-    local y
-    for ((y = Y + 20; y < Y + 100; y++)); do
-        if [ "$("$VESK_SCREENGRAB" dark $((X + 6)) "$y" 10 1)" -ge 9 ]; then
+    local y=$((Y + 20)) count
+    while read -r count; do
+        if [ "$count" -ge 9 ]; then
             echo "$y"
             return 0
         fi
-    done
+        y=$((y + 1))
+    done < <("$VESK_SCREENGRAB" dark-rows $((X + 6)) "$y" 10 80)
     return 1
 }
 first_box_drawn() { top=$(box_top); }
