@@ -51,6 +51,8 @@ void FirstStart::Import(const ImportCopies& copies) {
         std::filesystem::remove(settings, ignored);
     } else if (!copies.settingsFailure.empty()) {
         frame_.LoadSettings(frame_.SettingsFile());
+    } else {
+        frame_.UseSettings();
     }
     bool notesRead = false;
     if (copies.notes) {

@@ -169,6 +169,11 @@ bool CMainFrame::LoadSettings(const std::filesystem::path& path, bool fromPrevio
     const bool loaded =
         fromPreviousVersion ? LoadSettingsV3(settings_, path) : settings_.Load(path);
     if (fromPreviousVersion) settings_.GetAutoSaveData().SetInterval(kPreviousVersionAutoSaveMs);
+    UseSettings();
+    return loaded;
+}
+
+void CMainFrame::UseSettings() {
     autoSave_.Restart();
     BackupData& backups = settings_.GetBackupData();
     backups.SetOwner(this);
@@ -177,7 +182,6 @@ bool CMainFrame::LoadSettings(const std::filesystem::path& path, bool fromPrevio
     }
     if (backups.IsEnabled()) backups.ScanBackups();
     ApplyNoteSettings(settings_, collection_);
-    return loaded;
 }
 
 bool CMainFrame::SaveNotes(const std::filesystem::path& path) {

@@ -76,6 +76,9 @@ public:
     // and takes up what it says: auto-save, the backup folder, the fonts.
     // False when the file could not be read.
     bool LoadSettings(const std::filesystem::path& path, bool fromPreviousVersion = false);
+    // Takes up the settings held, loaded or built in: auto-save, the backup
+    // folder, the fonts.
+    void UseSettings();
     // Backs the file up first when backups are on. False when the notes
     // could not be written; the user hears of it.
     bool SaveNotes(const std::filesystem::path& path);

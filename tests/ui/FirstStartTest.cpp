@@ -157,6 +157,19 @@ private slots:
         QCOMPARE(fixture.Files(fixture.DataFolder() + "archive"), QStringList{"Plans.vesknote"});
     }
 
+    void importLeavingTheSettingsOutStillBacksUpTheNotes() {
+        Fixture fixture;
+        WritePrevious(fixture, PreviousNotesFile({{}}));
+        CMainFrame& frame = FirstStart(fixture, [](QDialog& dialog) {
+            Find<QCheckBox>(dialog, "settings").setChecked(false);
+            return Import(dialog);
+        });
+        // The first save writes the notes file, the second backs it up.
+        frame.SaveAll();
+        frame.SaveAll();
+        QVERIFY(fixture.Files(fixture.BackupFolder()).contains("backup1.xml"));
+    }
+
     void importOfAFileThatCouldNotBeCopiedFallsBackOnTheDefaults() {
         Fixture fixture;
         WritePrevious(fixture, PreviousNotesFile({{}}));
