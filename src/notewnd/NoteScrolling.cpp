@@ -24,6 +24,13 @@ void NoteScrolling::Update(int visibleHeight, int lineHeight) {
     if (contentHeight_ > visibleHeight) {
         const bool started = !scrolling_;
         scrolling_ = true;
+        // Content that shrank under the position (a smaller font, lines
+        // deleted) would otherwise stay scrolled out of view.
+        const int last = contentHeight_ - page_;
+        if (position_ > last) {
+            position_ = last;
+            scrolled_();
+        }
         SyncBar();
         if (started) {
             barShown_(true);

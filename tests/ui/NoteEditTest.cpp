@@ -135,6 +135,11 @@ private slots:
         QCOMPARE(window.GetScrollPos(), page);
         bar.triggerAction(QAbstractSlider::SliderToMaximum);
         QCOMPARE(window.GetScrollPos(), 500 - page);
+        // Content that shrank under the position (a smaller font, lines
+        // deleted) ends at the note's bottom instead of scrolled out of view.
+        window.LayOut(300);
+        QCOMPARE(window.GetScrollPos(), 300 - page);
+        QCOMPARE(bar.value(), 300 - page);
         // Rolled up and down, the note keeps the bar only while unshaded.
         window.SendCommand(NoteCommand::kShade);
         window.LayOut(500);
