@@ -149,6 +149,8 @@ void NoteCommandHandler::Unshade() {
 }
 
 void NoteCommandHandler::Archive() {
+    // A note archived from the Notebook while it is edited keeps what was typed.
+    FinishEditing(true);
     if (window_.host_.ArchiveNote(window_.id_)) {
         return;  // The window is gone.
     }

@@ -151,10 +151,14 @@ private slots:
         QCOMPARE(host_.changes, 5);
     }
 
-    void archiveFailureSaysNoGo() {
+    void archiveTakesAnOpenEditAndItsFailureSaysNoGo() {
         ScriptedPrompts prompts;
         CVeskNoteWnd& window = Create({100, 100, 300, 300});
+        window.SendCommand(NoteCommand::kEdit);
+        TitleEdit()->SetText(u"Groceries");
         window.SendCommand(NoteCommand::kArchive);
+        QVERIFY(!window.IsEditing());
+        QCOMPARE(window.GetNoteData().GetTitle(), u"Groceries");
         QCOMPARE(prompts.messages.size(), 1);
         QCOMPARE(prompts.messages[0].caption, QString("No Go"));
         QCOMPARE(prompts.messages[0].buttons, UserPrompts::Buttons::Ok);
