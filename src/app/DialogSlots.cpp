@@ -28,6 +28,9 @@ bool DialogSlots::Raise(DialogSlot slot) {
     const Entry& entry = entries_[static_cast<std::size_t>(slot)];
     if (!entry.open) return false;
     if (QWidget* shown = Shown(entry.dialog)) {
+        // Minimized, the dialog would stay out of reach on a desktop
+        // without a task bar.
+        shown->setWindowState(shown->windowState() & ~Qt::WindowMinimized);
         shown->raise();
         shown->activateWindow();
     }

@@ -185,10 +185,15 @@ private slots:
         Window(frame, 1).installEventFilter(&paints);
 
         QStringList whileOpen;
+        bool restored = false;
         fixture.Prompts().dialogs.push_back([&](QDialog& sheet) {
             whileOpen = keys;
-            // A second Settings command only raises the open sheet.
+            // A second Settings command only raises the open sheet, out of
+            // the task bar too.
+            sheet.show();
+            sheet.setWindowState(Qt::WindowMinimized);
             frame.OnCommand(MainCommand::kSettings);
+            restored = !sheet.isMinimized();
             sheet.findChild<QCheckBox*>("newNoteOn")->setChecked(true);
             sheet.findChild<CHotKeyField*>("newNoteKey")->SetHotKey('M', HotKeyData::kShift);
             sheet.findChild<QComboBox*>("titleSize")->setEditText("30");
@@ -201,6 +206,7 @@ private slots:
         });
         frame.OnCommand(MainCommand::kSettings);
         QCOMPARE(fixture.Prompts().dialogTitles, QStringList{"Settings"});
+        QVERIFY(restored);
         QVERIFY(whileOpen.isEmpty());
         QVERIFY(keys.contains("201:1:77"));
         QCOMPARE(frame.AutoSaveInterval(), 120000);
