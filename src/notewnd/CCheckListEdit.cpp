@@ -168,6 +168,10 @@ bool CCheckListEdit::edit(const QModelIndex& index, EditTrigger trigger, QEvent*
     if (!QTreeWidget::edit(index, trigger, event)) {
         return false;
     }
+    // The row whose label is open is the selected one, even when it was
+    // only current (as the first row is when the list opens): Up, Down,
+    // Delete and the edit options' buttons go from it.
+    selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
     labels_->PlaceCaretAtStart();
     return true;
 }

@@ -186,6 +186,21 @@ private slots:
         }
     }
 
+    void aLabelOpenedOnTheRowThatHasNoSelectionStillLeadsToItsNeighbours() {
+        ProbedChecklistWnd& window = Create({u"a", u"b"});
+        window.SendCommand(NoteCommand::kEdit);
+        // As the list is opened: the first row current, none selected.
+        CCheckListEdit* list = List();
+        list->selectionModel()->setCurrentIndex(list->model()->index(0, 0),
+                                                QItemSelectionModel::Clear);
+        QTest::keyClick(list, Qt::Key_F2);
+        QTest::keyClicks(Label(), "x");
+        QTest::keyClick(Label(), Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Delete);
+        window.SendCommand(NoteCommand::kDoneEditing);
+        QCOMPARE(Record().GetPlainText(), u"-x\n");
+    }
+
     void rowsMoveAndGoOnlyWhereTheyCan() {
         struct Case {
             int row;
