@@ -58,12 +58,14 @@ fail() {
 }
 
 # wait_for <seconds> <command...>: polls the command until it succeeds.
+# Timed in microseconds: SECONDS counts whole seconds, which would cut a
+# one-second wait to almost nothing when it starts just before a tick.
 wait_for() {
     local limit=$1
     shift
-    local deadline=$((SECONDS + limit))
+    local deadline=$((${EPOCHREALTIME//[!0-9]/} + limit * 1000000))
     until "$@"; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
+        [ "${EPOCHREALTIME//[!0-9]/}" -lt "$deadline" ] || return 1
         sleep 0.05
     done
 }
@@ -119,7 +121,7 @@ open_tray_menu() {
     local x y shown=0
     read -r x y < <("$VESK_E2E_WINDOWS" tray-icon)
     xdotool mousemove "$x" "$y" mousedown 3
-    wait_for 2 tray_menu_shown || shown=$?
+    wait_for 10 tray_menu_shown || shown=$?
     xdotool mouseup 3
     return "$shown"
 }
