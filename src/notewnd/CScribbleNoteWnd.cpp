@@ -84,7 +84,10 @@ void CScribbleNoteWnd::OpenCanvas() {
 
 void CScribbleNoteWnd::EndEdit(bool commit) {
     if (commit && canvas_) {
-        const QSize area = GetContentRect(false).size().boundedTo(
+        // The area drawn in: on a note without title bar the area it shows
+        // is taller by the bar, and storing that would grow the note by the
+        // bar at every edit (editing fits the canvas to the drawing).
+        const QSize area = canvas_->size().boundedTo(
             {ScribbleNoteData::kMaxImageSide, ScribbleNoteData::kMaxImageSide});
         StoreInk(canvas_->GetSurface(), area, Scribble().GetStyle().textcolor, Scribble());
         drawing_.Invalidate();

@@ -169,6 +169,22 @@ private slots:
         QCOMPARE(cut.GetPixel(5, 5), kInked);
         QCOMPARE(cut.GetPixel(6, 5), 0u);
     }
+
+    void aNoteWithoutTitleBarKeepsItsSizeAndDrawingOverEdits() {
+        auto record = MakeScribble({200, 100}, {{5, 5}});
+        record->SetShowTitle(false);
+        CScribbleNoteWnd& window = Create(std::move(record));
+        window.SendCommand(NoteCommand::kEdit);
+        const QSize fitted = window.size();
+        for (int edit = 0; edit < 2; ++edit) {
+            window.SendCommand(NoteCommand::kDoneEditing);
+            window.SendCommand(NoteCommand::kEdit);
+            QCOMPARE(window.size(), fitted);
+        }
+        const Bitmap& drawing = *Record().GetImage();
+        QCOMPARE(QSize(drawing.GetWidth(), drawing.GetHeight()), QSize(200, 100));
+        QCOMPARE(drawing.GetPixel(5, 5), kInked);
+    }
 };
 
 const RegisterUiTest<ScribbleNoteWndTest> registered;
