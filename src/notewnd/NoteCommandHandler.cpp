@@ -93,6 +93,10 @@ void NoteCommandHandler::Edit() {
     if (!window_.editing_.Begin()) {
         return;
     }
+    // Rolled up, the note would hide the editor, and what is typed with it.
+    if (window_.note_->IsShaded() && !window_.IsPreview()) {
+        Unshade();
+    }
     window_.quickActions_.Hide();
     window_.BeginEdit();
     window_.update();

@@ -113,6 +113,16 @@ private slots:
         QCOMPARE(host_.changes, 1);
     }
 
+    void editingAShadedNoteUnrollsItSoItsEditorShows() {
+        CVeskNoteWnd& window = Create({100, 100, 300, 300});
+        const QSize full = window.size();
+        window.SendCommand(NoteCommand::kShade);
+        window.SendCommand(NoteCommand::kEdit);
+        QVERIFY(window.IsEditing());
+        QVERIFY(!window.GetNoteData().IsShaded());
+        QCOMPARE(window.size(), full);
+    }
+
     void placeCommandsKeepRecordAndNotebookInStep() {
         auto note = MakeNote({100, 100, 300, 300});
         note->SetState(NoteData::kStateWastebasket);
