@@ -11,6 +11,19 @@
 
 namespace vesk {
 
+namespace {
+
+// A note minimized by the window manager (with its edit options, say) would
+// otherwise stay out of reach: a desktop of notes has no task bar.
+void ShowUnminimized(QWidget& window) {
+    window.show();
+    if (window.isMinimized()) {
+        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    }
+}
+
+}  // namespace
+
 void NotePlacement::TakeRecordedPlace(int titleBarHeight, bool shadow) {
     const Rect placed = PlaceOnScreens(note_.GetRect());
     if (placed != note_.GetRect()) {
@@ -79,7 +92,7 @@ void NotePlacement::SetVisible(bool show) {
     if (previous == NoteData::kStateWastebasket) {
         host_.NoteMoved(id_, NotePlace::kWastebasket, NotePlace::kShown);
     }
-    window_.show();
+    ShowUnminimized(window_);
 }
 
 void NotePlacement::Hide() {
@@ -93,7 +106,7 @@ void NotePlacement::Hide() {
 void NotePlacement::Show() {
     const std::int32_t previous = note_.GetState();
     note_.SetState(NoteData::kStateShown);
-    window_.show();
+    ShowUnminimized(window_);
     host_.NoteMoved(id_, previous, NotePlace::kShown);
     host_.MarkChanged();
 }

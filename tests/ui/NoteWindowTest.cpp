@@ -60,6 +60,18 @@ private slots:
         QCOMPARE(hidden.GetContentRect(true).top(), TitleBar() + 6);
     }
 
+    void aNoteTheWindowManagerMinimizedComesBackWhenShown() {
+        CVeskNoteWnd& window = Create({100, 100, 300, 250});
+        // As with the edit options, the whole group goes when one is
+        // minimized; without a task bar nothing else would bring it back.
+        window.setWindowState(Qt::WindowMinimized);
+        window.BringToAttention();
+        QVERIFY(!window.isMinimized());
+        window.setWindowState(Qt::WindowMinimized);
+        window.SendCommand(NoteCommand::kShow);
+        QVERIFY(!window.isMinimized());
+    }
+
     void notesComeBackOnScreenAtMostAsLargeAsIt() {
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
         CVeskNoteWnd& lost = Create({5000, 4000, 5200, 4150});

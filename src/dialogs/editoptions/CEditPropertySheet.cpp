@@ -40,7 +40,8 @@ QPoint EditSheetPlace(const QRect& note, const QSize& sheet, const QRect& screen
 }
 
 CEditPropertySheet::CEditPropertySheet(CVeskNoteWnd& note, NoteHost& host)
-    : QDialog(&note, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QDialog(&note,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       note_(note),
       host_(host),
       tabs_(new QTabWidget(this)) {
