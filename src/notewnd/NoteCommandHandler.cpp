@@ -35,7 +35,11 @@ bool NoteCommandHandler::Handle(std::uint32_t command) {
             SetAlarm();
             break;
         case NoteCommand::kShade:
-            window_.placement_.Shade(CVeskNoteWnd::GetTitleBarHeight(), window_.ShadowOn());
+            // Rolled up over an open editor, the note would take the typing
+            // out of sight.
+            if (!window_.IsEditing()) {
+                window_.placement_.Shade(CVeskNoteWnd::GetTitleBarHeight(), window_.ShadowOn());
+            }
             break;
         case NoteCommand::kUnshade:
             Unshade();

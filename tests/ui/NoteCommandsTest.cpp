@@ -113,12 +113,16 @@ private slots:
         QCOMPARE(host_.changes, 1);
     }
 
-    void editingAShadedNoteUnrollsItSoItsEditorShows() {
+    void anOpenEditorIsNeverRolledUpOutOfSight() {
         CVeskNoteWnd& window = Create({100, 100, 300, 300});
         const QSize full = window.size();
         window.SendCommand(NoteCommand::kShade);
         window.SendCommand(NoteCommand::kEdit);
         QVERIFY(window.IsEditing());
+        QVERIFY(!window.GetNoteData().IsShaded());
+        QCOMPARE(window.size(), full);
+        // Nor does the note roll up over its open editor (Ctrl+S typed in it).
+        window.SendCommand(NoteCommand::kShade);
         QVERIFY(!window.GetNoteData().IsShaded());
         QCOMPARE(window.size(), full);
     }
