@@ -15,13 +15,14 @@ enum class DialogSlot : std::size_t {
     Theme,
     BackupManager,
     NewNoteChooser,
+    About,
 };
 
 // Keeps a second copy of a modal dialog from opening, and lets the close
 // cancel whatever is open before the program saves and ends.
 class DialogSlots {
 public:
-    static constexpr std::size_t kCount = 5;
+    static constexpr std::size_t kCount = 6;
 
     // When the slot's dialog is open, raises it and returns true.
     bool Raise(DialogSlot slot);

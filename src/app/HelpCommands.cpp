@@ -1,5 +1,6 @@
 #include "app/HelpCommands.h"
 
+#include "app/DialogSlots.h"
 #include "app/MainCommandIds.h"
 #include "app/MainCommands.h"
 #include "dialogs/AboutDialog.h"
@@ -18,13 +19,15 @@ void ReportUnopened(const QString& target) {
         QStringLiteral("No Go"), UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
 }
 
-void SetUpHelpCommands(MainCommands& commands, platform::LinkOpener& links,
+void SetUpHelpCommands(MainCommands& commands, DialogSlots& dialogs, platform::LinkOpener& links,
                        const platform::Folders& folders) {
     commands.Set(MainCommand::kHelp,
                  [&links, &folders] { links.OpenFile(folders.HelpFile(), ReportUnopened); });
-    commands.Set(MainCommand::kAbout, [] {
+    commands.Set(MainCommand::kAbout, [&dialogs] {
+        if (dialogs.Raise(DialogSlot::About)) return;
         CAboutDialog about;
-        UserPrompts::Current().RunDialog(about);
+        dialogs.Run(DialogSlot::About, &about,
+                    [&about] { UserPrompts::Current().RunDialog(about); });
     });
 }
 

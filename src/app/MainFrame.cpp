@@ -68,7 +68,7 @@ void CMainFrame::SetUpCommands() {
     commands_.Set(MainCommand::kNewScribble, [this] { CreateNewNote(NoteData::kScribble); });
     commands_.Set(MainCommand::kNewPicture, [this] { CreateNewNote(NoteData::kPicture); });
     SetUpCollectionCommands(commands_, collection_, [this] { MarkChanged(); });
-    SetUpHelpCommands(commands_, *services_.links, *services_.folders);
+    SetUpHelpCommands(commands_, dialogs_, *services_.links, *services_.folders);
     commands_.Set(MainCommand::kEmptyWastebasket, [this] { EmptyWastebasket(); });
     commands_.Set(MainCommand::kImportNote, [this] { importCommand_.Run(); });
     commands_.Set(MainCommand::kBackupManager, [this] { OpenBackupManager(); });

@@ -143,6 +143,17 @@ private slots:
         QCOMPARE(Note(frame, 3).GetKind(), NoteData::kChecklist);
     }
 
+    void aSecondAboutOnlyRaisesTheOpenOne() {
+        Fixture fixture;
+        CMainFrame& frame = fixture.Start();
+        fixture.Prompts().dialogs.push_back([&](QDialog& about) {
+            frame.OnCommand(MainCommand::kAbout);
+            return about.result();
+        });
+        frame.OnCommand(MainCommand::kAbout);
+        QCOMPARE(fixture.Prompts().dialogTitles.size(), 1);
+    }
+
     void theNewNoteHotKeyMakesTheChosenKind() {
         Fixture fixture;
         CMainFrame& frame = fixture.Start();
