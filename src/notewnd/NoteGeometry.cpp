@@ -16,6 +16,7 @@ constexpr int kMinTitleBarHeight = 20;
 constexpr int kTitleBarPadding = 10;
 constexpr qsizetype kLongestTitle = 20;
 constexpr qsizetype kShortTitleKept = 17;
+constexpr int kBoxGap = 2;
 
 // Overlap test in 64 bits: stored coordinates can be anything.
 bool Overlaps(const Rect& note, const QRect& screen) {
@@ -105,6 +106,19 @@ Rect PlaceOnScreen(const Rect& note, const QList<QRect>& screens, const QRect& a
     }
     return at(NearestInside(note.left, width, available.x(), available.width()),
               NearestInside(note.top, height, available.y(), available.height()), width, height);
+}
+
+QPoint QuickActionBoxPlace(const QRect& note, bool shadow, QSize box, const QRect& screen) {
+    const int right = note.x() + note.width() + kBoxGap + (shadow ? kShadowWidth : 0);
+    const int areaRight = screen.x() + screen.width();
+    int x = right;
+    if (right + box.width() > areaRight) {
+        const int left = note.x() - kBoxGap - box.width();
+        x = left >= screen.x() ? left : std::max(screen.x(), areaRight - box.width());
+    }
+    const int y =
+        std::max(screen.y(), std::min(note.y(), screen.y() + screen.height() - box.height()));
+    return {x, y};
 }
 
 QString ShortTitle(const QString& title) {

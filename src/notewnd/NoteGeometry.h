@@ -43,6 +43,12 @@ Rect PlaceOnScreen(const Rect& note, const QList<QRect>& screens, const QRect& a
 // The same on the screens attached now, the primary one's available area.
 Rect PlaceOnScreens(const Rect& note);
 
+// Where a note's quick action box of the size given goes: beside its right
+// edge (past the shadow when it is on) at its top, or beside its left edge
+// when only that side has room on the screen's area, or else at the area's
+// right edge; never above or below the area.
+QPoint QuickActionBoxPlace(const QRect& note, bool shadow, QSize box, const QRect& screen);
+
 // Titles longer than 20 characters are cut to 17 and "...".
 QString ShortTitle(const QString& title);
 

@@ -1,5 +1,6 @@
 #include "notewnd/NoteQuickActions.h"
 
+#include <QScreen>
 #include <QString>
 #include <QWidget>
 #include <utility>
@@ -11,12 +12,6 @@
 #include "settings/SettingsData.h"
 
 namespace vesk {
-
-namespace {
-
-constexpr int kGap = 2;
-
-}  // namespace
 
 NoteQuickActions::NoteQuickActions(QWidget& note, QuickActionOwner& owner, BoxMade made)
     : note_(note), owner_(owner), made_(std::move(made)) {}
@@ -47,9 +42,13 @@ void NoteQuickActions::Place() {
         box_->SetWindowShown(false);
         return;
     }
-    const QRect note = note_.geometry();
-    const int gap = kGap + (owner_.GetNoteSettings().GetNoteShadow() ? kShadowWidth : 0);
-    box_->setGeometry(QRect(QPoint(note.x() + note.width() + gap, note.y()), desired.size()));
+    // Without any screen nothing is in view, wherever the box goes.
+    const QScreen* screen = note_.screen();
+    const QRect area = screen != nullptr ? screen->availableGeometry() : note_.geometry();
+    box_->setGeometry(
+        QRect(QuickActionBoxPlace(note_.geometry(), owner_.GetNoteSettings().GetNoteShadow(),
+                                  desired.size(), area),
+              desired.size()));
     box_->SetWindowShown(true);
     box_->update();
 }

@@ -33,7 +33,8 @@ public:
     // The box if it has been made.
     const CQuickActionBox* FindBox() const { return box_.get(); }
 
-    // Beside the note, 2 pixels off its right edge (past its shadow), or
+    // Beside the note, 2 pixels off its right edge (past its shadow) or,
+    // where that is off its screen, wherever the box can still be used;
     // hidden while the box has nothing to show.
     void Place();
     // As the note becomes active: placed, and in view when the buttons or

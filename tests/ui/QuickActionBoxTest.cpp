@@ -1,6 +1,7 @@
 #include <QAbstractButton>
 #include <QEvent>
 #include <QImage>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <cstdint>
@@ -103,6 +104,18 @@ private slots:
         owner_.settings.SetShowQAButtons(true);
         actions_->ApplySettings();
         QCOMPARE(Box().GetDesiredRect(), QRect(0, 0, 24, 46));
+    }
+
+    // Where the note's right side has no room on its screen the box goes to
+    // its left; where neither side has, it is held inside the screen.
+    void staysOnTheNotesScreen() {
+        const QRect area = note_->screen()->availableGeometry();
+        note_->setGeometry(area.right() - 210, area.bottom() - 20, 200, 20);
+        actions_->Show();
+        QCOMPARE(Box().pos(), QPoint(area.right() - 238, area.bottom() - 47));
+        note_->setGeometry(area.left(), area.top() - 30, area.width(), 100);
+        actions_->Place();
+        QCOMPARE(Box().pos(), QPoint(area.right() - 25, area.top()));
     }
 
     void shadingSwapsTheSecondButtonInItsSlot() {
