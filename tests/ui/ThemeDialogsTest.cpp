@@ -144,17 +144,17 @@ private slots:
         QTemporaryDir dir;
         SettingsData settings;
         AddThemes(settings, 3);
-        settings.FindTheme(1)->SetName(u"A sea of many, many colours");
+        settings.FindTheme(1)->SetName(u"Sea/sky: many, many colours");
         settings.FindTheme(1)->RemoveStyle(1);
         const QString file = dir.filePath("sea.vnt");
         {
             ThemeManagerDialog editor(settings, 1);
             prompts.fileNames = {file, file};
             Find<QPushButton>(editor, "exportTheme").click();
-            QCOMPARE(prompts.fileProposals, QStringList{"A sea of many, many .vnt"});
+            QCOMPARE(prompts.fileProposals, QStringList{"Sea_sky_ many, many .vnt"});
             Find<QPushButton>(editor, "importTheme").click();
             QCOMPARE(Find<QComboBox>(editor, "themes").currentText(),
-                     "A sea of many, many colours");
+                     "Sea/sky: many, many colours");
         }
         const ThemeData original = settings.GetTheme(1);
         const ThemeData imported = settings.GetTheme(3);

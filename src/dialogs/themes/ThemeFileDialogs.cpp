@@ -15,6 +15,18 @@ const QString kThemeFileFilter =
 // The proposed file name takes this much of the theme's name.
 constexpr qsizetype kProposedNameLength = 20;
 
+// The theme's name made fit to name a file: characters that a file name
+// cannot hold (a "/" would name a folder) become "_".
+QString ProposedFileName(const ThemeData& theme) {
+    QString name = QString::fromStdU16String(theme.GetName()).left(kProposedNameLength);
+    for (QChar& c : name) {
+        if (c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c)) {
+            c = u'_';
+        }
+    }
+    return name + ".vnt";
+}
+
 void Tell(QWidget* parent, const QString& text) {
     UserPrompts::Current().ShowMessage(parent, text, QStringLiteral("Uh oh"),
                                        UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
@@ -23,10 +35,8 @@ void Tell(QWidget* parent, const QString& text) {
 }  // namespace
 
 void OfferThemeExport(QWidget* parent, const ThemeData& theme) {
-    const QString proposed =
-        QString::fromStdU16String(theme.GetName()).left(kProposedNameLength) + ".vnt";
     const QString file = UserPrompts::Current().GetSaveFileName(
-        parent, QStringLiteral("Export Theme"), proposed, kThemeFileFilter);
+        parent, QStringLiteral("Export Theme"), ProposedFileName(theme), kThemeFileFilter);
     if (file.isEmpty()) return;
     if (const FileResult saved = SaveThemeFile(theme, ToPath(file)); !saved) {
         Tell(parent, QStringLiteral("The theme could not be saved:\n%1")
