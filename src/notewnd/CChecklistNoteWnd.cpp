@@ -8,7 +8,6 @@
 #include "dialogs/editoptions/EditSheets.h"
 #include "notes/NoteCommands.h"
 #include "notewnd/CCheckListEdit.h"
-#include "notewnd/NoteExport.h"
 #include "notewnd/NoteHost.h"
 #include "notewnd/TextDrawing.h"
 
@@ -40,27 +39,18 @@ bool CChecklistNoteWnd::OnCommand(std::uint32_t command) {
         case NoteCommand::kMoveItemDown:
         case NoteCommand::kEditItem:
             return EditItems(command);
-        case NoteCommand::kClearContents:
-            ClearContents();
-            return true;
-        case NoteCommand::kCopyToClipboard:
-            CopyTextToClipboard(Checklist().GetPlainText());
-            return true;
-        case NoteCommand::kStyleChanged:
-            RestyleItemEditor();
-            break;
-        case NoteCommand::kFontChanged:
-            if (itemEditor_) {
-                itemEditor_->SetNoteFont(GetEffectiveFont());
-                itemEditor_->update();
-            }
-            break;
         default:
-            return CVeskNoteWnd::OnCommand(command);
+            return CTextNoteWnd::OnCommand(command);
     }
-    CVeskNoteWnd::OnCommand(command);
-    update();
-    return true;
+}
+
+std::u16string CChecklistNoteWnd::CopiedText() const { return Checklist().GetPlainText(); }
+
+void CChecklistNoteWnd::RefontEditor() {
+    if (itemEditor_) {
+        itemEditor_->SetNoteFont(GetEffectiveFont());
+        itemEditor_->update();
+    }
 }
 
 void CChecklistNoteWnd::DeleteChecked() {
@@ -258,7 +248,7 @@ void CChecklistNoteWnd::ClearContents() {
     update();
 }
 
-void CChecklistNoteWnd::RestyleItemEditor() {
+void CChecklistNoteWnd::RestyleEditor() {
     if (itemEditor_) {
         const StyleData& style = Checklist().GetStyle();
         itemEditor_->SetColours(style.textcolor, style.bgcolor);

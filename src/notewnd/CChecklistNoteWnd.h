@@ -66,8 +66,10 @@ private:
     // The item editor's operations (commands 607 to 616).
     bool EditItems(std::uint32_t command);
     void TakeKeyboardForLabel();
-    void ClearContents();
-    void RestyleItemEditor();
+    std::u16string CopiedText() const override;
+    void ClearContents() override;
+    void RestyleEditor() override;
+    void RefontEditor() override;
 
     ChecklistLayout layout_;
     std::vector<ChecklistRow> rows_;

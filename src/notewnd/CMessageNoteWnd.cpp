@@ -7,7 +7,6 @@
 #include "dialogs/editoptions/EditSheets.h"
 #include "notes/NoteCommands.h"
 #include "notewnd/CNoteEdit.h"
-#include "notewnd/NoteExport.h"
 #include "notewnd/NoteHost.h"
 #include "notewnd/TextDrawing.h"
 
@@ -31,21 +30,6 @@ void CMessageNoteWnd::CreateNoteWindow() {
 
 bool CMessageNoteWnd::OnCommand(std::uint32_t command) {
     switch (command) {
-        case NoteCommand::kClearContents:
-            ClearContents();
-            return true;
-        case NoteCommand::kCopyToClipboard:
-            CopyTextToClipboard(Message().GetText());
-            return true;
-        case NoteCommand::kStyleChanged:
-            RestyleTextEdit();
-            break;
-        case NoteCommand::kFontChanged:
-            if (textEdit_) {
-                textEdit_->SetNoteFont(GetEffectiveFont());
-                textEdit_->update();
-            }
-            break;
         case NoteCommand::kAlignmentChanged:
             if (textEdit_) {
                 // The typed text, line breaks as typed, not yet committed.
@@ -53,11 +37,20 @@ bool CMessageNoteWnd::OnCommand(std::uint32_t command) {
             }
             break;
         default:
-            return CVeskNoteWnd::OnCommand(command);
+            return CTextNoteWnd::OnCommand(command);
     }
     CVeskNoteWnd::OnCommand(command);
     update();
     return true;
+}
+
+std::u16string CMessageNoteWnd::CopiedText() const { return Message().GetText(); }
+
+void CMessageNoteWnd::RefontEditor() {
+    if (textEdit_) {
+        textEdit_->SetNoteFont(GetEffectiveFont());
+        textEdit_->update();
+    }
 }
 
 void CMessageNoteWnd::BeginEdit() {
@@ -179,7 +172,7 @@ void CMessageNoteWnd::ClearContents() {
     update();
 }
 
-void CMessageNoteWnd::RestyleTextEdit() {
+void CMessageNoteWnd::RestyleEditor() {
     if (!textEdit_) {
         return;
     }

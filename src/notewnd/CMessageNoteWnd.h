@@ -49,8 +49,10 @@ private:
     bool PrintText(QPainter& painter, int page);
     // The editor over the content area, replacing any open one.
     void OpenTextEdit(const std::u16string& text);
-    void ClearContents();
-    void RestyleTextEdit();
+    std::u16string CopiedText() const override;
+    void ClearContents() override;
+    void RestyleEditor() override;
+    void RefontEditor() override;
 
     TextLayout layout_;
     // The font the layout was measured in; text is measured again when the

@@ -1,5 +1,7 @@
 #include "notewnd/CTextNoteWnd.h"
 
+#include "notes/NoteCommands.h"
+#include "notewnd/NoteExport.h"
 #include "notewnd/ScrollHints.h"
 
 namespace vesk {
@@ -12,6 +14,28 @@ constexpr int kTextBottomGap = 6;
 constexpr int kPrintMargin = 20;
 
 }  // namespace
+
+bool CTextNoteWnd::OnCommand(std::uint32_t command) {
+    switch (command) {
+        case NoteCommand::kClearContents:
+            ClearContents();
+            return true;
+        case NoteCommand::kCopyToClipboard:
+            CopyTextToClipboard(CopiedText());
+            return true;
+        case NoteCommand::kStyleChanged:
+            RestyleEditor();
+            break;
+        case NoteCommand::kFontChanged:
+            RefontEditor();
+            break;
+        default:
+            return CVeskNoteWnd::OnCommand(command);
+    }
+    CVeskNoteWnd::OnCommand(command);
+    update();
+    return true;
+}
 
 bool CTextNoteWnd::PaintNoteAroundText(QPainter& painter) {
     CVeskNoteWnd::PaintNote(painter);

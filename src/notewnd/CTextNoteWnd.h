@@ -3,6 +3,7 @@
 #include <QRect>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "notewnd/CVeskNoteWnd.h"
 
@@ -18,7 +19,18 @@ public:
     CTextNoteWnd(NoteId id, std::unique_ptr<NoteData> record, NoteHost& host)
         : CVeskNoteWnd(id, std::move(record), host) {}
 
+    // Clear Contents and Copy To Clipboard, and the style and font changes,
+    // which reach the open editor too.
+    bool OnCommand(std::uint32_t command) override;
+
 protected:
+    // The text Copy To Clipboard copies.
+    virtual std::u16string CopiedText() const = 0;
+    virtual void ClearContents() = 0;
+    // The open editor, if any, takes the note's style or effective font.
+    virtual void RestyleEditor() = 0;
+    virtual void RefontEditor() = 0;
+
     // The note around the content, with the links of the last paint
     // forgotten. False when no content is painted on the screen: while
     // printing (the kind prints by pages), shaded or crumpling.
